@@ -1,0 +1,63 @@
+#ifndef CURVESMITH_CLI_ARGUMENTS_H_
+#define CURVESMITH_CLI_ARGUMENTS_H_
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/run_parameters.h"
+
+namespace curvesmith::cli {
+
+// A mistake on the command line; the message is one line that names the
+// option and what it accepts. The tool prints it and exits with status 2.
+class UsageError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// The words after the command name, read one option at a time.
+class Arguments {
+ public:
+  explicit Arguments(std::vector<std::string_view> words) : words_(std::move(words)) {}
+
+  bool Done() const { return next_ >= words_.size(); }
+  std::string_view NextOption();
+  // The value that follows `option`. Throws UsageError when there is none.
+  std::string_view ValueOf(std::string_view option);
+
+ private:
+  std::vector<std::string_view> words_;
+  std::size_t next_ = 0;
+};
+
+// Options shared by every command that computes a run.
+struct RunOptions {
+  RunParameters parameters{.population_size = 100.0f,
+                           .generations = 50.0f,
+                           .crossover_rate = 0.7f,
+                           .mutation_rate = 0.1f,
+                           .target_curve = 0.0f};
+  std::uint32_t seed = 0;
+  bool seed_given = false;
+};
+
+// Takes `option` (and its value) when it is one of the run options:
+// --curve, --population, --generations, --crossover, --mutation, --seed.
+// Returns false for any other option. Throws UsageError for a bad value.
+bool TakeRunOption(std::string_view option, Arguments& arguments, RunOptions& options);
+
+// Throws UsageError naming the first value outside the data model.
+void CheckRunOptions(const RunOptions& options);
+
+// The seed of the run: the one given, or the clock's.
+std::uint32_t SeedOf(const RunOptions& options);
+
+// Lines of --help that describe the run options and their defaults.
+extern const char kRunOptionsHelp[];
+
+}  // namespace curvesmith::cli
+
+#endif  // CURVESMITH_CLI_ARGUMENTS_H_

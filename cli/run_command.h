@@ -1,0 +1,19 @@
+#ifndef CURVESMITH_CLI_RUN_COMMAND_H_
+#define CURVESMITH_CLI_RUN_COMMAND_H_
+
+#include <ostream>
+
+#include "cli/arguments.h"
+
+namespace curvesmith::cli {
+
+// `curvesmith-cli run [options]`: computes one run and reports it on `out`.
+// Returns the exit status; throws UsageError for a bad command line, before
+// anything is written.
+int RunRunCommand(Arguments& arguments, std::ostream& out);
+
+extern const char kRunCommandHelp[];
+
+}  // namespace curvesmith::cli
+
+#endif  // CURVESMITH_CLI_RUN_COMMAND_H_

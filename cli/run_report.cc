@@ -1,0 +1,141 @@
+#include "cli/run_report.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+namespace curvesmith::cli {
+namespace {
+
+// Builds large reports in memory, a number at a time, without iostream
+// formatting on the hot path.
+class Text {
+ public:
+  Text& operator<<(std::string_view s) {
+    text_.append(s);
+    return *this;
+  }
+  Text& operator<<(char c) {
+    text_.push_back(c);
+    return *this;
+  }
+  Text& operator<<(long long n) { return Number(n); }
+  Text& operator<<(int n) { return Number(n); }
+  Text& operator<<(std::uint32_t n) { return Number(n); }
+  // Shortest round-trip form; JSON has no NaN or infinity, so those are null.
+  Text& operator<<(double d) {
+    if (!std::isfinite(d)) return *this << "null";
+    return Number(d);
+  }
+
+  void FlushTo(std::ostream& out) {
+    out.write(text_.data(), static_cast<std::streamsize>(text_.size()));
+    text_.clear();
+  }
+  bool Large() const { return text_.size() > (1 << 16); }
+
+ private:
+  template <typename T>
+  Text& Number(T value) {
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    text_.append(buffer, result.ptr);
+    return *this;
+  }
+
+  std::string text_;
+};
+
+int Places(const RunState& state) { return std::max(state.PopulationSize, 0); }
+
+std::string Fixed(double value) {
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%f", value);
+  return buffer;
+}
+
+}  // namespace
+
+void WriteSummary(std::ostream& out, const RunState& state, std::uint32_t seed) {
+  out << "Curvesmith run\n"
+      << "  target curve    " << state.TargetCurve << "\n"
+      << "  population size " << state.PopulationSize << "\n"
+      << "  generations     " << state.MaxGenerations << "\n"
+      << "  crossover rate  " << Fixed(state.CrossoverRate) << "\n"
+      << "  mutation rate   " << Fixed(state.MutationRate) << "\n"
+      << "  seed            " << seed << "\n\n";
+  char line[160];
+  std::snprintf(line, sizeof line, "%10s  %12s  %12s  %12s  %12s\n", "generation", "best x",
+                "best fitness", "mean fitness", "max fitness");
+  out << line;
+  const int places = Places(state);
+  for (int g = 0; g <= state.Generation; ++g) {
+    const double* fitness = state.FitnessHistory[g];
+    double sum = 0.0;
+    for (int i = 0; i < places; ++i) sum += fitness[i];
+    if (places == 0) {
+      std::snprintf(line, sizeof line, "%10d  %12f  %12f  %12s  %12s\n", g,
+                    state.BestPositionByGeneration[g], state.BestFitnessByGeneration[g], "-", "-");
+    } else {
+      std::snprintf(line, sizeof line, "%10d  %12f  %12f  %12f  %12f\n", g,
+                    state.BestPositionByGeneration[g], state.BestFitnessByGeneration[g],
+                    sum / places, *std::max_element(fitness, fitness + places));
+    }
+    out << line;
+  }
+  const int last = state.Generation;
+  out << "\nBest point: x = " << Fixed(state.BestPositionByGeneration[last])
+      << ", fitness = " << Fixed(state.BestFitnessByGeneration[last]) << "\n";
+}
+
+void WriteBestCsv(std::ostream& out, const RunState& state) {
+  Text text;
+  text << "generation,best_position,best_fitness\n";
+  for (int g = 0; g <= state.Generation; ++g) {
+    text << g << ',' << state.BestPositionByGeneration[g] << ',' << state.BestFitnessByGeneration[g]
+         << '\n';
+  }
+  text.FlushTo(out);
+}
+
+void WriteHistoryCsv(std::ostream& out, const RunState& state) {
+  Text text;
+  text << "generation,place,position,fitness\n";
+  for (int g = 0; g <= state.Generation; ++g) {
+    for (int i = 0; i < Places(state); ++i) {
+      text << g << ',' << i << ',' << state.PositionHistory[g][i] << ','
+           << state.FitnessHistory[g][i] << '\n';
+    }
+    if (text.Large()) text.FlushTo(out);
+  }
+  text.FlushTo(out);
+}
+
+void WriteJson(std::ostream& out, const RunState& state, std::uint32_t seed) {
+  Text text;
+  text << "{\"seed\":" << seed << ",\"parameters\":{\"population_size\":" << state.PopulationSize
+       << ",\"generations\":" << state.MaxGenerations
+       << ",\"crossover_rate\":" << state.CrossoverRate
+       << ",\"mutation_rate\":" << state.MutationRate << ",\"target_curve\":" << state.TargetCurve
+       << "},\"best\":[";
+  for (int g = 0; g <= state.Generation; ++g) {
+    text << (g ? "," : "") << "{\"generation\":" << g
+         << ",\"position\":" << state.BestPositionByGeneration[g]
+         << ",\"fitness\":" << state.BestFitnessByGeneration[g] << '}';
+  }
+  text << "],\"history\":[";
+  for (int g = 0; g <= state.Generation; ++g) {
+    text << (g ? "," : "") << "{\"generation\":" << g << ",\"positions\":[";
+    for (int i = 0; i < Places(state); ++i) text << (i ? "," : "") << state.PositionHistory[g][i];
+    text << "],\"fitnesses\":[";
+    for (int i = 0; i < Places(state); ++i) text << (i ? "," : "") << state.FitnessHistory[g][i];
+    text << "]}";
+    if (text.Large()) text.FlushTo(out);
+  }
+  text << "]}\n";
+  text.FlushTo(out);
+}
+
+}  // namespace curvesmith::cli

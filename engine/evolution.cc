@@ -1,0 +1,64 @@
+#include "engine/evolution.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "engine/evaluation.h"
+#include "engine/mutation.h"
+#include "engine/selection.h"
+
+namespace curvesmith {
+namespace {
+
+// Truncates toward zero; values beyond [lowest int, most] are held there.
+std::int32_t CountWithin(float value, std::int32_t most) {
+  if (std::isnan(value)) return 0;
+  const double lowest = std::numeric_limits<std::int32_t>::min();
+  return static_cast<std::int32_t>(std::clamp(std::trunc(static_cast<double>(value)), lowest,
+                                              static_cast<double>(most)));
+}
+
+double RateWithin(float value) {
+  if (std::isnan(value)) return 0.0;
+  return std::clamp(static_cast<double>(value), 0.0, 1.0);
+}
+
+}  // namespace
+
+void InitializePopulation(RunState& state, CrtRandom& random) {
+  for (int i = 0; i < state.PopulationSize; ++i) {
+    for (int j = 0; j < kGeneCount; ++j) state.Population[i].gene[j] = random.Rand() % 2;
+  }
+}
+
+void BreedGeneration(RunState& state, CrtRandom& random) {
+  SelectAndCross(state, random);
+  Mutate(state, random);
+}
+
+void RunEvolution(RunState& state, const RunParameters& parameters, std::uint32_t seed) {
+  // 1 - Parameters.
+  state.PopulationSize = CountWithin(parameters.population_size, kMaxPopulation);
+  state.MaxGenerations = CountWithin(parameters.generations, kMaxGenerations);
+  state.CrossoverRate = RateWithin(parameters.crossover_rate);
+  state.MutationRate = RateWithin(parameters.mutation_rate);
+  state.TargetCurve = parameters.target_curve;
+
+  // 2 - One random sequence for the whole run.
+  CrtRandom random(seed);
+
+  // 3 - The initial population.
+  state.Generation = 0;
+  InitializePopulation(state, random);
+  EvaluateGeneration(state);
+
+  // 4 - Generation after generation.
+  while (state.Generation < state.MaxGenerations) {
+    ++state.Generation;
+    BreedGeneration(state, random);
+    EvaluateGeneration(state);
+  }
+}
+
+}  // namespace curvesmith
