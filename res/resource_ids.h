@@ -1,0 +1,86 @@
+#ifndef CURVESMITH_RES_RESOURCE_IDS_H_
+#define CURVESMITH_RES_RESOURCE_IDS_H_
+
+// Every numeric id the program's resources use. Command ids double as the ids
+// of the strings that hold their status-bar prompts and tool-tips, as the
+// string table is keyed by them.
+namespace curvesmith::res {
+
+// Resources shared by id. 128 names the main menu, the accelerator table, the
+// tool bar, the main icon and the document-template string all at once.
+inline constexpr int kIdrMainFrame = 128;
+inline constexpr int kIdrDocumentIcon = 129;
+inline constexpr int kIddAboutBox = 100;
+inline constexpr int kIddParameterForm = 101;
+
+// Controls of the parameter form and the About box.
+inline constexpr int kIdcStatic = -1;  // a control nobody addresses
+inline constexpr int kIdOk = 1;
+inline constexpr int kIdcGenerations = 1000;
+inline constexpr int kIdcCrossoverRate = 1001;
+inline constexpr int kIdcAuxParameter = 1002;
+inline constexpr int kIdcRun = 1003;
+inline constexpr int kIdcChartArea = 1004;
+inline constexpr int kIdcPopulationSize = 1005;
+inline constexpr int kIdcMutationRate = 1006;
+inline constexpr int kIdcTargetCurve = 1008;
+
+// Commands.
+inline constexpr int kIdFileNew = 57600;
+inline constexpr int kIdFileOpen = 57601;
+inline constexpr int kIdFileClose = 57602;
+inline constexpr int kIdFileSave = 57603;
+inline constexpr int kIdFileSaveAs = 57604;
+inline constexpr int kIdFilePageSetup = 57605;
+inline constexpr int kIdFilePrintSetup = 57606;
+inline constexpr int kIdFilePrint = 57607;
+inline constexpr int kIdFilePrintDirect = 57608;
+inline constexpr int kIdFilePrintPreview = 57609;
+inline constexpr int kIdFileMruFirst = 57616;  // the recent-file entries, 16 ids
+inline constexpr int kIdFileMruLast = 57631;
+inline constexpr int kIdEditClear = 57632;
+inline constexpr int kIdEditClearAll = 57633;
+inline constexpr int kIdEditCopy = 57634;
+inline constexpr int kIdEditCut = 57635;
+inline constexpr int kIdEditFind = 57636;
+inline constexpr int kIdEditPaste = 57637;
+inline constexpr int kIdEditRepeat = 57640;
+inline constexpr int kIdEditReplace = 57641;
+inline constexpr int kIdEditSelectAll = 57642;
+inline constexpr int kIdEditUndo = 57643;
+inline constexpr int kIdEditRedo = 57644;
+inline constexpr int kIdWindowSplit = 57653;
+inline constexpr int kIdAppAbout = 57664;
+inline constexpr int kIdAppExit = 57665;
+inline constexpr int kIdNextPane = 57680;
+inline constexpr int kIdPrevPane = 57681;
+inline constexpr int kIdViewToolBar = 59392;
+inline constexpr int kIdViewStatusBar = 59393;
+
+// Strings that belong to no command.
+inline constexpr int kIdsAppTitle = 57344;
+inline constexpr int kIdsIdleMessage = 57345;
+inline constexpr int kIdsWindowSize = 61184;
+inline constexpr int kIdsWindowMove = 61185;
+inline constexpr int kIdsWindowMinimize = 61186;
+inline constexpr int kIdsWindowMaximize = 61187;
+inline constexpr int kIdsWindowNext = 61188;
+inline constexpr int kIdsWindowPrevious = 61189;
+inline constexpr int kIdsWindowClose = 61190;
+inline constexpr int kIdsWindowRestore = 61202;
+inline constexpr int kIdsTaskList = 61203;
+inline constexpr int kIdsPreviewClose = 61445;
+
+// Status-bar indicators; their ids are also the ids of their texts.
+inline constexpr int kIdSeparator = 0;  // the message pane
+inline constexpr int kIdIndicatorExtend = 59136;
+inline constexpr int kIdIndicatorCaps = 59137;
+inline constexpr int kIdIndicatorNum = 59138;
+inline constexpr int kIdIndicatorScroll = 59139;
+inline constexpr int kIdIndicatorOverwrite = 59140;
+inline constexpr int kIdIndicatorRecord = 59141;
+inline constexpr int kIdIndicatorKana = 59142;
+
+}  // namespace curvesmith::res
+
+#endif  // CURVESMITH_RES_RESOURCE_IDS_H_
