@@ -41,7 +41,9 @@ bool ParseFloat(std::string_view text, float& value) {
 
 }  // namespace
 
-std::string_view Arguments::NextOption() { return words_[next_++]; }
+std::string_view Arguments::NextOption() {
+  return words_[next_++];
+}
 
 std::string_view Arguments::ValueOf(std::string_view option) {
   if (Done()) throw UsageError(std::string(option) + " needs a value");
@@ -53,7 +55,8 @@ bool TakeRunOption(std::string_view option, Arguments& arguments, RunOptions& op
     const std::string_view text = arguments.ValueOf(option);
     const char* end = text.data() + text.size();
     const auto [stop, error] = std::from_chars(text.data(), end, options.seed);
-    if (error != std::errc() || stop != end) Refuse(option, "a whole number from 0 to 4294967295", text);
+    if (error != std::errc() || stop != end)
+      Refuse(option, "a whole number from 0 to 4294967295", text);
     options.seed_given = true;
     return true;
   }

@@ -8,8 +8,7 @@
 
 namespace curvesmith::cli {
 
-const char kRunCommandHelp[] =
-    "  --output FORMAT   summary (default), best, history or json\n";
+const char kRunCommandHelp[] = "  --output FORMAT   summary (default), best, history or json\n";
 
 int RunRunCommand(Arguments& arguments, std::ostream& out) {
   RunOptions options;

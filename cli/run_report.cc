@@ -48,7 +48,9 @@ class Text {
   std::string text_;
 };
 
-int Places(const RunState& state) { return std::max(state.PopulationSize, 0); }
+int Places(const RunState& state) {
+  return std::max(state.PopulationSize, 0);
+}
 
 std::string Fixed(double value) {
   char buffer[64];

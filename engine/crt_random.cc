@@ -4,6 +4,8 @@
 
 namespace curvesmith {
 
-std::uint32_t SeedFromClock() { return static_cast<std::uint32_t>(std::time(nullptr)); }
+std::uint32_t SeedFromClock() {
+  return static_cast<std::uint32_t>(std::time(nullptr));
+}
 
 }  // namespace curvesmith

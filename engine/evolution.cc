@@ -15,8 +15,8 @@ namespace {
 std::int32_t CountWithin(float value, std::int32_t most) {
   if (std::isnan(value)) return 0;
   const double lowest = std::numeric_limits<std::int32_t>::min();
-  return static_cast<std::int32_t>(std::clamp(std::trunc(static_cast<double>(value)), lowest,
-                                              static_cast<double>(most)));
+  return static_cast<std::int32_t>(
+      std::clamp(std::trunc(static_cast<double>(value)), lowest, static_cast<double>(most)));
 }
 
 double RateWithin(float value) {

@@ -6,7 +6,9 @@
 namespace curvesmith {
 namespace {
 
-double Draw(int r) { return (r + 1) * kRouletteStep; }
+double Draw(int r) {
+  return (r + 1) * kRouletteStep;
+}
 
 // Number of draws d with d <= share, that is the first r whose draw lies above
 // it. Draws rise with r, so this is a count; a share that is not a number stops

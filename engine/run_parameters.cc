@@ -7,9 +7,13 @@
 namespace curvesmith {
 namespace {
 
-bool IsCountWithin(float value, int most) { return std::isfinite(value) && std::trunc(value) <= most; }
+bool IsCountWithin(float value, int most) {
+  return std::isfinite(value) && std::trunc(value) <= most;
+}
 
-bool IsRate(float value) { return value >= 0.0f && value <= 1.0f; }
+bool IsRate(float value) {
+  return value >= 0.0f && value <= 1.0f;
+}
 
 }  // namespace
 

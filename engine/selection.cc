@@ -33,7 +33,8 @@ void SelectAndCross(RunState& state, CrtRandom& random) {
   for (int i = 0; i < size; ++i) total += old[i].fitness;
   double cumulative_shares[kPopulationCapacity];
   for (int i = 0; i < size; ++i) cumulative_shares[i] = old[i].fitness / total;
-  for (int i = 1; i < size; ++i) cumulative_shares[i] = cumulative_shares[i - 1] + cumulative_shares[i];
+  for (int i = 1; i < size; ++i)
+    cumulative_shares[i] = cumulative_shares[i - 1] + cumulative_shares[i];
   const RouletteWheel wheel(cumulative_shares, size);
 
   // 2 - Crossover children, two per pair. An odd count leaves its last child
