@@ -1,0 +1,82 @@
+#ifndef CURVESMITH_CHART_CHART_PAINTER_H_
+#define CURVESMITH_CHART_CHART_PAINTER_H_
+
+#include <chrono>
+#include <memory>
+#include <optional>
+
+#include "chart/chart_resources.h"
+#include "chart/surface.h"
+#include "engine/run_state.h"
+
+namespace curvesmith::chart {
+
+class ReplayAnimation;
+
+// One paint of the chart, drawn step by step so that its pauses need not block
+// the thread. The paint sequence:
+//   1. logical coordinates: anisotropic mapping, window 220 x 220, viewport
+//      130 x 130;
+//   2. axis letters and tick labels in the surface's default font;
+//   3. ChartFont created and selected, black text, transparent background;
+//   4. the captions;
+//   5. the brushes and pens created (see ChartResources);
+//   6. DrawFrameAndGrid, then DrawCurveTrace;
+//   7. when ReplayPending is 1: the replay (ReplayAnimation), which clears it;
+//   8. every resource freed, in the reverse order of creation.
+//
+// Each Step() draws up to the next pause of the replay and returns the pause's
+// length, or returns nothing once the paint has ended (resources freed). A
+// paint without a replay ends in its first step. Running the steps one after
+// another, with or without waiting, draws exactly the operations of the
+// classic blocking paint in the same order. Before each Step() returns, the
+// surface is flushed, so what was drawn is on the device during the pause.
+//
+// Driving a paint from a widget with a backing image (see QPainterSurface):
+//   surface = QPainterSurface(&image, ...);      // image filled white
+//   painter = ChartPainter(surface, state);
+//   on each tick: pause = painter.Step(); show the image;
+//                 if (pause) start a single-shot timer of *pause, else drop
+//                 the painter and the surface.
+// Destroying the painter before the paint has ended (a new run, the window
+// closing) abandons the paint: the resources created so far are freed in
+// reverse order and ReplayPending is left as it is.
+//
+// REQUIRES: `surface` and `state` outlive the painter, and the run state does
+// not change while the paint is in progress. The painter reads the current
+// run's rows and places of the state and writes nothing but ReplayPending.
+class ChartPainter {
+ public:
+  ChartPainter(Surface& surface, RunState& state);
+  ~ChartPainter();
+
+  ChartPainter(const ChartPainter&) = delete;
+  ChartPainter& operator=(const ChartPainter&) = delete;
+
+  std::optional<std::chrono::milliseconds> Step();
+
+  // True once the paint has ended: Step() draws nothing more.
+  bool Finished() const { return finished_; }
+
+ private:
+  void DrawStaticChart();
+  void EndPaint();
+
+  Surface& surface_;
+  RunState& state_;
+  ChartResources resources_;
+  std::unique_ptr<ReplayAnimation> replay_;
+  bool started_ = false;
+  bool finished_ = false;
+};
+
+// Runs a whole paint without waiting, calling `on_pause(length)` at each pause
+// (for listings and tests that want to see where the pauses fall).
+template <typename OnPause>
+void PaintToEnd(ChartPainter& painter, OnPause&& on_pause) {
+  while (const auto pause = painter.Step()) on_pause(*pause);
+}
+
+}  // namespace curvesmith::chart
+
+#endif  // CURVESMITH_CHART_CHART_PAINTER_H_
