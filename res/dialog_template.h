@@ -73,6 +73,16 @@ struct DialogTemplate {
   std::span<const DialogControl> controls;  // template order, also the tab order
 };
 
+// The dialog font's base units in pixels: its average character width and its
+// height.
+struct DialogBaseUnits {
+  int x;
+  int y;
+};
+
+// `rect` in pixels: each edge rounded to the nearest pixel.
+DialogRect ToPixels(const DialogRect& rect, const DialogBaseUnits& units);
+
 // Looks up a control by id; nullptr when the template has none.
 const DialogControl* FindControl(const DialogTemplate& dialog, int id);
 

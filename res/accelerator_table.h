@@ -1,0 +1,50 @@
+#ifndef CURVESMITH_RES_ACCELERATOR_TABLE_H_
+#define CURVESMITH_RES_ACCELERATOR_TABLE_H_
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+// Accelerator table 128: key combinations that run commands from anywhere in
+// the main window.
+namespace curvesmith::res {
+
+// The keys the table uses. Letters are listed by name so that the table does
+// not depend on any platform's key codes.
+enum class Key {
+  kC,
+  kN,
+  kO,
+  kP,
+  kS,
+  kV,
+  kX,
+  kZ,
+  kBackspace,
+  kDelete,
+  kInsert,
+  kF6,
+};
+
+enum Modifier : std::uint32_t {
+  kNoModifier = 0,
+  kCtrl = 1u << 0,
+  kShift = 1u << 1,
+  kAlt = 1u << 2,
+};
+
+struct Accelerator {
+  Key key;
+  std::uint32_t modifiers;
+  int command;
+};
+
+std::span<const Accelerator> AcceleratorTable();
+
+// The key combination as a menu shows it after the tab, e.g. "Ctrl+N" or
+// "Shift+Del".
+std::string AcceleratorText(const Accelerator& accelerator);
+
+}  // namespace curvesmith::res
+
+#endif  // CURVESMITH_RES_ACCELERATOR_TABLE_H_

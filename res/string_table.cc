@@ -1,0 +1,91 @@
+#include "res/string_table.h"
+
+#include "res/resource_ids.h"
+
+namespace curvesmith::res {
+namespace {
+
+constexpr StringEntry Single(int id, const char* text) {
+  return {id, id, text};
+}
+
+constexpr StringEntry kStrings[] = {
+    Single(kIdrMainFrame, "Curvesmith\n\nCurvsm\n\n\nCurvesmith.Document\nCurvsm Document"),
+    Single(kIdsAppTitle, "Curvesmith"),
+    Single(kIdsIdleMessage, "ﾚﾃﾞｨ"),
+    Single(kIdFileNew, "新規にﾌｧｲﾙを作成\n新規ﾌｧｲﾙ"),
+    Single(kIdFileOpen, "既存のﾌｧｲﾙを開く\n開く"),
+    Single(kIdFileClose, "作業中のﾌｧｲﾙを閉じる\n閉じる"),
+    Single(kIdFileSave, "作業中のﾌｧｲﾙを上書きして保存\n保存"),
+    Single(kIdFileSaveAs, "作業中のﾌｧｲﾙを新しい名前で保存\n名前をつけて保存"),
+    Single(kIdFilePageSetup, "印刷ｵﾌﾟｼｮﾝの変更\nﾍﾟｰｼﾞ ﾚｲｱｳﾄの設定"),
+    Single(kIdFilePrintSetup, "ﾌﾟﾘﾝﾀ/印刷ｵﾌﾟｼｮﾝの変更\n印刷設定"),
+    Single(kIdFilePrint, "作業中のﾌｧｲﾙを印刷\n印刷"),
+    Single(kIdFilePrintPreview, "印刷ｲﾒｰｼﾞを表示\n印刷ﾌﾟﾚﾋﾞｭｰ"),
+    {kIdFileMruFirst, kIdFileMruLast, "指定のﾌｧｲﾙを開く"},
+    Single(kIdEditClear, "選択範囲を消去\n消去"),
+    Single(kIdEditClearAll, "すべて消去\nすべて消去"),
+    Single(kIdEditCopy, "選択範囲をｺﾋﾟｰしてｸﾘｯﾌﾟﾎﾞｰﾄﾞに保存\nｺﾋﾟｰ"),
+    Single(kIdEditCut, "選択範囲を切り取ってｸﾘｯﾌﾟﾎﾞｰﾄﾞに保存\n切り取り"),
+    Single(kIdEditFind, "指定した文字列の検索\n検索"),
+    Single(kIdEditPaste, "ｸﾘｯﾌﾟﾎﾞｰﾄﾞの内容を貼り付け\n貼り付け"),
+    Single(kIdEditRepeat, "直前に行った動作を繰り返す\n繰り返し"),
+    Single(kIdEditReplace, "指定した文字列を他の文字列で置換\n置換"),
+    Single(kIdEditSelectAll, "ﾌｧｲﾙ内のすべてを選択\nすべて選択"),
+    Single(kIdEditUndo, "直前に行った動作を元に戻す\n元に戻す"),
+    Single(kIdEditRedo, "直前に行った動作を繰り返す\n繰り返す"),
+    Single(kIdWindowSplit, "作業中のｳｨﾝﾄﾞｳを分割\n分割"),
+    Single(kIdAppAbout, "ﾌﾟﾛｸﾞﾗﾑの情報、ﾊﾞｰｼﾞｮﾝそして著作権を表示\nﾊﾞｰｼﾞｮﾝ情報"),
+    Single(kIdAppExit, "ｱﾌﾟﾘｹｰｼｮﾝを終了し、ﾌｧｲﾙの保存を指示\n終了"),
+    Single(kIdNextPane, "次のｳｨﾝﾄﾞｳに切り替える\n次のﾍﾟｲﾝ"),
+    Single(kIdPrevPane, "前のｳｨﾝﾄﾞｳに切り替える\n前のﾍﾟｲﾝ"),
+    Single(kIdIndicatorExtend, "EXT"),
+    Single(kIdIndicatorCaps, "CAP"),
+    Single(kIdIndicatorNum, "NUM"),
+    Single(kIdIndicatorScroll, "SCRL"),
+    Single(kIdIndicatorOverwrite, "上書"),
+    Single(kIdIndicatorRecord, "記録"),
+    Single(kIdIndicatorKana, "ｶﾅ"),
+    Single(kIdViewToolBar, "ﾂｰﾙ ﾊﾞｰの 表示/非表示\nﾂｰﾙ ﾊﾞｰの表示切り替え"),
+    Single(kIdViewStatusBar, "ｽﾃｰﾀｽ ﾊﾞｰの 表示/非表示\nｽﾃｰﾀｽ ﾊﾞｰの表示切り替え"),
+    Single(kIdsWindowSize, "ｳｨﾝﾄﾞｳのｻｲｽﾞを変更"),
+    Single(kIdsWindowMove, "ｳｨﾝﾄﾞｳの位置を変更"),
+    Single(kIdsWindowMinimize, "ｳｨﾝﾄﾞｳを最小化する"),
+    Single(kIdsWindowMaximize, "ｳｨﾝﾄﾞｳを最大化する"),
+    Single(kIdsWindowNext, "次のｳｨﾝﾄﾞｳに切り替える"),
+    Single(kIdsWindowPrevious, "前のｳｨﾝﾄﾞｳに切り替える"),
+    Single(kIdsWindowClose, "作業中のｳｨﾝﾄﾞｳを閉じ、変更したﾌｧｲﾙの保存を指示"),
+    Single(kIdsWindowRestore, "ｳｨﾝﾄﾞｳを通常のｻｲｽﾞに戻す"),
+    Single(kIdsTaskList, "ｱﾌﾟﾘｹｰｼｮﾝの切り替え"),
+    Single(kIdsPreviewClose, "印刷ﾌﾟﾚﾋﾞｭｰ ﾓｰﾄﾞの終わり\nﾌﾟﾚﾋﾞｭｰのｷｬﾝｾﾙ"),
+};
+
+}  // namespace
+
+std::span<const StringEntry> StringTable() {
+  return kStrings;
+}
+
+std::string_view LoadString(int id) {
+  for (const StringEntry& entry : kStrings) {
+    if (entry.first_id <= id && id <= entry.last_id) return entry.text;
+  }
+  return {};
+}
+
+CommandText SplitCommandString(std::string_view text) {
+  const std::size_t line_feed = text.find('\n');
+  if (line_feed == std::string_view::npos) return {text, {}};
+  return {text.substr(0, line_feed), text.substr(line_feed + 1)};
+}
+
+std::string_view ExtractField(std::string_view text, int index) {
+  for (; index > 0; --index) {
+    const std::size_t line_feed = text.find('\n');
+    if (line_feed == std::string_view::npos) return {};
+    text.remove_prefix(line_feed + 1);
+  }
+  return text.substr(0, text.find('\n'));
+}
+
+}  // namespace curvesmith::res

@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <string>
+#include <tuple>
+
+#include "res/accelerator_table.h"
+#include "res/main_menu.h"
+#include "res/resource_ids.h"
+
+namespace curvesmith::res {
+namespace {
+
+std::string ShortcutText(const MenuItem& item) {
+  const std::string text = item.text;
+  const std::size_t tab = text.find('\t');
+  return tab == std::string::npos ? std::string() : text.substr(tab + 1);
+}
+
+// The first accelerator of each command: the one a menu item shows.
+std::map<int, std::string> FirstAcceleratorTexts() {
+  std::map<int, std::string> texts;
+  for (const Accelerator& accelerator : AcceleratorTable()) {
+    texts.emplace(accelerator.command, AcceleratorText(accelerator));
+  }
+  return texts;
+}
+
+void CollectCommands(std::span<const MenuItem> items, std::vector<const MenuItem*>* commands) {
+  for (const MenuItem& item : items) {
+    if (item.kind == MenuItemKind::kPopup) CollectCommands(item.children, commands);
+    if (item.kind == MenuItemKind::kCommand) commands->push_back(&item);
+  }
+}
+
+std::vector<const MenuItem*> MenuCommands() {
+  std::vector<const MenuItem*> commands;
+  CollectCommands(MainMenu(), &commands);
+  return commands;
+}
+
+TEST(MainMenuTest, PopupsInOrder) {
+  const std::span<const MenuItem> bar = MainMenu();
+  ASSERT_EQ(bar.size(), 4u);
+  EXPECT_STREQ(bar[0].text, "ﾌｧｲﾙ(&F)");
+  EXPECT_STREQ(bar[1].text, "編集(&E)");
+  EXPECT_STREQ(bar[2].text, "表示(&V)");
+  EXPECT_STREQ(bar[3].text, "ﾍﾙﾌﾟ(&H)");
+  EXPECT_EQ(bar[0].children.size(), 12u);
+  EXPECT_EQ(bar[1].children.size(), 5u);
+  EXPECT_EQ(bar[2].children.size(), 2u);
+  EXPECT_EQ(bar[3].children.size(), 1u);
+}
+
+TEST(MainMenuTest, EachCommandAppearsOnce) {
+  std::set<int> seen;
+  for (const MenuItem* item : MenuCommands()) {
+    EXPECT_TRUE(seen.insert(item->command).second) << item->command;
+  }
+}
+
+TEST(MainMenuTest, OnlyTheRecentFilePlaceholderIsGreyed) {
+  for (const MenuItem* item : MenuCommands()) {
+    EXPECT_EQ(item->greyed, item->command == kIdFileMruFirst) << item->text;
+  }
+}
+
+TEST(MainMenuTest, SampleTexts) {
+  const std::span<const MenuItem> file = MainMenu()[0].children;
+  EXPECT_STREQ(file[1].text, "開く(&O)...\tCtrl+O");
+  EXPECT_EQ(file[4].kind, MenuItemKind::kSeparator);
+  EXPECT_STREQ(file[6].text, "印刷ﾌﾟﾚﾋﾞｭｰ(&V)");
+  EXPECT_STREQ(file[9].text, "最近使ったﾌｧｲﾙ");
+  EXPECT_STREQ(file[11].text, "ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)");
+  EXPECT_STREQ(MainMenu()[3].children[0].text, "Curvesmith のﾊﾞｰｼﾞｮﾝ情報(&A)...");
+}
+
+TEST(MenuAcceleratorTest, ShortcutTextsMatchTheAcceleratorTable) {
+  const std::map<int, std::string> accelerators = FirstAcceleratorTexts();
+  int with_shortcut = 0;
+  for (const MenuItem* item : MenuCommands()) {
+    const std::string shown = ShortcutText(*item);
+    if (shown.empty()) continue;
+    ++with_shortcut;
+    const auto found = accelerators.find(item->command);
+    ASSERT_NE(found, accelerators.end()) << item->text << " shows a shortcut it does not have";
+    EXPECT_EQ(shown, found->second) << item->text;
+  }
+  EXPECT_EQ(with_shortcut, 8);
+}
+
+TEST(AcceleratorTableTest, NoKeyCombinationIsBoundTwice) {
+  std::set<std::tuple<Key, std::uint32_t>> seen;
+  for (const Accelerator& accelerator : AcceleratorTable()) {
+    EXPECT_TRUE(seen.insert({accelerator.key, accelerator.modifiers}).second)
+        << AcceleratorText(accelerator);
+  }
+}
+
+TEST(AcceleratorTableTest, AlternativeClipboardKeys) {
+  std::map<std::string, int> commands;
+  for (const Accelerator& accelerator : AcceleratorTable()) {
+    commands[AcceleratorText(accelerator)] = accelerator.command;
+  }
+  EXPECT_EQ(commands.size(), 14u);
+  EXPECT_EQ(commands["Alt+Backspace"], kIdEditUndo);
+  EXPECT_EQ(commands["Shift+Del"], kIdEditCut);
+  EXPECT_EQ(commands["Ctrl+Ins"], kIdEditCopy);
+  EXPECT_EQ(commands["Shift+Ins"], kIdEditPaste);
+  EXPECT_EQ(commands["F6"], kIdNextPane);
+  EXPECT_EQ(commands["Shift+F6"], kIdPrevPane);
+}
+
+}  // namespace
+}  // namespace curvesmith::res

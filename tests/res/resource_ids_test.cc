@@ -1,0 +1,87 @@
+#include "res/resource_ids.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "res/status_indicators.h"
+#include "res/string_table.h"
+#include "res/version_info.h"
+
+namespace curvesmith::res {
+namespace {
+
+TEST(StringTableTest, EveryIdHasOneEntry) {
+  std::set<int> seen;
+  for (const StringEntry& entry : StringTable()) {
+    ASSERT_LE(entry.first_id, entry.last_id);
+    for (int id = entry.first_id; id <= entry.last_id; ++id) {
+      EXPECT_TRUE(seen.insert(id).second) << "string " << id << " listed twice";
+    }
+  }
+}
+
+TEST(StringTableTest, UnknownIdsAreEmpty) {
+  EXPECT_TRUE(LoadString(0).empty());
+  EXPECT_TRUE(LoadString(kIdFilePrintDirect).empty());
+  EXPECT_TRUE(LoadString(kIdFileMruFirst - 1).empty());
+}
+
+TEST(StringTableTest, ExactTextsAsWritten) {
+  // Half-width katakana must stay half-width: these are the texts users see
+  // most and the ones an editor "fixes" most easily.
+  EXPECT_EQ(LoadString(kIdsIdleMessage), "ﾚﾃﾞｨ");
+  EXPECT_EQ(LoadString(kIdsAppTitle), "Curvesmith");
+  EXPECT_EQ(LoadString(kIdIndicatorKana), "ｶﾅ");
+  EXPECT_EQ(LoadString(kIdIndicatorScroll), "SCRL");
+  EXPECT_EQ(LoadString(kIdFileSaveAs), "作業中のﾌｧｲﾙを新しい名前で保存\n名前をつけて保存");
+  EXPECT_EQ(LoadString(kIdsWindowClose), "作業中のｳｨﾝﾄﾞｳを閉じ、変更したﾌｧｲﾙの保存を指示");
+}
+
+TEST(StringTableTest, AllSixteenRecentFileEntriesShareTheirPrompt) {
+  for (int id = kIdFileMruFirst; id <= kIdFileMruLast; ++id) {
+    EXPECT_EQ(LoadString(id), "指定のﾌｧｲﾙを開く") << id;
+  }
+  EXPECT_EQ(kIdFileMruLast - kIdFileMruFirst + 1, 16);
+}
+
+TEST(StringTableTest, DocumentTemplateFields) {
+  const std::string_view document = LoadString(kIdrMainFrame);
+  EXPECT_EQ(ExtractField(document, 0), "Curvesmith");
+  EXPECT_EQ(ExtractField(document, 1), "");
+  EXPECT_EQ(ExtractField(document, 2), "Curvsm");
+  EXPECT_EQ(ExtractField(document, 3), "");
+  EXPECT_EQ(ExtractField(document, 4), "");
+  EXPECT_EQ(ExtractField(document, 5), "Curvesmith.Document");
+  EXPECT_EQ(ExtractField(document, 6), "Curvsm Document");
+  EXPECT_EQ(ExtractField(document, 7), "");
+}
+
+TEST(StatusIndicatorsTest, MessagePaneThenLocksEachWithItsText) {
+  const std::span<const int> panes = StatusIndicators();
+  ASSERT_EQ(panes.size(), 5u);
+  EXPECT_EQ(panes[0], kIdSeparator);
+  const char* const texts[] = {"ｶﾅ", "CAP", "NUM", "SCRL"};
+  for (std::size_t i = 1; i < panes.size(); ++i) {
+    EXPECT_EQ(LoadString(panes[i]), texts[i - 1]) << "pane " << i;
+  }
+}
+
+TEST(VersionInfoTest, NumbersAndStringsAgree) {
+  const VersionInfo& version = Version();
+  EXPECT_EQ(version.file_version, (std::array<int, 4>{1, 0, 0, 1}));
+  EXPECT_EQ(version.product_version, version.file_version);
+  EXPECT_EQ(version.language, 0x0411);
+  EXPECT_EQ(version.code_page, 0x04B0);
+  EXPECT_EQ(VersionText(), "1.0.0.1");
+  EXPECT_EQ(VersionValue("FileVersion"), "1, 0, 0, 1");
+  EXPECT_EQ(VersionValue("ProductVersion"), "1, 0, 0, 1");
+  EXPECT_EQ(VersionValue("FileDescription"), "Curvesmith MFC ｱﾌﾟﾘｹｰｼｮﾝ");
+  EXPECT_EQ(VersionValue("ProductName"), "Curvesmith ｱﾌﾟﾘｹｰｼｮﾝ");
+  EXPECT_EQ(VersionValue("OriginalFilename"), "Curvesmith.EXE");
+  EXPECT_FALSE(VersionValue("LegalCopyright").empty());
+  EXPECT_TRUE(VersionValue("CompanyName").empty());
+}
+
+}  // namespace
+}  // namespace curvesmith::res
