@@ -1,0 +1,34 @@
+#ifndef CURVESMITH_APP_CURVESMITH_APP_H_
+#define CURVESMITH_APP_CURVESMITH_APP_H_
+
+#include <QStringList>
+#include <memory>
+
+#include "app/curvesmith_doc.h"
+#include "app/main_frame.h"
+
+namespace curvesmith {
+
+// The application: one document, its main window with the form, and the
+// start-up that ties them together. Create it after the QApplication.
+class CCurvesmithApp {
+ public:
+  CCurvesmithApp();
+  ~CCurvesmithApp();
+
+  // Start-up: the window with a new document, or with the file named by the
+  // first argument after the program's name; then shows the window. Returns
+  // false when the named file could not be opened.
+  bool InitInstance(const QStringList& arguments);
+
+  CMainFrame* MainFrame() const { return main_frame_.get(); }
+  CCurvesmithDoc& Document() { return document_; }
+
+ private:
+  CCurvesmithDoc document_;
+  std::unique_ptr<CMainFrame> main_frame_;
+};
+
+}  // namespace curvesmith
+
+#endif  // CURVESMITH_APP_CURVESMITH_APP_H_

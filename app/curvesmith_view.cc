@@ -1,0 +1,204 @@
+#include "app/curvesmith_view.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMetaObject>
+#include <QPalette>
+#include <QPushButton>
+
+#include "app/chart_area_widget.h"
+#include "app/dialog_units.h"
+#include "app/number_text.h"
+#include "app/run_refusal.h"
+#include "engine/crt_random.h"
+#include "engine/evolution.h"
+#include "res/parameter_form_template.h"
+#include "res/resource_ids.h"
+
+namespace curvesmith {
+namespace {
+
+// Background of a field whose text cannot be taken.
+constexpr QRgb kMarkedFieldColor = 0xFFFFD0D0;
+
+Qt::Alignment AlignmentOf(const res::DialogControl& control) {
+  Qt::Alignment alignment =
+      control.styles & res::kStyleCenterText ? Qt::AlignHCenter : Qt::AlignLeft;
+  return alignment | (control.styles & res::kStyleCenterVertical ? Qt::AlignVCenter : Qt::AlignTop);
+}
+
+QString NeedsNumberText(const FormField& field) {
+  return QString::fromUtf8("「%1」には数値を入力してください。")
+      .arg(QString::fromUtf8(field.label));
+}
+
+}  // namespace
+
+CCurvesmithView::CCurvesmithView(CCurvesmithDoc& document, RunState& state, QWidget* parent)
+    : QWidget(parent), document_(document), state_(state), seed_source_(SeedFromClock) {
+  CreateControls();
+}
+
+CCurvesmithView::~CCurvesmithView() = default;
+
+void CCurvesmithView::SetSeedSource(std::function<std::uint32_t()> seed_source) {
+  seed_source_ = std::move(seed_source);
+}
+
+QLineEdit* CCurvesmithView::Field(int control_id) const {
+  const auto found = fields_.find(control_id);
+  return found == fields_.end() ? nullptr : found->second;
+}
+
+// The controls are created in template order, which Qt then also takes as
+// the tab order.
+void CCurvesmithView::CreateControls() {
+  const res::DialogTemplate& form = res::ParameterFormTemplate();
+  const QFont font = DialogFont(form);
+  setFont(font);
+  const DialogBaseUnits units = DialogBaseUnitsOf(font);
+  setFixedSize(ToPixels(units, res::DialogRect{0, 0, form.width, form.height}).size());
+
+  for (const res::DialogControl& control : form.controls) {
+    const QRect rect = ToPixels(units, control.rect);
+    const QString text = QString::fromUtf8(control.text);
+    QWidget* widget = nullptr;
+    switch (control.kind) {
+      case res::ControlKind::kEdit:
+        if (control.id == res::kIdcChartArea) {
+          chart_area_ = new ChartAreaWidget(this);
+          connect(chart_area_, &ChartAreaWidget::RepaintNeeded, this, &CCurvesmithView::Invalidate);
+          widget = chart_area_;
+        } else {
+          auto* edit = new QLineEdit(this);
+          edit->setTextMargins(0, 0, 0, 0);
+          fields_[control.id] = edit;
+          connect(edit, &QLineEdit::textChanged, this, &CCurvesmithView::OnChange);
+          widget = edit;
+        }
+        break;
+      case res::ControlKind::kStatic:
+      case res::ControlKind::kStaticIcon: {
+        auto* label = new QLabel(text, this);
+        label->setAlignment(AlignmentOf(control));
+        label->setTextFormat(Qt::PlainText);
+        widget = label;
+        break;
+      }
+      case res::ControlKind::kPushButton:
+        run_button_ = new QPushButton(text, this);
+        run_button_->setAutoDefault(false);
+        connect(run_button_, &QPushButton::clicked, this, &CCurvesmithView::OnRun);
+        widget = run_button_;
+        break;
+    }
+    widget->setObjectName(QString::number(control.id));
+    widget->setGeometry(rect);
+  }
+}
+
+const FormField* CCurvesmithView::DoDataExchange(bool save_and_validate) {
+  for (const FormField& field : FieldsInExchangeOrder()) {
+    QLineEdit* edit = fields_.at(field.control_id);
+    if (!save_and_validate) {
+      edit->setText(QString::fromStdString(FormatNumber(values_.*field.member)));
+      continue;
+    }
+    const auto value = ParseNumber(edit->text().toStdString());
+    if (!value) return &field;
+    values_.*field.member = *value;
+  }
+  return nullptr;
+}
+
+bool CCurvesmithView::UpdateData(bool save_and_validate) {
+  loading_fields_ = !save_and_validate;
+  const FormField* failed = DoDataExchange(save_and_validate);
+  loading_fields_ = false;
+  MarkField(failed);
+  SetStatusText(failed ? NeedsNumberText(*failed) : QString());
+  return failed == nullptr;
+}
+
+void CCurvesmithView::MarkField(const FormField* field) {
+  for (const auto& [id, edit] : fields_) {
+    const bool marked = field != nullptr && field->control_id == id;
+    QPalette palette = edit->palette();
+    palette.setColor(QPalette::Base, marked ? QColor::fromRgb(kMarkedFieldColor)
+                                            : this->palette().color(QPalette::Base));
+    edit->setPalette(palette);
+    edit->setToolTip(marked ? NeedsNumberText(*field) : QString());
+  }
+}
+
+void CCurvesmithView::SetStatusText(const QString& text) {
+  if (text == status_text_) return;
+  status_text_ = text;
+  emit StatusTextChanged(status_text_);
+}
+
+void CCurvesmithView::OnInitialUpdate() {
+  values_ = document_.Parameters();
+  UpdateData(false);
+  Invalidate();
+}
+
+// Every edit is mirrored into the document at once, value by value and only
+// where it differs, in the document's order.
+void CCurvesmithView::OnChange() {
+  if (loading_fields_) return;
+  UpdateData(true);
+  ParameterSet& document_values = document_.Parameters();
+  for (const FormField& field : FieldsInDocumentOrder()) {
+    if (document_values.*field.member != values_.*field.member) {
+      document_values.*field.member = values_.*field.member;
+    }
+  }
+}
+
+void CCurvesmithView::OnRun() {
+  const RunParameters parameters = RunParametersOf(values_);
+  if (const auto outside = FindValueOutsideModel(parameters)) {
+    const FormField& field = FormFieldOf(*outside);
+    MarkField(&field);
+    fields_.at(field.control_id)->setFocus();
+    emit RunRefused(RunRefusalMessage(*outside, values_));
+    return;
+  }
+  // A replay in progress reads the state the run is about to replace.
+  chart_area_->AbandonPaint();
+  RunEvolution(state_, parameters, seed_source_());
+  Invalidate();
+  state_.ReplayPending = 1;
+}
+
+void CCurvesmithView::Invalidate() {
+  paint_pending_ = true;
+  if (paint_posted_) return;
+  paint_posted_ = true;
+  QMetaObject::invokeMethod(this, &CCurvesmithView::PaintIfPending, Qt::QueuedConnection);
+}
+
+// A hidden view keeps its paint pending until it is shown.
+void CCurvesmithView::PaintIfPending() {
+  paint_posted_ = false;
+  if (!paint_pending_ || !isVisible()) return;
+  paint_pending_ = false;
+  OnDraw();
+}
+
+// The paint of the view: the fields are rewritten from the members, then the
+// chart is drawn afresh (and a pending replay begins).
+void CCurvesmithView::OnDraw() {
+  UpdateData(false);
+  chart_area_->PaintChart(state_);
+}
+
+// Showing the window again (after it was minimised, say) is an ordinary
+// expose: the chart area shows its image as it stands.
+void CCurvesmithView::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (paint_pending_ || chart_area_->Image().isNull()) Invalidate();
+}
+
+}  // namespace curvesmith

@@ -1,0 +1,101 @@
+#ifndef CURVESMITH_APP_CURVESMITH_VIEW_H_
+#define CURVESMITH_APP_CURVESMITH_VIEW_H_
+
+#include <QWidget>
+#include <cstdint>
+#include <functional>
+#include <map>
+
+#include "app/curvesmith_doc.h"
+#include "app/form_fields.h"
+#include "app/parameter_set.h"
+#include "engine/run_state.h"
+
+class QLineEdit;
+class QPushButton;
+
+namespace curvesmith {
+
+class ChartAreaWidget;
+
+// The parameter form (dialog template 101): five parameter fields, the small
+// auxiliary field, Run and the chart area. It keeps its own copy of the six
+// values, mirrors every accepted edit into the document, starts a run on Run
+// and hands its paints to the chart area.
+//
+// A field whose text is not a number is marked, and StatusTextChanged says
+// which field needs a number; the value is not taken. Run with a value outside
+// the data model starts nothing: RunRefused says which field and which range.
+class CCurvesmithView : public QWidget {
+  Q_OBJECT
+
+ public:
+  // REQUIRES: `document` and `state` outlive the view.
+  CCurvesmithView(CCurvesmithDoc& document, RunState& state, QWidget* parent = nullptr);
+  ~CCurvesmithView() override;
+
+  // Where a run's seed comes from; the clock's seconds unless replaced.
+  void SetSeedSource(std::function<std::uint32_t()> seed_source);
+
+  ChartAreaWidget* ChartArea() const { return chart_area_; }
+  QLineEdit* Field(int control_id) const;
+  QPushButton* RunButton() const { return run_button_; }
+  const ParameterSet& Values() const { return values_; }
+
+  // The form's values, exchanged with the fields in the order of
+  // FieldsInExchangeOrder(). Loading (false) shows each value in its shortest
+  // text form. Saving (true) reads the fields in turn and stops at the first
+  // that is not a number: that field is marked, and its member and the later
+  // ones keep their values. Returns false when it stopped.
+  bool UpdateData(bool save_and_validate);
+
+  // Takes the document's values and shows them (start-up, File > New, File >
+  // Open), and paints the view afresh.
+  void OnInitialUpdate();
+
+  // Run: a whole run with the values as they stand, then a paint of the view,
+  // which replays it.
+  void OnRun();
+
+  // Asks for a paint of the view once control returns to the event loop; any
+  // number of requests before it come to one paint.
+  void Invalidate();
+
+  // The status-bar text the form wants shown; empty when it has nothing to
+  // say.
+  const QString& StatusText() const { return status_text_; }
+
+ signals:
+  void StatusTextChanged(const QString& text);
+  void RunRefused(const QString& message);
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void CreateControls();
+  const FormField* DoDataExchange(bool save_and_validate);
+  void OnChange();
+  void OnDraw();
+  void PaintIfPending();
+  void MarkField(const FormField* field);
+  void SetStatusText(const QString& text);
+
+  CCurvesmithDoc& document_;
+  RunState& state_;
+  std::function<std::uint32_t()> seed_source_;
+
+  ChartAreaWidget* chart_area_ = nullptr;
+  QPushButton* run_button_ = nullptr;
+  std::map<int, QLineEdit*> fields_;
+  ParameterSet values_;
+
+  bool loading_fields_ = false;
+  bool paint_pending_ = false;
+  bool paint_posted_ = false;
+  QString status_text_;
+};
+
+}  // namespace curvesmith
+
+#endif  // CURVESMITH_APP_CURVESMITH_VIEW_H_

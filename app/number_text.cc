@@ -1,0 +1,52 @@
+#include "app/number_text.h"
+
+#include <charconv>
+#include <system_error>
+
+namespace curvesmith {
+namespace {
+
+std::string_view TrimBlanks(std::string_view text) {
+  const auto first = text.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return {};
+  const auto last = text.find_last_not_of(" \t");
+  return text.substr(first, last - first + 1);
+}
+
+template <typename Number>
+std::from_chars_result ReadWhole(std::string_view text, Number& value) {
+  auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (result.ec == std::errc{} && result.ptr != text.data() + text.size()) {
+    result.ec = std::errc::invalid_argument;
+  }
+  return result;
+}
+
+}  // namespace
+
+std::string FormatNumber(float value) {
+  char buffer[32];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+  return std::string(buffer, result.ptr);
+}
+
+std::optional<float> ParseNumber(std::string_view text) {
+  text = TrimBlanks(text);
+  if (text.size() > 1 && text.front() == '+' && text[1] != '-') text.remove_prefix(1);
+  if (text.empty()) return std::nullopt;
+
+  float value = 0.0f;
+  const auto as_float = ReadWhole(text, value);
+  if (as_float.ec == std::errc{}) return value;
+  if (as_float.ec != std::errc::result_out_of_range) return std::nullopt;
+
+  // Out of the float range, but a number: overflow and underflow are told
+  // apart through the wider type, whose conversion then gives infinity or
+  // zero with the right sign.
+  double wide = 0.0;
+  const auto as_double = ReadWhole(text, wide);
+  if (as_double.ec == std::errc{}) return static_cast<float>(wide);
+  return std::nullopt;
+}
+
+}  // namespace curvesmith

@@ -1,0 +1,27 @@
+#ifndef CURVESMITH_APP_NUMBER_TEXT_H_
+#define CURVESMITH_APP_NUMBER_TEXT_H_
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace curvesmith {
+
+// The text a field or a parameter file shows for `value`: the shortest
+// decimal form that reads back as the same float ("0", "0.7", "1e-07"),
+// always with the C locale's point. Non-finite values read "inf", "-inf" and
+// "nan".
+std::string FormatNumber(float value);
+
+// Reads a number as FormatNumber writes it, and as a person types one, in the
+// C locale whatever the user's locale: surrounding blanks and one leading '+'
+// are allowed, decimal and exponent forms, "inf" and "nan". The whole text
+// must be the number. A value beyond the float range becomes infinite, one
+// too small for it zero, as converting the double to float makes them; a text
+// beyond even the double range is refused. nullopt: the text is not a number
+// (an empty field included).
+std::optional<float> ParseNumber(std::string_view text);
+
+}  // namespace curvesmith
+
+#endif  // CURVESMITH_APP_NUMBER_TEXT_H_

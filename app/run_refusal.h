@@ -1,0 +1,24 @@
+#ifndef CURVESMITH_APP_RUN_REFUSAL_H_
+#define CURVESMITH_APP_RUN_REFUSAL_H_
+
+#include <QString>
+
+#include "app/form_fields.h"
+#include "app/parameter_set.h"
+#include "engine/run_parameters.h"
+
+namespace curvesmith {
+
+// The five values of the view that a run is started with.
+RunParameters RunParametersOf(const ParameterSet& values);
+
+// The form field that holds `field`.
+const FormField& FormFieldOf(RunField field);
+
+// Why Run starts nothing: names the field by its form label, the value it
+// holds and the range a run accepts there.
+QString RunRefusalMessage(RunField field, const ParameterSet& values);
+
+}  // namespace curvesmith
+
+#endif  // CURVESMITH_APP_RUN_REFUSAL_H_
