@@ -6,7 +6,7 @@ JOBS ?= $(shell nproc)
 .PHONY: run test sanitize bench deps configure build clean
 
 run: build
-	$(BUILD_DIR)/cli/curvesmith-cli run
+	$(BUILD_DIR)/app/curvesmith
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
