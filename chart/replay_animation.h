@@ -48,13 +48,21 @@ class ReplayAnimation {
  private:
   enum class Phase { kNotStarted, kMarkersShown, kChartRepaired, kEnded };
 
+  // The last evaluated generation and the markers per frame, held to the
+  // capacities of the tables.
+  int LastGeneration() const;
+  int PopulationSize() const;
+
   void ShowGeneration();
   void EraseMarkersAndRepair();
   void EraseReadouts();
   void DrawFinalFrame();
+
   void FormatReadouts(int generation);
+  void FreeReadouts();
   void DrawReadouts();
-  void DrawMarkers(int generation);
+  void DrawPopulationMarkers(int generation);
+  void DrawBestMarker(int generation);
 
   Surface& surface_;
   RunState& state_;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/arguments.h"
+#include "cli/render_command.h"
 #include "cli/run_command.h"
 
 namespace {
@@ -19,17 +20,23 @@ void PrintHelp(std::ostream& out) {
          "\n"
          "Commands:\n"
          "  run       compute one run of the genetic algorithm and report it\n"
+         "  render    compute one run and draw its chart into a PNG image\n"
          "\n"
          "Run options:\n"
       << curvesmith::cli::kRunOptionsHelp << "\n"
       << "Options of run:\n"
       << curvesmith::cli::kRunCommandHelp << "\n"
+      << "Options of render:\n"
+      << curvesmith::cli::kRenderCommandHelp << "\n"
       << "  --help            show this help\n"
          "  --version         show the version\n";
 }
 
 int Dispatch(std::string_view command, Arguments& arguments) {
   if (command == "run") return curvesmith::cli::RunRunCommand(arguments, std::cout);
+  if (command == "render") {
+    return curvesmith::cli::RunRenderCommand(arguments, std::cout, std::cerr);
+  }
   throw UsageError("unknown command \"" + std::string(command) + "\" (see --help)");
 }
 

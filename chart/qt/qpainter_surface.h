@@ -78,9 +78,14 @@ class QPainterSurface : public Surface {
  private:
   struct Object;
 
+  std::optional<ObjectHandle> AddObject(Object object);
   QPainter& Painter();
   void DrawPendingLines();
-  QPen CurrentQPen() const;
+  // Device pixels per logical unit on each axis.
+  double ScaleX() const;
+  double ScaleY() const;
+  QPen DevicePen() const;
+  QFont DeviceFont() const;
 
   QPaintDevice* device_;
   int scale_;

@@ -1,0 +1,67 @@
+#include "chart/chart_painter.h"
+
+#include "chart/chart_mapping.h"
+#include "chart/chart_texts.h"
+#include "chart/curve_trace.h"
+#include "chart/frame_and_grid.h"
+#include "chart/replay_animation.h"
+
+namespace curvesmith::chart {
+namespace {
+
+constexpr ColorRef kCaptionColor = 0x000000;
+
+}  // namespace
+
+ChartPainter::ChartPainter(Surface& surface, RunState& state)
+    : surface_(surface), state_(state), resources_(surface) {}
+
+ChartPainter::~ChartPainter() = default;
+
+std::optional<std::chrono::milliseconds> ChartPainter::Step() {
+  if (finished_) return std::nullopt;
+  if (!started_) {
+    started_ = true;
+    DrawStaticChart();
+    if (state_.ReplayPending == 1) {
+      replay_ = std::make_unique<ReplayAnimation>(surface_, state_, resources_);
+    }
+  }
+  if (replay_) {
+    if (const auto pause = replay_->Step()) {
+      surface_.Flush();
+      return pause;
+    }
+  }
+  EndPaint();
+  return std::nullopt;
+}
+
+void ChartPainter::DrawStaticChart() {
+  surface_.SetMapMode(kMapModeAnisotropic);
+  surface_.SetWindowExt(kWindowExtent, kWindowExtent);
+  surface_.SetViewportExt(kViewportExtent, kViewportExtent);
+
+  for (const PlacedText& label : AxisLabels()) surface_.TextOut(label.x, label.y, label.text);
+
+  resources_.CreateFont();
+  resources_.Select(ChartResource::ChartFont);
+  surface_.SetTextColor(kCaptionColor);
+  surface_.SetBkMode(kBkModeTransparent);
+  for (const PlacedText& caption : Captions()) {
+    surface_.TextOut(caption.x, caption.y, caption.text);
+  }
+
+  resources_.CreateBrushesAndPens();
+  DrawFrameAndGrid(surface_, resources_);
+  DrawCurveTrace(surface_, resources_, state_.TargetCurve);
+}
+
+void ChartPainter::EndPaint() {
+  finished_ = true;
+  replay_.reset();
+  resources_.Free();
+  surface_.Flush();
+}
+
+}  // namespace curvesmith::chart

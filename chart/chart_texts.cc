@@ -1,0 +1,30 @@
+#include "chart/chart_texts.h"
+
+namespace curvesmith::chart {
+namespace {
+
+constexpr PlacedText kAxisLabels[] = {
+    {985, 950, "X"},   {400, 490, "Y"},   {460, 890, "0"},   {460, 790, "20"},  {460, 690, "40"},
+    {460, 590, "60"},  {460, 490, "80"},  {450, 390, "100"}, {450, 290, "120"}, {450, 190, "140"},
+    {450, 90, "160"},  {495, 910, "0"},   {595, 910, "2"},   {695, 910, "4"},   {795, 910, "6"},
+    {895, 910, "8"},   {990, 910, "10"},  {1090, 910, "12"}, {1190, 910, "14"}, {1290, 910, "16"},
+    {1390, 910, "18"}, {1490, 910, "20"},
+};
+
+constexpr PlacedText kCaptions[] = {
+    {900, 50, "現在世代数:"},
+    {800, 150, "最大座標点:"},
+    {1000, 150, "(              ,                 )"},
+};
+
+}  // namespace
+
+std::span<const PlacedText> AxisLabels() {
+  return kAxisLabels;
+}
+
+std::span<const PlacedText> Captions() {
+  return kCaptions;
+}
+
+}  // namespace curvesmith::chart

@@ -1,0 +1,28 @@
+#ifndef CURVESMITH_CHART_CHART_TEXTS_H_
+#define CURVESMITH_CHART_CHART_TEXTS_H_
+
+#include <span>
+#include <string_view>
+
+namespace curvesmith::chart {
+
+// A text and the logical point of its top-left corner.
+struct PlacedText {
+  int x;
+  int y;
+  std::string_view text;
+};
+
+// Axis letters and tick labels, in drawing order: "X", "Y", the fitness
+// labels 0 to 160 (10 units above their lines), the x labels 0 to 20 (10 units
+// below the x axis). Drawn in the surface's default font.
+std::span<const PlacedText> AxisLabels();
+
+// The captions of the readouts, in drawing order, drawn in ChartFont. The
+// bracket text holds 14 and 17 blanks so that the replay's readouts fall
+// between its brackets.
+std::span<const PlacedText> Captions();
+
+}  // namespace curvesmith::chart
+
+#endif  // CURVESMITH_CHART_CHART_TEXTS_H_

@@ -1,0 +1,23 @@
+#ifndef CURVESMITH_CHART_CURVE_TRACE_H_
+#define CURVESMITH_CHART_CURVE_TRACE_H_
+
+#include "chart/chart_resources.h"
+#include "chart/surface.h"
+
+namespace curvesmith::chart {
+
+// Positions sampled by the trace: i / 1024 for i = 0 .. 20480, that is 0 to
+// 20.0 in steps of a twentieth of a genome step.
+inline constexpr int kTraceSamplesPerUnit = 1024;
+inline constexpr int kTraceLastSample = 20480;
+
+// Selects BluePen, then, when `target_curve` is exactly 0, 1 or 2, draws that
+// curve as one polyline: a move to its point at x = 0 and one line to the
+// point of every sample, the first of zero length (20,481 lines). Any other
+// selector draws nothing more. Afterwards the current position is the last
+// point, (1500, ChartY(f(20))), when a trace was drawn.
+void DrawCurveTrace(Surface& surface, const ChartResources& resources, double target_curve);
+
+}  // namespace curvesmith::chart
+
+#endif  // CURVESMITH_CHART_CURVE_TRACE_H_

@@ -1,0 +1,186 @@
+#include "cli/render_command.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QSaveFile>
+#include <QString>
+#include <charconv>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "chart/chart_painter.h"
+#include "chart/qt/chart_area_size.h"
+#include "chart/qt/qpainter_surface.h"
+#include "chart/recording_surface.h"
+#include "engine/evolution.h"
+
+namespace curvesmith::cli {
+
+const char kRenderCommandHelp[] =
+    "  --frame F         base, final (default) or a generation G from 0 to generations - 1\n"
+    "  --out FILE.png    the image file to write\n"
+    "  --scale K         device pixels per pixel, 1 to 8 (default 1)\n"
+    "  --ops             list the drawing operations instead of writing an image\n";
+
+namespace {
+
+constexpr int kMaxScale = 8;
+
+// Which picture of the paint to keep.
+struct FrameChoice {
+  enum class Kind { kBase, kGeneration, kFinal };
+  Kind kind = Kind::kFinal;
+  int generation = 0;
+};
+
+struct RenderOptions {
+  RunOptions run;
+  FrameChoice frame;
+  std::optional<std::string> out;
+  int scale = 1;
+  bool ops = false;
+};
+
+bool ParseInt(std::string_view text, int& value) {
+  const char* end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, value);
+  return error == std::errc() && stop == end;
+}
+
+FrameChoice ParseFrame(std::string_view text) {
+  if (text == "base") return {.kind = FrameChoice::Kind::kBase};
+  if (text == "final") return {.kind = FrameChoice::Kind::kFinal};
+  int generation = 0;
+  if (!ParseInt(text, generation) || generation < 0) {
+    throw UsageError("--frame takes base, final or a generation number, not \"" +
+                     std::string(text) + "\"");
+  }
+  return {.kind = FrameChoice::Kind::kGeneration, .generation = generation};
+}
+
+RenderOptions ParseOptions(Arguments& arguments) {
+  RenderOptions options;
+  while (!arguments.Done()) {
+    const std::string_view option = arguments.NextOption();
+    if (TakeRunOption(option, arguments, options.run)) continue;
+    if (option == "--frame") {
+      options.frame = ParseFrame(arguments.ValueOf(option));
+    } else if (option == "--out") {
+      const std::string_view file = arguments.ValueOf(option);
+      if (file.empty()) throw UsageError("--out takes a file name, not \"\"");
+      options.out = std::string(file);
+    } else if (option == "--scale") {
+      const std::string_view text = arguments.ValueOf(option);
+      if (!ParseInt(text, options.scale) || options.scale < 1 || options.scale > kMaxScale) {
+        throw UsageError("--scale takes a whole number from 1 to " + std::to_string(kMaxScale) +
+                         ", not \"" + std::string(text) + "\"");
+      }
+    } else if (option == "--ops") {
+      options.ops = true;
+    } else {
+      throw UsageError("unknown option \"" + std::string(option) + "\" for render (see --help)");
+    }
+  }
+  CheckRunOptions(options.run);
+  if (options.ops && options.out) {
+    throw UsageError("--ops lists the operations instead of an image: leave out --out");
+  }
+  if (!options.ops && !options.out) throw UsageError("render needs --out FILE.png or --ops");
+  return options;
+}
+
+// The generation asked for must have a replay frame in this run.
+void CheckFrame(const FrameChoice& frame, const RunState& state) {
+  if (frame.kind != FrameChoice::Kind::kGeneration || frame.generation < state.Generation) return;
+  throw UsageError(state.Generation == 0
+                       ? "--frame takes base or final for a run without replay frames, not \"" +
+                             std::to_string(frame.generation) + "\""
+                       : "--frame takes base, final or a generation from 0 to " +
+                             std::to_string(state.Generation - 1) + ", not \"" +
+                             std::to_string(frame.generation) + "\"");
+}
+
+// Runs the paint up to the chosen picture: the end of the paint, or the
+// first pause of the chosen generation's replay frame (each frame pauses
+// twice). `on_pause` sees every pause reached.
+template <typename OnPause>
+void PaintUpTo(chart::ChartPainter& painter, const FrameChoice& frame, OnPause&& on_pause) {
+  const int stop_at_pause =
+      frame.kind == FrameChoice::Kind::kGeneration ? 2 * frame.generation + 1 : -1;
+  int pauses = 0;
+  while (const auto pause = painter.Step()) {
+    on_pause(*pause);
+    if (++pauses == stop_at_pause) return;
+  }
+}
+
+int ListOperations(RunState& state, const FrameChoice& frame, std::ostream& out) {
+  bool listing = true;
+  chart::RecordingSurface surface([&](const chart::Operation& operation) {
+    if (listing) out << chart::FormatOperation(operation) << '\n';
+  });
+  {
+    chart::ChartPainter painter(surface, state);
+    PaintUpTo(painter, frame, [&](std::chrono::milliseconds pause) { surface.RecordPause(pause); });
+    // A paint stopped at a pause is abandoned here; its clean-up is not part
+    // of the picture listed.
+    listing = false;
+  }
+  out.flush();
+  return out ? 0 : 1;
+}
+
+// Fonts need a GUI application; without a display the offscreen platform
+// serves.
+std::unique_ptr<QGuiApplication> StartGuiApplication() {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  static int argc = 1;
+  static char name[] = "curvesmith-cli";
+  static char* argv[] = {name, nullptr};
+  return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+int WriteImage(RunState& state, const RenderOptions& options, std::ostream& err) {
+  const auto application = StartGuiApplication();
+  const QSize size = chart::ChartAreaPixelSize(chart::FormFont()) * options.scale;
+  QImage image(size, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  {
+    chart::QPainterSurface surface(&image, options.scale);
+    chart::ChartPainter painter(surface, state);
+    PaintUpTo(painter, options.frame, [](std::chrono::milliseconds) {});
+    surface.Flush();
+  }
+
+  // Written beside the target and renamed over it only when complete, so a
+  // failure leaves no partial image.
+  const QString file_name = QString::fromStdString(*options.out);
+  QSaveFile file(file_name);
+  if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit()) {
+    err << "curvesmith-cli: cannot write " << *options.out << ": "
+        << file.errorString().toStdString() << "\n";
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace
+
+int RunRenderCommand(Arguments& arguments, std::ostream& out, std::ostream& err) {
+  const RenderOptions options = ParseOptions(arguments);
+
+  // The run state is large (about 16 MB): it lives on the heap, zeroed as at
+  // program start.
+  const auto state = std::make_unique<RunState>();
+  RunEvolution(*state, options.run.parameters, SeedOf(options.run));
+  CheckFrame(options.frame, *state);
+  // The desktop program asks for the replay at the end of every run; the base
+  // chart is a paint with nothing pending.
+  state->ReplayPending = options.frame.kind == FrameChoice::Kind::kBase ? 0 : 1;
+
+  if (options.ops) return ListOperations(*state, options.frame, out);
+  return WriteImage(*state, options, err);
+}
+
+}  // namespace curvesmith::cli
