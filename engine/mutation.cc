@@ -2,17 +2,21 @@
 
 #include <algorithm>
 #include <bit>
+#include <limits>
 
 namespace curvesmith {
 namespace {
 
 // The places not yet mutated, in order, as a Fenwick tree of ones: finding
 // the k-th of them costs log N steps, where shifting the population along
-// after each mutation would cost N.
+// after each mutation would cost N. The search takes a fixed number of steps
+// without branches on the data, since random k make those unpredictable.
 class FrontRegion {
  public:
   explicit FrontRegion(int size) : size_(size), top_(std::bit_floor(static_cast<unsigned>(size))) {
     for (int i = 1; i <= size; ++i) tree_[i] = i & -i;
+    // Nodes the search may look at beyond the region never take a step.
+    std::fill(tree_ + size + 1, tree_ + 2 * top_, std::numeric_limits<int>::max());
   }
 
   // The original place of the k-th (from 0) individual still in the region;
@@ -20,11 +24,10 @@ class FrontRegion {
   int Take(int k) {
     int node = 0;
     for (int step = top_; step > 0; step >>= 1) {
-      const int next = node + step;
-      if (next <= size_ && tree_[next] <= k) {
-        node = next;
-        k -= tree_[next];
-      }
+      const int count = tree_[node + step];
+      const int within = -static_cast<int>(count <= k);  // all ones or zero
+      node += step & within;
+      k -= count & within;
     }
     for (int i = node + 1; i <= size_; i += i & -i) --tree_[i];
     return node;
@@ -33,7 +36,7 @@ class FrontRegion {
  private:
   int size_;
   int top_;
-  int tree_[kPopulationCapacity + 1];
+  int tree_[2 * std::bit_ceil(static_cast<unsigned>(kPopulationCapacity))];
 };
 
 }  // namespace
@@ -71,7 +74,8 @@ void Mutate(RunState& state, CrtRandom& random) {
   const int first = *std::min_element(order, order + mutations);
   int write = first;
   for (int read = first; read < size; ++read) {
-    if (!mutated[read]) population[write++] = population[read];
+    population[write] = population[read];
+    write += mutated[read] ? 0 : 1;
   }
   for (int i = 0; i < mutations; ++i) population[size - 1 - i] = moved[i];
 }

@@ -17,19 +17,35 @@ inline constexpr double kRouletteStep = 0.0001;
 //
 // A draw d picks the first place e with d <= CumulativeShares[e]; an entry that
 // is not a number also stops there. A draw above every entry picks the last
-// place, so a spin never passes place size - 1. Because there are only 10000
-// draws, the wheel works out the place of each one when it is built; any
-// running sums, even ones that decrease, give the place the plain scan gives.
+// place, so a spin never passes place size - 1.
+//
+// There are only 10000 draws, so the wheel counts, for each place, how many
+// draws stop at or before it (`reach_`, never falling, whatever the sums are).
+// Draw r then picks the first place whose reach exceeds r. A spin starts from
+// where the first draw of its block of kDrawsPerBlock draws stops and takes a
+// fixed number of steps without branching on the data: random draws make such
+// branches unpredictable, and they used to cost more than the rest of a
+// generation together.
 class RouletteWheel {
  public:
   // REQUIRES: 1 <= size <= kPopulationCapacity.
   RouletteWheel(const double* cumulative_shares, int size);
 
   // Place picked by draw r, 0 <= r < kRouletteDraws.
-  int PlaceOfDraw(int r) const { return place_of_draw_[r]; }
+  int PlaceOfDraw(int r) const {
+    int e = block_start_[r / kDrawsPerBlock];
+    for (int step = 0; step < steps_; ++step) e += reach_[e] <= r ? 1 : 0;
+    return e;
+  }
 
  private:
-  std::uint16_t place_of_draw_[kRouletteDraws];
+  static constexpr int kDrawsPerBlock = 16;
+  static constexpr int kBlocks = kRouletteDraws / kDrawsPerBlock;
+  static_assert(kRouletteDraws % kDrawsPerBlock == 0);
+
+  int steps_ = 0;
+  std::uint16_t reach_[kPopulationCapacity];
+  std::uint16_t block_start_[kBlocks];
 };
 
 // One roulette draw from the run's generator.

@@ -1,6 +1,7 @@
 #include "engine/selection.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "engine/roulette.h"
@@ -8,11 +9,24 @@
 namespace curvesmith {
 namespace {
 
-Individual Cross(const Individual& head, const Individual& tail, int cut) {
-  Individual child{};
-  for (int j = 0; j < kGeneCount; ++j) child.gene[j] = j < cut ? head.gene[j] : tail.gene[j];
+// kHeadGenes[c][j] selects gene j from the head parent when j < c: a mask
+// instead of a branch per gene.
+constexpr auto kHeadGenes = [] {
+  std::array<std::array<std::int32_t, kGeneCount>, kGeneCount> masks{};
+  for (int cut = 0; cut < kGeneCount; ++cut) {
+    for (int j = 0; j < cut; ++j) masks[cut][j] = -1;
+  }
+  return masks;
+}();
+
+// Writes straight into the new generation: a child built elsewhere and then
+// copied would be read back in wider pieces than it was written, which stalls.
+void Cross(const Individual& head, const Individual& tail, int cut, Individual& child) {
+  const auto& from_head = kHeadGenes[cut];
+  for (int j = 0; j < kGeneCount; ++j) {
+    child.gene[j] = (head.gene[j] & from_head[j]) | (tail.gene[j] & ~from_head[j]);
+  }
   child.fitness = 0.0;
-  return child;
 }
 
 }  // namespace
@@ -31,10 +45,15 @@ void SelectAndCross(RunState& state, CrtRandom& random) {
   // 1 - Fitness shares and their running sums.
   double total = 0.0;
   for (int i = 0; i < size; ++i) total += old[i].fitness;
+  // Each share, then its running sum, in one pass: the divisions overlap the
+  // chain of additions.
   double cumulative_shares[kPopulationCapacity];
-  for (int i = 0; i < size; ++i) cumulative_shares[i] = old[i].fitness / total;
-  for (int i = 1; i < size; ++i)
-    cumulative_shares[i] = cumulative_shares[i - 1] + cumulative_shares[i];
+  double running = old[0].fitness / total;
+  cumulative_shares[0] = running;
+  for (int i = 1; i < size; ++i) {
+    running = running + old[i].fitness / total;
+    cumulative_shares[i] = running;
+  }
   const RouletteWheel wheel(cumulative_shares, size);
 
   // 2 - Crossover children, two per pair. An odd count leaves its last child
@@ -45,8 +64,8 @@ void SelectAndCross(RunState& state, CrtRandom& random) {
     const Individual& a = old[SpinRoulette(wheel, random)];
     const Individual& b = old[SpinRoulette(wheel, random)];
     const int cut = random.Rand() % kGeneCount;
-    next[2 * pair] = Cross(a, b, cut);
-    next[2 * pair + 1] = Cross(b, a, cut);
+    Cross(a, b, cut, next[2 * pair]);
+    Cross(b, a, cut, next[2 * pair + 1]);
   }
 
   // 3 - The remaining places, copied by roulette.
