@@ -1,0 +1,158 @@
+#include "app/command_actions.h"
+
+#include <QIcon>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QStatusBar>
+#include <QString>
+#include <QToolBar>
+
+#include "app/app_icons.h"
+#include "app/resource_text.h"
+#include "res/main_menu.h"
+#include "res/resource_ids.h"
+#include "res/tool_bar.h"
+
+namespace curvesmith {
+namespace {
+
+Qt::Key QtKeyOf(res::Key key) {
+  switch (key) {
+    case res::Key::kC:
+      return Qt::Key_C;
+    case res::Key::kN:
+      return Qt::Key_N;
+    case res::Key::kO:
+      return Qt::Key_O;
+    case res::Key::kP:
+      return Qt::Key_P;
+    case res::Key::kS:
+      return Qt::Key_S;
+    case res::Key::kV:
+      return Qt::Key_V;
+    case res::Key::kX:
+      return Qt::Key_X;
+    case res::Key::kZ:
+      return Qt::Key_Z;
+    case res::Key::kBackspace:
+      return Qt::Key_Backspace;
+    case res::Key::kDelete:
+      return Qt::Key_Delete;
+    case res::Key::kInsert:
+      return Qt::Key_Insert;
+    case res::Key::kF6:
+      return Qt::Key_F6;
+  }
+  return Qt::Key_unknown;
+}
+
+// Every command any table names, with the menu text where the menu has one.
+void CollectMenuCommands(std::span<const res::MenuItem> items, QMap<int, const char*>* texts) {
+  for (const res::MenuItem& item : items) {
+    if (item.kind == res::MenuItemKind::kPopup) CollectMenuCommands(item.children, texts);
+    if (item.kind == res::MenuItemKind::kCommand) texts->insert(item.command, item.text);
+  }
+}
+
+}  // namespace
+
+QKeySequence KeySequenceOf(const res::Accelerator& accelerator) {
+  Qt::KeyboardModifiers modifiers;
+  if (accelerator.modifiers & res::kCtrl) modifiers |= Qt::ControlModifier;
+  if (accelerator.modifiers & res::kShift) modifiers |= Qt::ShiftModifier;
+  if (accelerator.modifiers & res::kAlt) modifiers |= Qt::AltModifier;
+  return QKeySequence(QKeyCombination(modifiers, QtKeyOf(accelerator.key)));
+}
+
+QList<QKeySequence> ShortcutsOf(int command) {
+  QList<QKeySequence> shortcuts;
+  for (const res::Accelerator& accelerator : res::AcceleratorTable()) {
+    if (accelerator.command == command) shortcuts.append(KeySequenceOf(accelerator));
+  }
+  return shortcuts;
+}
+
+CommandActions::CommandActions(QWidget* window) : QObject(window), window_(window) {
+  QMap<int, const char*> menu_texts;
+  CollectMenuCommands(res::MainMenu(), &menu_texts);
+  for (const res::ToolBarButton& button : res::ToolBar()) {
+    if (button.command != res::kIdSeparator && !menu_texts.contains(button.command)) {
+      menu_texts.insert(button.command, "");
+    }
+  }
+  for (const res::Accelerator& accelerator : res::AcceleratorTable()) {
+    if (!menu_texts.contains(accelerator.command)) menu_texts.insert(accelerator.command, "");
+  }
+  for (auto it = menu_texts.cbegin(); it != menu_texts.cend(); ++it) {
+    MakeAction(it.key(), it.value());
+  }
+}
+
+QAction* CommandActions::MakeAction(int command, const char* menu_text) {
+  auto* action = new QAction(QString::fromUtf8(menu_text), this);
+  action->setStatusTip(PromptOf(command));
+  // Without a tool-tip of its own Qt would derive one from the menu text.
+  const QString tool_tip = ToolTipOf(command);
+  if (!tool_tip.isEmpty()) action->setToolTip(tool_tip);
+  action->setShortcuts(ShortcutsOf(command));
+  if (const char* image = res::ToolBarImage(command)) action->setIcon(ToolBarIcon(image));
+  action->setData(command);
+  window_->addAction(action);
+  actions_.insert(command, action);
+  return action;
+}
+
+void CommandActions::PopulateMenuBar(QMenuBar* bar) const {
+  for (const res::MenuItem& popup : res::MainMenu()) {
+    QMenu* menu = bar->addMenu(QString::fromUtf8(popup.text));
+    for (const res::MenuItem& item : popup.children) {
+      if (item.kind == res::MenuItemKind::kSeparator) {
+        menu->addSeparator();
+        continue;
+      }
+      QAction* action = Action(item.command);
+      if (item.greyed) action->setEnabled(false);
+      menu->addAction(action);
+      menus_.insert(item.command, menu);
+    }
+  }
+}
+
+QToolBar* CommandActions::CreateToolBar(QMainWindow* window) const {
+  auto* tool_bar = new QToolBar(window);
+  tool_bar->setObjectName("ToolBar");
+  // Named like its View menu item, without the mnemonic.
+  tool_bar->setWindowTitle(
+      Action(res::kIdViewToolBar)->text().remove(QRegularExpression(R"(\(&.\))")));
+  tool_bar->setMovable(true);
+  tool_bar->setFloatable(true);
+  tool_bar->setAllowedAreas(Qt::AllToolBarAreas);
+  tool_bar->setIconSize(QSize(res::kToolBarImageWidth, res::kToolBarImageHeight));
+  tool_bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+  for (const res::ToolBarButton& button : res::ToolBar()) {
+    if (button.command == res::kIdSeparator) {
+      tool_bar->addSeparator();
+    } else {
+      tool_bar->addAction(Action(button.command));
+    }
+  }
+  window->addToolBar(Qt::TopToolBarArea, tool_bar);
+
+  QAction* toggle = Action(res::kIdViewToolBar);
+  toggle->setCheckable(true);
+  toggle->setChecked(true);
+  connect(toggle, &QAction::toggled, tool_bar, &QToolBar::setVisible);
+  connect(tool_bar, &QToolBar::visibilityChanged, toggle, &QAction::setChecked);
+  return tool_bar;
+}
+
+void CommandActions::BindStatusBar(QStatusBar* status_bar) const {
+  QAction* toggle = Action(res::kIdViewStatusBar);
+  toggle->setCheckable(true);
+  toggle->setChecked(!status_bar->isHidden());
+  connect(toggle, &QAction::toggled, status_bar, &QStatusBar::setVisible);
+}
+
+}  // namespace curvesmith

@@ -1,0 +1,23 @@
+#include "app/resource_text.h"
+
+#include "res/string_table.h"
+
+namespace curvesmith {
+
+QString FromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString LoadText(int id) {
+  return FromUtf8(res::LoadString(id));
+}
+
+QString PromptOf(int id) {
+  return FromUtf8(res::SplitCommandString(res::LoadString(id)).prompt);
+}
+
+QString ToolTipOf(int id) {
+  return FromUtf8(res::SplitCommandString(res::LoadString(id)).tool_tip);
+}
+
+}  // namespace curvesmith
