@@ -1,0 +1,39 @@
+#include "tests/cli/cli_process.h"
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace curvesmith::testing {
+namespace {
+
+std::string Slurp(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+}  // namespace
+
+CliResult RunCli(const std::string& arguments) {
+  const auto folder = std::filesystem::temp_directory_path();
+  const auto stem = "curvesmith-cli-test-" + std::to_string(::getpid());
+  const auto out_path = folder / (stem + ".out");
+  const auto err_path = folder / (stem + ".err");
+  const std::string command = std::string(CURVESMITH_CLI_PATH) + " " + arguments + " >" +
+                              out_path.string() + " 2>" + err_path.string() + " </dev/null";
+  const int raw = std::system(command.c_str());
+  CliResult result;
+  result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  result.out = Slurp(out_path);
+  result.err = Slurp(err_path);
+  std::filesystem::remove(out_path);
+  std::filesystem::remove(err_path);
+  return result;
+}
+
+}  // namespace curvesmith::testing

@@ -1,0 +1,21 @@
+#ifndef CURVESMITH_TESTS_CLI_CLI_PROCESS_H_
+#define CURVESMITH_TESTS_CLI_CLI_PROCESS_H_
+
+#include <string>
+
+namespace curvesmith::testing {
+
+// What one run of curvesmith-cli printed and how it ended.
+struct CliResult {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+// Runs the built curvesmith-cli with `arguments` (passed to the shell as they
+// stand) and collects its output.
+CliResult RunCli(const std::string& arguments);
+
+}  // namespace curvesmith::testing
+
+#endif  // CURVESMITH_TESTS_CLI_CLI_PROCESS_H_

@@ -1,0 +1,135 @@
+#include <gtest/gtest.h>
+
+#include <charconv>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/run_report.h"
+#include "engine/evolution.h"
+#include "tests/cli/cli_process.h"
+
+namespace curvesmith {
+namespace {
+
+using testing::RunCli;
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+std::vector<std::string> Fields(const std::string& line) {
+  std::vector<std::string> fields;
+  std::istringstream in(line);
+  for (std::string field; std::getline(in, field, ',');) fields.push_back(field);
+  return fields;
+}
+
+double Parse(const std::string& text) {
+  double value = 0.0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  EXPECT_EQ(error, std::errc()) << text;
+  EXPECT_EQ(end, text.data() + text.size()) << text;
+  return value;
+}
+
+TEST(RunCommandTest, BadInputExitsWithTwoAndNamesTheOption) {
+  struct Case {
+    std::string arguments;
+    std::string mentions;
+  };
+  const Case cases[] = {
+      {"run --population 1001", "--population"},
+      {"run --population abc", "--population"},
+      {"run --generations 1000", "at most 999"},
+      {"run --crossover 1.5", "from 0 to 1"},
+      {"run --mutation -0.1", "--mutation"},
+      {"run --curve nan", "--curve"},
+      {"run --generations", "needs a value"},
+      {"run --seed -1", "--seed"},
+      {"run --output xml", "--output"},
+      {"run --colour red", "--colour"},
+      {"fly", "fly"},
+      {"", "no command"},
+  };
+  for (const Case& c : cases) {
+    const auto result = RunCli(c.arguments);
+    EXPECT_EQ(result.status, 2) << c.arguments;
+    EXPECT_TRUE(result.out.empty()) << c.arguments;
+    EXPECT_NE(result.err.find(c.mentions), std::string::npos) << c.arguments << ": " << result.err;
+    EXPECT_EQ(Lines(result.err).size(), 1u) << result.err;
+  }
+}
+
+TEST(RunCommandTest, VersionAndHelp) {
+  EXPECT_EQ(RunCli("--version").out, "Curvesmith 1.0.0.1\n");
+  const auto help = RunCli("--help");
+  EXPECT_EQ(help.status, 0);
+  EXPECT_NE(help.out.find("--population"), std::string::npos);
+  EXPECT_NE(help.out.find("default 100"), std::string::npos);
+}
+
+TEST(RunCommandTest, CsvReportsHoldTheRunExactly) {
+  const std::string options = "run --seed 77 --population 30 --generations 12 --curve 2";
+  const auto best = RunCli(options + " --output best");
+  const auto history = RunCli(options + " --output history");
+  ASSERT_EQ(best.status, 0) << best.err;
+  ASSERT_EQ(history.status, 0) << history.err;
+
+  const auto state = std::make_unique<RunState>();
+  RunEvolution(*state, {30.0f, 12.0f, 0.7f, 0.1f, 2.0f}, 77);
+
+  const auto best_lines = Lines(best.out);
+  ASSERT_EQ(best_lines.size(), 1u + 13u);
+  EXPECT_EQ(best_lines[0], "generation,best_position,best_fitness");
+  for (int g = 0; g <= 12; ++g) {
+    const auto fields = Fields(best_lines[1 + g]);
+    ASSERT_EQ(fields.size(), 3u);
+    EXPECT_EQ(fields[0], std::to_string(g));
+    EXPECT_EQ(Parse(fields[1]), state->BestPositionByGeneration[g]);
+    EXPECT_EQ(Parse(fields[2]), state->BestFitnessByGeneration[g]);
+  }
+
+  const auto history_lines = Lines(history.out);
+  ASSERT_EQ(history_lines.size(), 1u + 13u * 30u);
+  EXPECT_EQ(history_lines[0], "generation,place,position,fitness");
+  for (int g = 0; g <= 12; ++g) {
+    for (int i = 0; i < 30; ++i) {
+      const auto fields = Fields(history_lines[1 + g * 30 + i]);
+      ASSERT_EQ(fields.size(), 4u);
+      ASSERT_EQ(fields[1], std::to_string(i));
+      ASSERT_EQ(Parse(fields[2]), state->PositionHistory[g][i]);
+      ASSERT_EQ(Parse(fields[3]), state->FitnessHistory[g][i]);
+    }
+  }
+}
+
+TEST(RunCommandTest, JsonAndSummaryDescribeTheSameRun) {
+  const std::string options = "run --seed 5 --population 4 --generations 2 --crossover 0.5";
+  const auto json = RunCli(options + " --output json");
+  ASSERT_EQ(json.status, 0);
+  EXPECT_EQ(json.out.rfind("{\"seed\":5,\"parameters\":{\"population_size\":4,", 0), 0u);
+  EXPECT_NE(json.out.find("\"crossover_rate\":0.5,"), std::string::npos);
+  EXPECT_NE(json.out.find("{\"generation\":2,\"positions\":["), std::string::npos);
+  EXPECT_EQ(json.out.substr(json.out.size() - 3), "]}\n");
+
+  const auto summary = RunCli(options);
+  ASSERT_EQ(summary.status, 0);
+  EXPECT_NE(summary.out.find("seed            5"), std::string::npos);
+  EXPECT_NE(summary.out.find("Best point: x = "), std::string::npos);
+}
+
+TEST(RunCommandTest, EmptyPopulationReportsWithoutDividingByZero) {
+  const auto result = RunCli("run --seed 1 --population 0 --generations 3");
+  ASSERT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(result.out.find("nan"), std::string::npos) << result.out;
+  const auto history = RunCli("run --seed 1 --population 0 --generations 3 --output history");
+  EXPECT_EQ(history.out, "generation,place,position,fitness\n");
+}
+
+}  // namespace
+}  // namespace curvesmith
