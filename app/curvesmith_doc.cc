@@ -12,6 +12,12 @@ QString FileLabel(const QString& path) {
   return QString::fromUtf8("「%1」").arg(path);
 }
 
+QString SaveFailure(const QString& path, const QString& reason) {
+  return QString::fromUtf8(
+             "ファイル%1を保存できませんでした。既にあるファイルは変更していません。\n%2")
+      .arg(FileLabel(path), reason);
+}
+
 }  // namespace
 
 bool CCurvesmithDoc::OnNewDocument() {
@@ -21,15 +27,23 @@ bool CCurvesmithDoc::OnNewDocument() {
 
 std::optional<QString> CCurvesmithDoc::OnSaveDocument(const QString& path) {
   const std::string text = FormatParameterFile(parameters_);
+  const auto size = static_cast<qint64>(text.size());
   QSaveFile file(path);
-  const bool written = file.open(QIODevice::WriteOnly) &&
-                       file.write(text.data(), static_cast<qint64>(text.size())) ==
-                           static_cast<qint64>(text.size()) &&
-                       file.commit();
-  if (!written) {
-    return QString::fromUtf8("ファイル%1を保存できませんでした。\n%2")
-        .arg(FileLabel(path), file.errorString());
+  // Unbuffered, so that a write cut short (a full disk) shows in write()'s
+  // count: a buffered QSaveFile can commit the truncated file as a success.
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+    return SaveFailure(path, file.errorString());
   }
+  if (file.write(text.data(), size) != size) {
+    const QString reason = file.error() != QFileDevice::NoError
+                               ? file.errorString()
+                               : QString::fromUtf8(
+                                     "書き込みが途中で止まりました。"
+                                     "ディスクの空きを確かめてください。");
+    file.cancelWriting();
+    return SaveFailure(path, reason);
+  }
+  if (!file.commit()) return SaveFailure(path, file.errorString());
   path_name_ = path;
   return std::nullopt;
 }
