@@ -1,6 +1,11 @@
 #include "app/curvesmith_app.h"
 
+#include <QCoreApplication>
+
 #include "app/app_run_state.h"
+#include "app/command_line.h"
+#include "app/recent_files.h"
+#include "res/version_info.h"
 
 namespace curvesmith {
 
@@ -9,9 +14,15 @@ CCurvesmithApp::CCurvesmithApp() = default;
 CCurvesmithApp::~CCurvesmithApp() = default;
 
 bool CCurvesmithApp::InitInstance(const QStringList& arguments) {
+  QCoreApplication::setOrganizationName(kSettingsOrganisation);
+  QCoreApplication::setApplicationName(kSettingsApplication);
+  QCoreApplication::setApplicationVersion(QString::fromStdString(res::VersionText()));
+
+  const CommandLineInfo command_line = ParseCommandLine(arguments);
+  if (command_line.exit_status) return false;
   main_frame_ = std::make_unique<CMainFrame>(document_, ApplicationRunState());
-  if (arguments.size() > 1) {
-    if (!main_frame_->OpenDocumentFile(arguments.at(1))) return false;
+  if (!command_line.file_name.isEmpty()) {
+    if (!main_frame_->OpenDocumentFile(command_line.file_name)) return false;
   } else {
     main_frame_->OnFileNew();
   }

@@ -16,9 +16,10 @@ class CCurvesmithApp {
   CCurvesmithApp();
   ~CCurvesmithApp();
 
-  // Start-up: the window with a new document, or with the file named by the
-  // first argument after the program's name; then shows the window. Returns
-  // false when the named file could not be opened.
+  // Start-up: the settings' names, then the window with a new document, or
+  // with the file the command line names; then shows the window. Returns
+  // false when the named file could not be opened (the user has been told)
+  // or the command line asks for no window.
   bool InitInstance(const QStringList& arguments);
 
   CMainFrame* MainFrame() const { return main_frame_.get(); }

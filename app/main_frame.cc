@@ -2,41 +2,36 @@
 
 #include <QFileDialog>
 #include <QLabel>
+#include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScreen>
 #include <QScrollArea>
 #include <QStatusBar>
+#include <QToolBar>
 
+#include "app/about_box.h"
+#include "app/app_icons.h"
+#include "app/chart_area_widget.h"
+#include "app/command_actions.h"
 #include "app/curvesmith_view.h"
-#include "res/main_menu.h"
+#include "app/edit_commands.h"
+#include "app/lock_states.h"
+#include "app/print_support.h"
+#include "app/recent_files.h"
+#include "app/resource_text.h"
+#include "app/status_indicators.h"
 #include "res/resource_ids.h"
-#include "res/string_table.h"
 
 namespace curvesmith {
-namespace {
-
-constexpr const char* kCaption = "Curvesmith";
-
-QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-const res::MenuItem* FindMenuItem(std::span<const res::MenuItem> items, int command) {
-  for (const res::MenuItem& item : items) {
-    if (item.kind == res::MenuItemKind::kCommand && item.command == command) return &item;
-    if (const res::MenuItem* found = FindMenuItem(item.children, command)) return found;
-  }
-  return nullptr;
-}
-
-}  // namespace
 
 CMainFrame::CMainFrame(CCurvesmithDoc& document, RunState& state, QWidget* parent)
     : QMainWindow(parent), document_(document), state_(state) {
-  setWindowTitle(QString::fromUtf8(kCaption));
+  setWindowTitle(LoadText(res::kIdsAppTitle));
+  setWindowIcon(ResourceIcon(res::kIdrMainFrame));
   CreateView();
-  CreateFileMenu();
-  CreateStatusBar();
+  CreateBars();
+  ConnectCommands();
   ResizeToFitForm();
 }
 
@@ -53,48 +48,68 @@ void CMainFrame::CreateView() {
   connect(view_, &CCurvesmithView::RunRefused, this, &CMainFrame::Warn);
 }
 
-void CMainFrame::CreateFileMenu() {
-  struct FileCommand {
-    int id;
-    void (CMainFrame::*handler)();
-    bool separator_before;
-  };
-  static constexpr FileCommand kFileCommands[] = {
-      {res::kIdFileNew, &CMainFrame::OnFileNew, false},
-      {res::kIdFileOpen, &CMainFrame::OnFileOpen, false},
-      {res::kIdFileSave, &CMainFrame::OnFileSave, false},
-      {res::kIdFileSaveAs, &CMainFrame::OnFileSaveAs, false},
-      {res::kIdAppExit, &CMainFrame::OnAppExit, true},
-  };
-  const res::MenuItem& file_popup = res::MainMenu().front();
-  QMenu* menu = menuBar()->addMenu(QString::fromUtf8(file_popup.text));
-  for (const FileCommand& command : kFileCommands) {
-    if (command.separator_before) menu->addSeparator();
-    const res::MenuItem* item = FindMenuItem(file_popup.children, command.id);
-    QAction* action = menu->addAction(QString::fromUtf8(item->text));
-    action->setData(command.id);
-    action->setStatusTip(FromUtf8(res::SplitCommandString(res::LoadString(command.id)).prompt));
-    connect(action, &QAction::triggered, this, command.handler);
-  }
-}
+// Menus, tool bar and status bar, all made from the resource tables.
+void CMainFrame::CreateBars() {
+  actions_ = new CommandActions(this);
+  actions_->PopulateMenuBar(menuBar());
+  tool_bar_ = actions_->CreateToolBar(this);
 
-// The message pane shows what the form has to say (a field that needs a
-// number) or the idle text; menu prompts show over it while the pointer is on
-// a menu item.
-void CMainFrame::CreateStatusBar() {
-  message_pane_ = new QLabel;
-  statusBar()->addWidget(message_pane_, 1);
+  indicators_ = new StatusIndicators(statusBar(), PlatformLockStates());
+  actions_->BindStatusBar(statusBar());
   connect(view_, &CCurvesmithView::StatusTextChanged, this, &CMainFrame::ShowStatusText);
   ShowStatusText(view_->StatusText());
+
+  recent_files_ = new RecentFiles(actions_->MenuOf(res::kIdFileMruFirst),
+                                  actions_->Action(res::kIdFileMruFirst));
+  edit_commands_ = new EditCommands(
+      actions_->Action(res::kIdEditUndo), actions_->Action(res::kIdEditCut),
+      actions_->Action(res::kIdEditCopy), actions_->Action(res::kIdEditPaste), this);
+  printing_ = new PrintSupport(this, [this] { return view_->ChartArea()->Image(); });
 }
 
+void CMainFrame::ConnectCommands() {
+  const struct {
+    int id;
+    std::function<void()> handler;
+  } commands[] = {
+      {res::kIdFileNew, [this] { OnFileNew(); }},
+      {res::kIdFileOpen, [this] { OnFileOpen(); }},
+      {res::kIdFileSave, [this] { OnFileSave(); }},
+      {res::kIdFileSaveAs, [this] { OnFileSaveAs(); }},
+      {res::kIdFilePrint, [this] { printing_->Print(); }},
+      {res::kIdFilePrintPreview, [this] { printing_->PrintPreview(); }},
+      {res::kIdFilePrintSetup, [this] { printing_->PrinterSetup(); }},
+      {res::kIdAppExit, [this] { OnAppExit(); }},
+      {res::kIdAppAbout, [this] { OnAppAbout(); }},
+  };
+  for (const auto& command : commands) {
+    connect(actions_->Action(command.id), &QAction::triggered, this, command.handler);
+  }
+  // The form is a single pane: there is no other pane to switch to.
+  actions_->Action(res::kIdNextPane)->setEnabled(false);
+  actions_->Action(res::kIdPrevPane)->setEnabled(false);
+
+  connect(recent_files_, &RecentFiles::OpenRequested, this, [this](const QString& path) {
+    if (!OpenDocumentFile(path)) recent_files_->Remove(path);
+  });
+}
+
+// The requested size, shrunk (never enlarged) to what shows the whole form
+// with the bars, and to the screen.
 void CMainFrame::ResizeToFitForm() {
-  resize(view_->width(),
-         menuBar()->sizeHint().height() + view_->height() + statusBar()->sizeHint().height());
+  QWidget* central = centralWidget();
+  const QSize central_minimum = central->minimumSize();
+  central->setMinimumSize(view_->size());
+  const QSize fits_form = layout()->totalMinimumSize();
+  central->setMinimumSize(central_minimum);
+
+  QSize size = QSize(kRequestedWidth, kRequestedHeight).boundedTo(fits_form);
+  if (const QScreen* shown_on = screen()) size = size.boundedTo(shown_on->availableSize());
+  resize(size);
 }
 
 void CMainFrame::ShowStatusText(const QString& text) {
-  message_pane_->setText(text.isEmpty() ? FromUtf8(res::LoadString(res::kIdsIdleMessage)) : text);
+  indicators_->MessagePane()->setText(text.isEmpty() ? LoadText(res::kIdsIdleMessage) : text);
 }
 
 void CMainFrame::OnFileNew() {
@@ -103,6 +118,11 @@ void CMainFrame::OnFileNew() {
 
 void CMainFrame::OnAppExit() {
   close();
+}
+
+void CMainFrame::OnAppAbout() {
+  CAboutBox about(this);
+  about.exec();
 }
 
 void CMainFrame::OnFileOpen() {
@@ -128,6 +148,7 @@ bool CMainFrame::OpenDocumentFile(const QString& path) {
     Warn(*problem);
     return false;
   }
+  recent_files_->Add(path);
   view_->OnInitialUpdate();
   return true;
 }
@@ -137,6 +158,7 @@ bool CMainFrame::SaveDocumentAs(const QString& path) {
     Warn(*problem);
     return false;
   }
+  recent_files_->Add(path);
   return true;
 }
 
@@ -148,7 +170,7 @@ void CMainFrame::Warn(const QString& message) {
   if (warning_sink_) {
     warning_sink_(message);
   } else {
-    QMessageBox::warning(this, QString::fromUtf8(kCaption), message);
+    QMessageBox::warning(this, LoadText(res::kIdsAppTitle), message);
   }
 }
 

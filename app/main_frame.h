@@ -7,23 +7,38 @@
 #include "app/curvesmith_doc.h"
 #include "engine/run_state.h"
 
-class QLabel;
+class QToolBar;
 
 namespace curvesmith {
 
 class CCurvesmithView;
+class CommandActions;
+class EditCommands;
+class PrintSupport;
+class RecentFiles;
+class StatusIndicators;
 
-// The program's window: the parameter form with its chart, the menus and the
-// status bar. The caption is always "Curvesmith", whatever file is open.
+// The program's window: menus, the dockable tool bar, the parameter form with
+// its chart, and the status bar with its message pane and lock indicators.
+// The caption is always "Curvesmith", whatever file is open.
 class CMainFrame : public QMainWindow {
   Q_OBJECT
 
  public:
+  // The window's size before it is shrunk to fit the form and the screen.
+  static constexpr int kRequestedWidth = 2100;
+  static constexpr int kRequestedHeight = 1000;
+
   // REQUIRES: `document` and `state` outlive the frame.
   CMainFrame(CCurvesmithDoc& document, RunState& state, QWidget* parent = nullptr);
   ~CMainFrame() override;
 
   CCurvesmithView* View() const { return view_; }
+  CommandActions* Actions() const { return actions_; }
+  QToolBar* ToolBar() const { return tool_bar_; }
+  StatusIndicators* Indicators() const { return indicators_; }
+  RecentFiles* RecentFileList() const { return recent_files_; }
+  PrintSupport* Printing() const { return printing_; }
 
   // File commands. New keeps the values; Open and Save As ask for a file and
   // go on with OpenDocumentFile() and SaveDocumentAs(); Save saves to the
@@ -33,9 +48,12 @@ class CMainFrame : public QMainWindow {
   void OnFileSave();
   void OnFileSaveAs();
   void OnAppExit();
+  // Help > About: the About box, modally.
+  void OnAppAbout();
 
   // Open and save a named file; a failure is shown to the user and changes
-  // nothing. Return whether they succeeded.
+  // nothing. A success puts the file at the top of the recent-file list.
+  // Return whether they succeeded.
   bool OpenDocumentFile(const QString& path);
   bool SaveDocumentAs(const QString& path);
 
@@ -44,8 +62,8 @@ class CMainFrame : public QMainWindow {
 
  private:
   void CreateView();
-  void CreateFileMenu();
-  void CreateStatusBar();
+  void CreateBars();
+  void ConnectCommands();
   void ResizeToFitForm();
   void ShowStatusText(const QString& text);
   void Warn(const QString& message);
@@ -53,7 +71,12 @@ class CMainFrame : public QMainWindow {
   CCurvesmithDoc& document_;
   RunState& state_;
   CCurvesmithView* view_ = nullptr;
-  QLabel* message_pane_ = nullptr;
+  CommandActions* actions_ = nullptr;
+  QToolBar* tool_bar_ = nullptr;
+  StatusIndicators* indicators_ = nullptr;
+  RecentFiles* recent_files_ = nullptr;
+  EditCommands* edit_commands_ = nullptr;
+  PrintSupport* printing_ = nullptr;
   std::function<void(const QString&)> warning_sink_;
 };
 
