@@ -1,0 +1,313 @@
+#include "chart/qt/qpainter_surface.h"
+
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QRect>
+#include <memory>
+
+#include "chart/chart_mapping.h"
+#include "chart/chart_painter.h"
+#include "chart/chart_resources.h"
+#include "chart/marker_box.h"
+#include "chart/qt/chart_area_size.h"
+#include "chart/replay_animation.h"
+#include "tests/chart/chart_test_support.h"
+
+namespace curvesmith::chart {
+namespace {
+
+using testing::FinishedRun;
+using testing::FreshState;
+
+// Fonts need a GUI application; the offscreen platform needs no display.
+class GuiEnvironment : public ::testing::Environment {
+ public:
+  void SetUp() override {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    application_ = std::make_unique<QGuiApplication>(argc_, argv_);
+  }
+  void TearDown() override { application_.reset(); }
+
+ private:
+  int argc_ = 1;
+  char name_[16] = "chart_qt_test";
+  char* argv_[2] = {name_, nullptr};
+  std::unique_ptr<QGuiApplication> application_;
+};
+
+const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new GuiEnvironment);
+
+constexpr QRgb kWhite = 0xFFFFFFFF;
+constexpr QRgb kBlack = 0xFF000000;
+constexpr QRgb kBlue = 0xFF0000FF;
+constexpr QRgb kRed = 0xFFFF0000;
+
+QImage WhiteImage(QSize size = QSize(1213, 644)) {
+  QImage image(size, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  return image;
+}
+
+// Device pixel of a logical point under the chart's mapping.
+QPoint Device(int x, int y) {
+  return QPoint(static_cast<int>(std::lround(x * 130.0 / 220.0)),
+                static_cast<int>(std::lround(y * 130.0 / 220.0)));
+}
+
+QImage PaintedChart(RunState& state, int steps = -1) {
+  QImage image = WhiteImage();
+  {
+    QPainterSurface surface(&image);
+    ChartPainter painter(surface, state);
+    for (int step = 0; step != steps && painter.Step(); ++step) {
+    }
+  }
+  return image;
+}
+
+bool AnyPixelNear(const QImage& image, QPoint centre, QRgb colour, int reach = 1) {
+  for (int dy = -reach; dy <= reach; ++dy) {
+    for (int dx = -reach; dx <= reach; ++dx) {
+      if (image.pixel(centre + QPoint(dx, dy)) == colour) return true;
+    }
+  }
+  return false;
+}
+
+// Pixels that differ between the images, outside `ignored`.
+std::vector<QPoint> Differences(const QImage& a, const QImage& b, const QRect& ignored = QRect()) {
+  std::vector<QPoint> differences;
+  for (int y = 0; y < a.height(); ++y) {
+    for (int x = 0; x < a.width(); ++x) {
+      if (ignored.contains(x, y)) continue;
+      if (a.pixel(x, y) != b.pixel(x, y)) differences.emplace_back(x, y);
+    }
+  }
+  return differences;
+}
+
+// A surface prepared as the paint leaves it for the replay.
+class PreparedSurface {
+ public:
+  explicit PreparedSurface(QImage* image) : surface(image) {
+    surface.SetMapMode(kMapModeAnisotropic);
+    surface.SetWindowExt(kWindowExtent, kWindowExtent);
+    surface.SetViewportExt(kViewportExtent, kViewportExtent);
+    resources.CreateFont();
+    resources.Select(ChartResource::ChartFont);
+    surface.SetBkMode(kBkModeTransparent);
+    resources.CreateBrushesAndPens();
+  }
+  QPainterSurface surface;
+  ChartResources resources{surface};
+};
+
+TEST(QPainterSurfaceTest, FrameBoxLiesWhereTheMappingPutsIt) {
+  auto state = FreshState();
+  const QImage image = PaintedChart(*state);
+  const QPoint bottom_left = Device(kFrameLeft, kFrameBottom);
+  const QPoint top_right = Device(kFrameRight, kFrameTop);
+  EXPECT_EQ(bottom_left, QPoint(295, 532));
+  EXPECT_EQ(top_right, QPoint(886, 59));
+  int black_bottom = 0;
+  int black_top = 0;
+  for (int x = bottom_left.x() + 1; x < top_right.x(); ++x) {
+    black_bottom += image.pixel(x, bottom_left.y()) == kBlack ? 1 : 0;
+    black_top += image.pixel(x, top_right.y()) == kBlack ? 1 : 0;
+    // Just outside the box below and above: blank.
+    EXPECT_EQ(image.pixel(x, bottom_left.y() + 2), kWhite) << x;
+    EXPECT_EQ(image.pixel(x, top_right.y() - 2), kWhite) << x;
+  }
+  const int width = top_right.x() - bottom_left.x() - 1;
+  // Vertical grid lines end on the edges and may colour a pixel there.
+  EXPECT_GE(black_bottom, width - 9);
+  EXPECT_GE(black_top, width - 9);
+  for (int y = top_right.y() + 1; y < bottom_left.y(); ++y) {
+    EXPECT_NE(image.pixel(bottom_left.x(), y), kWhite) << y;
+    EXPECT_NE(image.pixel(top_right.x(), y), kWhite) << y;
+  }
+}
+
+TEST(QPainterSurfaceTest, TraceRunsThroughItsMappedPoints) {
+  auto state = FreshState();
+  const QImage image = PaintedChart(*state);
+  // Curve 0 starts at logical (500, 685) and peaks at (706, 385).
+  EXPECT_TRUE(AnyPixelNear(image, Device(502, 685), kBlue));
+  EXPECT_TRUE(AnyPixelNear(image, Device(ChartX(4.12109375), 385), kBlue));
+  EXPECT_TRUE(AnyPixelNear(image, Device(1498, 795), kBlue));
+  // Nothing blue far above the peak.
+  EXPECT_FALSE(AnyPixelNear(image, Device(706, 300), kBlue, 5));
+}
+
+TEST(QPainterSurfaceTest, NoTraceForAnUnknownCurve) {
+  auto state = FreshState();
+  state->TargetCurve = 0.5;
+  const QImage image = PaintedChart(*state);
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) ASSERT_NE(image.pixel(x, y), kBlue) << x << "," << y;
+  }
+}
+
+TEST(QPainterSurfaceTest, WhiteOverMarkersLeavesNoTrace) {
+  QImage image = WhiteImage(QSize(700, 600));
+  PreparedSurface prepared(&image);
+  auto& surface = prepared.surface;
+  auto& resources = prepared.resources;
+  // Markers at many sub-pixel offsets, as the replay draws and erases them.
+  std::vector<MarkerBoxEdges> boxes;
+  for (int i = 0; i < 40; ++i) boxes.push_back(MarkerBox(0.5 + i * 0.47, 3.0 + i * 3.7));
+  resources.Select(ChartResource::RedBrush);
+  resources.Select(ChartResource::FramePen);
+  for (const auto& box : boxes) surface.Ellipse(box.left, box.top, box.right, box.bottom);
+  resources.Select(ChartResource::GreenPen);
+  for (const auto& box : boxes) surface.Ellipse(box.left, box.top, box.right, box.bottom);
+  surface.Flush();
+  EXPECT_FALSE(Differences(image, WhiteImage(image.size())).empty());
+  resources.Select(ChartResource::WhiteBrush);
+  resources.Select(ChartResource::WhitePen);
+  for (const auto& box : boxes) surface.Ellipse(box.left, box.top, box.right, box.bottom);
+  surface.Flush();
+  EXPECT_TRUE(Differences(image, WhiteImage(image.size())).empty());
+}
+
+TEST(QPainterSurfaceTest, WhiteOverReadoutsLeavesNoTrace) {
+  QImage image = WhiteImage(QSize(900, 200));
+  PreparedSurface prepared(&image);
+  auto& surface = prepared.surface;
+  surface.SetTextColor(0x8080FF);
+  surface.TextOut(100, 50, "102.934158");
+  surface.TextOut(400, 150, "現在世代数:");
+  surface.Flush();
+  EXPECT_FALSE(Differences(image, WhiteImage(image.size())).empty());
+  surface.SetTextColor(0xFFFFFF);
+  surface.TextOut(100, 50, "102.934158");
+  surface.TextOut(400, 150, "現在世代数:");
+  surface.Flush();
+  EXPECT_TRUE(Differences(image, WhiteImage(image.size())).empty());
+}
+
+TEST(QPainterSurfaceTest, ErasedReplayFrameLeavesTheChartAsItWas) {
+  auto base_state = FinishedRun(1, 12);
+  base_state->ReplayPending = 0;
+  const QImage base = PaintedChart(*base_state);
+
+  // Markers all over the frame's inside, on grid lines and the curve, but
+  // away from the labels.
+  auto state = FinishedRun(1, 12);
+  for (int j = 0; j < 12; ++j) {
+    state->PositionHistory[0][j] = 1.0 + j * 1.5;
+    state->FitnessHistory[0][j] = 20.0 + j * 10.0;
+  }
+  state->BestPositionByGeneration[0] = 4.0;
+  state->BestFitnessByGeneration[0] = 60.0;
+  // Two steps: the markers, then their erasure and the chart's repair.
+  const QImage repaired = PaintedChart(*state, 2);
+  // The readouts are still showing in their band at the top.
+  const QRect readouts(Device(1000, 40), Device(1500, 200));
+  EXPECT_TRUE(Differences(repaired, base, readouts).empty());
+}
+
+TEST(QPainterSurfaceTest, ErasedMarkerWhitensOnlyWhatItCovered) {
+  auto base_state = FinishedRun(1, 1);
+  base_state->ReplayPending = 0;
+  const QImage base = PaintedChart(*base_state);
+  auto state = FinishedRun(1, 1);
+  // A marker below the x axis covers most of the label "2".
+  state->PositionHistory[0][0] = 2.0;
+  state->FitnessHistory[0][0] = -4.0;
+  state->BestPositionByGeneration[0] = 10.0;
+  state->BestFitnessByGeneration[0] = 80.0;
+  const QImage repaired = PaintedChart(*state, 2);
+  const QRect readouts(Device(1000, 40), Device(1500, 200));
+  const auto differences = Differences(repaired, base, readouts);
+  EXPECT_FALSE(differences.empty());
+  const QRect marker = QRect(Device(590, 910), Device(610, 930)).adjusted(-2, -2, 2, 2);
+  for (const QPoint& point : differences) {
+    EXPECT_TRUE(marker.contains(point)) << point.x() << "," << point.y();
+    EXPECT_EQ(repaired.pixel(point), kWhite);
+  }
+}
+
+TEST(QPainterSurfaceTest, WidePensDrawSolidAndTheGridDotted) {
+  QImage image = WhiteImage(QSize(700, 300));
+  PreparedSurface prepared(&image);
+  auto& surface = prepared.surface;
+  prepared.resources.Select(ChartResource::BluePen);
+  surface.MoveTo(100, 100);
+  surface.LineTo(1000, 100);
+  prepared.resources.Select(ChartResource::GridPen);
+  surface.MoveTo(100, 300);
+  surface.LineTo(1000, 300);
+  surface.Flush();
+  const int blue_row = Device(0, 100).y();
+  const int grid_row = Device(0, 300).y();
+  int gaps = 0;
+  for (int x = Device(110, 0).x(); x < Device(990, 0).x(); ++x) {
+    EXPECT_EQ(image.pixel(x, blue_row), kBlue) << x;
+    gaps += image.pixel(x, grid_row) == kWhite ? 1 : 0;
+  }
+  EXPECT_GT(gaps, 100);
+  // A pen three units wide is about two pixels wide.
+  EXPECT_EQ(image.pixel(Device(500, 0).x(), blue_row - 2), kWhite);
+  EXPECT_EQ(image.pixel(Device(500, 0).x(), blue_row + 2), kWhite);
+}
+
+TEST(QPainterSurfaceTest, DefaultTextHasAnOpaqueWhiteBackgroundUnlessTransparent) {
+  QImage image(QSize(300, 100), QImage::Format_RGB32);
+  image.fill(Qt::gray);
+  const QRgb gray = image.pixel(0, 0);
+  QPainterSurface surface(&image);
+  surface.TextOut(10, 10, "X");
+  surface.SetBkMode(kBkModeTransparent);
+  surface.TextOut(110, 10, "X");
+  surface.Flush();
+  // The cell's top-left corner: white behind the opaque text, gray behind the
+  // transparent one; the glyph itself black in both.
+  EXPECT_EQ(image.pixel(10, 10), kWhite);
+  EXPECT_EQ(image.pixel(110, 10), gray);
+  bool dark = false;
+  for (int y = 10; y < 40; ++y) {
+    for (int x = 110; x < 130; ++x) dark = dark || qGray(image.pixel(x, y)) < 64;
+  }
+  EXPECT_TRUE(dark);
+}
+
+TEST(QPainterSurfaceTest, StateOutlivesAFlush) {
+  QImage image = WhiteImage(QSize(200, 200));
+  QPainterSurface surface(&image);
+  const auto pen = surface.CreatePen("RedPen", PenStyle::kSolid, 1, 0x0000FF);
+  ASSERT_TRUE(pen.has_value());
+  surface.SelectObject(*pen);
+  surface.MoveTo(10, 10);
+  surface.LineTo(100, 10);
+  surface.Flush();
+  EXPECT_EQ(image.pixel(50, 10), kRed);
+  // Deleted while selected: still drawn with, from the current position.
+  surface.DeleteObject(*pen);
+  surface.LineTo(100, 100);
+  surface.Flush();
+  EXPECT_EQ(image.pixel(100, 50), kRed);
+}
+
+TEST(QPainterSurfaceTest, ScaleMultipliesTheDevicePixels) {
+  QImage image = WhiteImage(QSize(2426, 1288));
+  QPainterSurface surface(&image, 2);
+  surface.SetMapMode(kMapModeAnisotropic);
+  surface.SetWindowExt(kWindowExtent, kWindowExtent);
+  surface.SetViewportExt(kViewportExtent, kViewportExtent);
+  EXPECT_EQ(surface.ToDevice(1500, 900), QPoint(1773, 1064));
+}
+
+TEST(ChartAreaSizeTest, IsTheFormsChartAreaInDialogUnits) {
+  const QSize size = ChartAreaPixelSize(FormFont());
+  // 693 x 396 dialog units: wide enough for the chart, whose frame box ends
+  // at device (886, 532) and lowest text near row 561, in the area's shape.
+  EXPECT_GT(size.width(), 886);
+  EXPECT_GT(size.height(), 560);
+  EXPECT_NEAR(static_cast<double>(size.width()) / size.height(), 693.0 / 396.0, 0.35);
+}
+
+}  // namespace
+}  // namespace curvesmith::chart
