@@ -1,0 +1,152 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "tests/cli/cli_process.h"
+
+namespace curvesmith {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::RunCli;
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+int Count(const std::vector<std::string>& lines, const std::string& prefix) {
+  int count = 0;
+  for (const std::string& line : lines) count += line.rfind(prefix, 0) == 0 ? 1 : 0;
+  return count;
+}
+
+// A fresh, empty folder for the files of one test.
+class RenderCommandTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = fs::temp_directory_path() /
+              ("curvesmith_render_" +
+               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::remove_all(folder_);
+    fs::create_directories(folder_);
+  }
+  void TearDown() override { fs::remove_all(folder_); }
+
+  std::vector<std::string> FolderContents() const {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder_)) {
+      names.push_back(entry.path().filename().string());
+    }
+    return names;
+  }
+
+  fs::path folder_;
+};
+
+struct BadOption {
+  std::string arguments;
+  std::string named;
+};
+
+TEST_F(RenderCommandTest, BadOptionsExitWithTwoAndNameTheOption) {
+  const BadOption cases[] = {
+      {"--scale 0 --out x.png", "--scale"},
+      {"--scale 9 --out x.png", "--scale"},
+      {"--scale two --out x.png", "--scale"},
+      {"--frame middle --out x.png", "--frame"},
+      {"--frame -1 --out x.png", "--frame"},
+      {"--generations 5 --frame 5 --out x.png", "0 to 4"},
+      {"--generations 0 --frame 0 --out x.png", "--frame"},
+      {"--population 1001 --out x.png", "--population"},
+      {"--out", "--out"},
+      {"--frame base", "--out"},
+      {"--ops --out x.png", "--ops"},
+      {"--colour red --out x.png", "--colour"},
+  };
+  for (const BadOption& c : cases) {
+    SCOPED_TRACE(c.arguments);
+    const auto result = RunCli("render --seed 1 " + c.arguments);
+    EXPECT_EQ(result.status, 2);
+    EXPECT_TRUE(result.out.empty());
+    EXPECT_EQ(Lines(result.err).size(), 1u) << result.err;
+    EXPECT_NE(result.err.find(c.named), std::string::npos) << result.err;
+  }
+}
+
+TEST_F(RenderCommandTest, WritesAPngOfTheChartAreasSize) {
+  const fs::path file = folder_ / "final.png";
+  const auto result =
+      RunCli("render --seed 3 --generations 4 --population 20 --out " + file.string());
+  ASSERT_EQ(result.status, 0) << result.err;
+  EXPECT_TRUE(result.out.empty());
+  std::ifstream in(file, std::ios::binary);
+  std::string header(24, '\0');
+  in.read(header.data(), static_cast<std::streamsize>(header.size()));
+  ASSERT_TRUE(in);
+  EXPECT_EQ(header.substr(0, 8), "\x89PNG\r\n\x1a\n");
+  const auto big_endian = [&](int at) {
+    return (static_cast<unsigned char>(header[at]) << 24) |
+           (static_cast<unsigned char>(header[at + 1]) << 16) |
+           (static_cast<unsigned char>(header[at + 2]) << 8) |
+           static_cast<unsigned char>(header[at + 3]);
+  };
+  // Wide and tall enough for the whole chart (frame box to device 886 x 532).
+  EXPECT_GT(big_endian(16), 886);
+  EXPECT_GT(big_endian(20), 560);
+  // Nothing but the image is left in the folder.
+  EXPECT_EQ(FolderContents(), std::vector<std::string>{"final.png"});
+}
+
+TEST_F(RenderCommandTest, ScaleMultipliesTheImageSize) {
+  ASSERT_EQ(RunCli("render --frame base --out " + (folder_ / "one.png").string()).status, 0);
+  ASSERT_EQ(RunCli("render --frame base --scale 2 --out " + (folder_ / "two.png").string()).status,
+            0);
+  // Larger in both directions; the exact size depends on the form font.
+  EXPECT_GT(fs::file_size(folder_ / "two.png"), fs::file_size(folder_ / "one.png"));
+}
+
+TEST_F(RenderCommandTest, UnwritableFileIsReportedAndLeavesNothing) {
+  const fs::path file = folder_ / "missing" / "chart.png";
+  const auto result = RunCli("render --seed 1 --out " + file.string());
+  EXPECT_EQ(result.status, 1);
+  EXPECT_TRUE(result.out.empty());
+  EXPECT_NE(result.err.find("cannot write"), std::string::npos) << result.err;
+  EXPECT_NE(result.err.find(file.string()), std::string::npos) << result.err;
+  EXPECT_TRUE(FolderContents().empty());
+}
+
+TEST_F(RenderCommandTest, OpsListTheDrawingOfTheChosenFrame) {
+  const std::string run = "render --seed 5 --generations 3 --population 4 --ops";
+  const auto base = Lines(RunCli(run + " --frame base").out);
+  ASSERT_GT(base.size(), 20000u);
+  EXPECT_EQ(base[0], "SetMapMode 8");
+  EXPECT_EQ(base[3], "TextOut 985 950 \"X\"");
+  EXPECT_EQ(Count(base, "Ellipse"), 0);
+  EXPECT_EQ(base.back(), "DeleteObject ChartFont");
+
+  // Generation 1, first pause: everything drawn before it, nothing after.
+  const auto middle = Lines(RunCli(run + " --frame 1").out);
+  EXPECT_EQ(middle.back(), "Pause 600");
+  EXPECT_EQ(Count(middle, "Pause"), 3);
+  EXPECT_EQ(Count(middle, "TextOut 1120 50 \"1\""), 1);
+  EXPECT_EQ(Count(middle, "DeleteObject"), 0);
+
+  const auto final_frame = Lines(RunCli(run).out);
+  EXPECT_EQ(Count(final_frame, "Pause 600"), 3);
+  EXPECT_EQ(Count(final_frame, "Pause 500"), 3);
+  EXPECT_EQ(Count(final_frame, "SetTextColor 0xFF80FF"), 1);
+  EXPECT_EQ(Count(final_frame, "TextOut 1120 50 \"3\""), 1);
+  EXPECT_EQ(final_frame.back(), "DeleteObject ChartFont");
+  // The same seed draws the same chart.
+  EXPECT_EQ(Lines(RunCli(run).out), final_frame);
+}
+
+}  // namespace
+}  // namespace curvesmith
