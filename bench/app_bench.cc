@@ -1,0 +1,111 @@
+// The desktop program's speed: start-up to the first painted chart (goal:
+// under 300 ms) and one step of a replay as it reaches the screen.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <memory>
+
+#include "app/chart_area_widget.h"
+#include "app/curvesmith_doc.h"
+#include "app/curvesmith_view.h"
+#include "app/main_frame.h"
+#include "engine/run_state.h"
+#include "res/resource_ids.h"
+
+namespace curvesmith {
+namespace {
+
+// The offscreen platform, so the benchmark needs no display.
+void EnsureApplication() {
+  static int argc = 1;
+  static char name[] = "app_bench";
+  static char* argv[] = {name, nullptr};
+  if (QApplication::instance() == nullptr) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    new QApplication(argc, argv);
+  }
+}
+
+RunState& BenchRunState() {
+  static const auto state = std::make_unique<RunState>();
+  return *state;
+}
+
+// What start-up does once the application object exists: the window with a
+// new document, shown, until the chart has been painted.
+void StartUpToFirstPaintedChart() {
+  CCurvesmithDoc document;
+  CMainFrame frame(document, BenchRunState());
+  frame.OnFileNew();
+  frame.show();
+  while (frame.View()->ChartArea()->Image().isNull()) QCoreApplication::processEvents();
+  frame.View()->ChartArea()->repaint();
+  benchmark::DoNotOptimize(frame.View()->ChartArea()->Image().constBits());
+}
+
+// The first start-up of the process also creates the application and loads
+// the fonts.
+void BM_ColdStartUpToFirstPaintedChart(benchmark::State& state) {
+  for (auto _ : state) {
+    EnsureApplication();
+    StartUpToFirstPaintedChart();
+  }
+}
+BENCHMARK(BM_ColdStartUpToFirstPaintedChart)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+void BM_StartUpToFirstPaintedChart(benchmark::State& state) {
+  EnsureApplication();
+  for (auto _ : state) StartUpToFirstPaintedChart();
+}
+BENCHMARK(BM_StartUpToFirstPaintedChart)->Unit(benchmark::kMillisecond);
+
+// A clock whose pause ends when the benchmark says so.
+class SteppedClock : public ReplayClock {
+ public:
+  void StartPause(std::chrono::milliseconds, std::function<void()> elapsed) override {
+    pending_ = std::move(elapsed);
+  }
+  void Cancel() override { pending_ = nullptr; }
+  bool Step() {
+    auto pending = std::exchange(pending_, nullptr);
+    if (pending) pending();
+    return pending != nullptr;
+  }
+
+ private:
+  std::function<void()> pending_;
+};
+
+// One step of a replay of 100 individuals, drawn and shown: the steps
+// alternate between drawing markers and erasing them with the chart's repair
+// (frame, grid and the whole curve trace).
+void BM_ReplayStepOnScreen(benchmark::State& state) {
+  EnsureApplication();
+  CCurvesmithDoc document;
+  CCurvesmithView view(document, BenchRunState());
+  auto clock_owner = std::make_unique<SteppedClock>();
+  SteppedClock* clock = clock_owner.get();
+  view.ChartArea()->SetReplayClock(std::move(clock_owner));
+  view.SetSeedSource([] { return 1u; });
+  view.show();
+  view.Field(res::kIdcTargetCurve)->setText("2");
+  view.Field(res::kIdcPopulationSize)->setText("100");
+  view.Field(res::kIdcGenerations)->setText("999");
+  view.Field(res::kIdcCrossoverRate)->setText("0.7");
+  view.Field(res::kIdcMutationRate)->setText("0.1");
+  for (auto _ : state) {
+    if (!view.ChartArea()->IsReplaying()) {
+      state.PauseTiming();
+      view.OnRun();
+      QCoreApplication::processEvents();
+      state.ResumeTiming();
+    }
+    clock->Step();
+    view.ChartArea()->repaint();
+  }
+}
+BENCHMARK(BM_ReplayStepOnScreen)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace curvesmith
