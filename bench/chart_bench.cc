@@ -1,0 +1,108 @@
+// Speed of the chart on the QPainter surface: a paint must fit well inside a
+// frame, and a replay step must not stretch the specified pauses.
+
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <memory>
+
+#include "chart/chart_painter.h"
+#include "chart/chart_resources.h"
+#include "chart/qt/chart_area_size.h"
+#include "chart/qt/qpainter_surface.h"
+#include "chart/replay_animation.h"
+#include "engine/evolution.h"
+#include "engine/run_state.h"
+
+namespace curvesmith::chart {
+namespace {
+
+// Fonts need a GUI application; started once, on the offscreen platform.
+void EnsureGuiApplication() {
+  static int argc = 1;
+  static char name[] = "chart_bench";
+  static char* argv[] = {name, nullptr};
+  static std::unique_ptr<QGuiApplication> application;
+  if (application) return;
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  application = std::make_unique<QGuiApplication>(argc, argv);
+}
+
+QImage ChartImage() {
+  EnsureGuiApplication();
+  QImage image(ChartAreaPixelSize(FormFont()), QImage::Format_RGB32);
+  image.fill(Qt::white);
+  return image;
+}
+
+// A finished run of the largest kind: 1000 individuals, 999 generations.
+std::unique_ptr<RunState> LargestRun() {
+  auto state = std::make_unique<RunState>();
+  RunEvolution(*state,
+               RunParameters{.population_size = 1000.0f,
+                             .generations = 999.0f,
+                             .crossover_rate = 0.7f,
+                             .mutation_rate = 0.1f,
+                             .target_curve = 0.0f},
+               12345u);
+  state->ReplayPending = 1;
+  return state;
+}
+
+void BM_BasePaint(benchmark::State& bench) {
+  QImage image = ChartImage();
+  auto state = std::make_unique<RunState>();
+  for (auto _ : bench) {
+    QPainterSurface surface(&image);
+    ChartPainter painter(surface, *state);
+    while (painter.Step()) {
+    }
+  }
+}
+BENCHMARK(BM_BasePaint)->Unit(benchmark::kMillisecond);
+
+// One replay step of a generation with 1000 individuals: range(0) is the
+// step (0: markers and readouts drawn, 1: markers erased and chart repaired).
+void BM_ReplayStep(benchmark::State& bench) {
+  QImage image = ChartImage();
+  auto state = LargestRun();
+  const int steps_before = static_cast<int>(bench.range(0));
+  for (auto _ : bench) {
+    bench.PauseTiming();
+    state->ReplayPending = 1;
+    auto surface = std::make_unique<QPainterSurface>(&image);
+    auto painter = std::make_unique<ChartPainter>(*surface, *state);
+    // The paint's first step ends at the markers' pause.
+    if (steps_before == 1) painter->Step();
+    bench.ResumeTiming();
+    benchmark::DoNotOptimize(painter->Step());
+    bench.PauseTiming();
+    painter.reset();
+    surface.reset();
+    bench.ResumeTiming();
+  }
+}
+BENCHMARK(BM_ReplayStep)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// The first step of a paint with a replay pending: the whole base chart plus
+// the first generation's markers and readouts.
+BENCHMARK(BM_ReplayStep)->Arg(0)->Unit(benchmark::kMillisecond);
+
+// `curvesmith-cli render` of the final frame for the largest run, without the
+// run and the file: every step executed in order without waiting.
+void BM_FinalRenderOfTheLargestRun(benchmark::State& bench) {
+  QImage image = ChartImage();
+  auto state = LargestRun();
+  for (auto _ : bench) {
+    state->ReplayPending = 1;
+    QPainterSurface surface(&image);
+    ChartPainter painter(surface, *state);
+    while (painter.Step()) {
+    }
+  }
+}
+BENCHMARK(BM_FinalRenderOfTheLargestRun)->Iterations(1)->Unit(benchmark::kSecond);
+
+}  // namespace
+}  // namespace curvesmith::chart
