@@ -21,6 +21,7 @@ bool CCurvesmithApp::InitInstance(const QStringList& arguments) {
   const CommandLineInfo command_line = ParseCommandLine(arguments);
   if (command_line.exit_status) return false;
   main_frame_ = std::make_unique<CMainFrame>(document_, ApplicationRunState());
+  if (warning_sink_) main_frame_->SetWarningSink(warning_sink_);
   if (!command_line.file_name.isEmpty()) {
     if (!main_frame_->OpenDocumentFile(command_line.file_name)) return false;
   } else {

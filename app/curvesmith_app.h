@@ -2,6 +2,7 @@
 #define CURVESMITH_APP_CURVESMITH_APP_H_
 
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 #include "app/curvesmith_doc.h"
@@ -22,12 +23,17 @@ class CCurvesmithApp {
   // or the command line asks for no window.
   bool InitInstance(const QStringList& arguments);
 
+  // Where the main window's warnings go (a message box unless set); set it
+  // before InitInstance() so that start-up failures go there too.
+  void SetWarningSink(std::function<void(const QString&)> sink) { warning_sink_ = std::move(sink); }
+
   CMainFrame* MainFrame() const { return main_frame_.get(); }
   CCurvesmithDoc& Document() { return document_; }
 
  private:
   CCurvesmithDoc document_;
   std::unique_ptr<CMainFrame> main_frame_;
+  std::function<void(const QString&)> warning_sink_;
 };
 
 }  // namespace curvesmith

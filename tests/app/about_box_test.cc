@@ -1,0 +1,72 @@
+#include "app/about_box.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "app/dialog_units.h"
+#include "res/about_box_template.h"
+
+namespace curvesmith {
+
+class AboutBoxTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void captionAndTexts() {
+    CAboutBox about;
+    QCOMPARE(about.windowTitle(), QString("Curvesmithのﾊﾞｰｼﾞｮﾝ情報"));
+    QStringList texts;
+    for (const QLabel* label : about.findChildren<QLabel*>()) {
+      if (!label->text().isEmpty()) texts << label->text();
+    }
+    QVERIFY(texts.contains("Curvesmith Version 1.0"));
+    QCOMPARE(texts.size(), 2);
+  }
+
+  void showsTheMainIcon() {
+    CAboutBox about;
+    int icons = 0;
+    for (const QLabel* label : about.findChildren<QLabel*>()) {
+      if (!label->pixmap().isNull()) ++icons;
+    }
+    QCOMPARE(icons, 1);
+  }
+
+  void okIsTheDefaultButtonAndAccepts() {
+    CAboutBox about;
+    QPushButton* ok = about.findChild<QPushButton*>("1");
+    QVERIFY(ok != nullptr);
+    QCOMPARE(ok->text(), QString("OK"));
+    QVERIFY(ok->isDefault());
+    QTimer::singleShot(0, ok, &QPushButton::click);
+    QCOMPARE(about.exec(), int(QDialog::Accepted));
+  }
+
+  void escapeCloses() {
+    CAboutBox about;
+    QTimer::singleShot(0, &about, [&about] { QTest::keyClick(&about, Qt::Key_Escape); });
+    QCOMPARE(about.exec(), int(QDialog::Rejected));
+  }
+
+  void enterPressesOk() {
+    CAboutBox about;
+    QTimer::singleShot(0, &about, [&about] { QTest::keyClick(&about, Qt::Key_Return); });
+    QCOMPARE(about.exec(), int(QDialog::Accepted));
+  }
+
+  void laidOutFromTheTemplate() {
+    CAboutBox about;
+    const res::DialogTemplate& layout = res::AboutBoxTemplate();
+    const DialogBaseUnits units = DialogBaseUnitsOf(about.font());
+    QCOMPARE(about.size(), ToPixels(units, {0, 0, layout.width, layout.height}).size());
+    QPushButton* ok = about.findChild<QPushButton*>("1");
+    QCOMPARE(ok->geometry(), ToPixels(units, layout.controls.back().rect));
+  }
+};
+
+}  // namespace curvesmith
+
+QTEST_MAIN(curvesmith::AboutBoxTest)
+#include "about_box_test.moc"

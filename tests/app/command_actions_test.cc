@@ -1,0 +1,198 @@
+#include "app/command_actions.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTest>
+#include <QToolBar>
+
+#include "res/resource_ids.h"
+
+namespace curvesmith {
+namespace {
+
+// The actions of `menu` as (text, command id) pairs; separators as ("", 0).
+QList<QPair<QString, int>> Items(const QMenu* menu) {
+  QList<QPair<QString, int>> items;
+  for (const QAction* action : menu->actions()) {
+    items.append({action->isSeparator() ? QString() : action->text(),
+                  action->isSeparator() ? 0 : action->data().toInt()});
+  }
+  return items;
+}
+
+}  // namespace
+
+class CommandActionsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    window_ = new QMainWindow;
+    actions_ = new CommandActions(window_);
+    actions_->PopulateMenuBar(window_->menuBar());
+    tool_bar_ = actions_->CreateToolBar(window_);
+    actions_->BindStatusBar(window_->statusBar());
+  }
+  void cleanup() { delete window_; }
+
+  void menuBarHasTheFourPopups() {
+    QStringList titles;
+    for (const QAction* popup : window_->menuBar()->actions()) titles << popup->text();
+    QCOMPARE(titles, (QStringList{"ﾌｧｲﾙ(&F)", "編集(&E)", "表示(&V)", "ﾍﾙﾌﾟ(&H)"}));
+  }
+
+  void menuItemsWithTextsAndIds_data() {
+    QTest::addColumn<int>("popup");
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<QList<int>>("ids");
+    QTest::newRow("file") << 0
+                          << QStringList{"新規作成(&N)\tCtrl+N",
+                                         "開く(&O)...\tCtrl+O",
+                                         "上書き保存(&S)\tCtrl+S",
+                                         "名前を付けて保存(&A)...",
+                                         "",
+                                         "印刷(&P)...\tCtrl+P",
+                                         "印刷ﾌﾟﾚﾋﾞｭｰ(&V)",
+                                         "ﾌﾟﾘﾝﾀの設定(&R)...",
+                                         "",
+                                         "最近使ったﾌｧｲﾙ",
+                                         "",
+                                         "ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)"}
+                          << QList<int>{57600, 57601, 57603, 57604, 0, 57607,
+                                        57609, 57606, 0,     57616, 0, 57665};
+    QTest::newRow("edit") << 1
+                          << QStringList{"元に戻す(&U)\tCtrl+Z", "", "切り取り(&T)\tCtrl+X",
+                                         "ｺﾋﾟｰ(&C)\tCtrl+C", "貼り付け(&P)\tCtrl+V"}
+                          << QList<int>{57643, 0, 57635, 57634, 57637};
+    QTest::newRow("view") << 2 << QStringList{"ﾂｰﾙ ﾊﾞｰ(&T)", "ｽﾃｰﾀｽ ﾊﾞｰ(&S)"}
+                          << QList<int>{59392, 59393};
+    QTest::newRow("help") << 3 << QStringList{"Curvesmith のﾊﾞｰｼﾞｮﾝ情報(&A)..."}
+                          << QList<int>{57664};
+  }
+  void menuItemsWithTextsAndIds() {
+    QFETCH(int, popup);
+    QFETCH(QStringList, texts);
+    QFETCH(QList<int>, ids);
+    const auto items = Items(window_->menuBar()->actions().at(popup)->menu());
+    QCOMPARE(items.size(), texts.size());
+    for (qsizetype i = 0; i < items.size(); ++i) {
+      QCOMPARE(items[i].first, texts[i]);
+      QCOMPARE(items[i].second, ids[i]);
+    }
+  }
+
+  void recentFilePlaceholderIsGreyed() {
+    QVERIFY(!actions_->Action(res::kIdFileMruFirst)->isEnabled());
+  }
+
+  void shortcutsFromTheAcceleratorTable_data() {
+    QTest::addColumn<int>("command");
+    QTest::addColumn<QList<QKeySequence>>("keys");
+    QTest::newRow("new") << res::kIdFileNew << QList<QKeySequence>{QKeySequence("Ctrl+N")};
+    QTest::newRow("print") << res::kIdFilePrint << QList<QKeySequence>{QKeySequence("Ctrl+P")};
+    QTest::newRow("undo") << res::kIdEditUndo
+                          << QList<QKeySequence>{QKeySequence("Ctrl+Z"),
+                                                 QKeySequence("Alt+Backspace")};
+    QTest::newRow("cut") << res::kIdEditCut
+                         << QList<QKeySequence>{QKeySequence("Ctrl+X"), QKeySequence("Shift+Del")};
+    QTest::newRow("copy") << res::kIdEditCopy
+                          << QList<QKeySequence>{QKeySequence("Ctrl+C"), QKeySequence("Ctrl+Ins")};
+    QTest::newRow("paste") << res::kIdEditPaste
+                           << QList<QKeySequence>{QKeySequence("Ctrl+V"),
+                                                  QKeySequence("Shift+Ins")};
+    QTest::newRow("next pane") << res::kIdNextPane << QList<QKeySequence>{QKeySequence("F6")};
+    QTest::newRow("previous pane")
+        << res::kIdPrevPane << QList<QKeySequence>{QKeySequence("Shift+F6")};
+    QTest::newRow("save as") << res::kIdFileSaveAs << QList<QKeySequence>{};
+  }
+  void shortcutsFromTheAcceleratorTable() {
+    QFETCH(int, command);
+    QFETCH(QList<QKeySequence>, keys);
+    QCOMPARE(actions_->Action(command)->shortcuts(), keys);
+    // Shortcuts only work for actions that belong to the window.
+    QVERIFY(window_->actions().contains(actions_->Action(command)));
+  }
+
+  void promptsAndToolTips_data() {
+    QTest::addColumn<int>("command");
+    QTest::addColumn<QString>("prompt");
+    QTest::addColumn<QString>("tool_tip");
+    QTest::newRow("new") << res::kIdFileNew << "新規にﾌｧｲﾙを作成"
+                         << "新規ﾌｧｲﾙ";
+    QTest::newRow("print setup") << res::kIdFilePrintSetup << "ﾌﾟﾘﾝﾀ/印刷ｵﾌﾟｼｮﾝの変更"
+                                 << "印刷設定";
+    QTest::newRow("about") << res::kIdAppAbout << "ﾌﾟﾛｸﾞﾗﾑの情報、ﾊﾞｰｼﾞｮﾝそして著作権を表示"
+                           << "ﾊﾞｰｼﾞｮﾝ情報";
+    QTest::newRow("status bar") << res::kIdViewStatusBar << "ｽﾃｰﾀｽ ﾊﾞｰの 表示/非表示"
+                                << "ｽﾃｰﾀｽ ﾊﾞｰの表示切り替え";
+  }
+  void promptsAndToolTips() {
+    QFETCH(int, command);
+    QFETCH(QString, prompt);
+    QFETCH(QString, tool_tip);
+    QCOMPARE(actions_->Action(command)->statusTip(), prompt);
+    QCOMPARE(actions_->Action(command)->toolTip(), tool_tip);
+  }
+
+  void toolBarButtonsInOrder() {
+    QList<int> ids;
+    for (const QAction* action : tool_bar_->actions()) {
+      ids << (action->isSeparator() ? 0 : action->data().toInt());
+      if (!action->isSeparator()) QVERIFY(!action->icon().isNull());
+    }
+    QCOMPARE(ids, (QList<int>{57600, 57601, 57603, 0, 57635, 57634, 57637, 0, 57607, 0, 57664}));
+  }
+
+  void toolBarDocksAnywhereAndFloats() {
+    QVERIFY(tool_bar_->isMovable());
+    QVERIFY(tool_bar_->isFloatable());
+    QCOMPARE(tool_bar_->allowedAreas(), Qt::AllToolBarAreas);
+    QCOMPARE(window_->toolBarArea(tool_bar_), Qt::TopToolBarArea);
+    window_->addToolBar(Qt::LeftToolBarArea, tool_bar_);
+    QCOMPARE(window_->toolBarArea(tool_bar_), Qt::LeftToolBarArea);
+    QCOMPARE(tool_bar_->orientation(), Qt::Vertical);
+  }
+
+  void viewTogglesHideAndShowTheBars() {
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_));
+    QAction* tool_bar_toggle = actions_->Action(res::kIdViewToolBar);
+    QAction* status_bar_toggle = actions_->Action(res::kIdViewStatusBar);
+    QVERIFY(tool_bar_toggle->isChecked());
+    QVERIFY(status_bar_toggle->isChecked());
+
+    tool_bar_toggle->trigger();
+    QVERIFY(tool_bar_->isHidden());
+    tool_bar_toggle->trigger();
+    QVERIFY(tool_bar_->isVisible());
+
+    status_bar_toggle->trigger();
+    QVERIFY(window_->statusBar()->isHidden());
+    status_bar_toggle->trigger();
+    QVERIFY(window_->statusBar()->isVisible());
+
+    // Hiding the bar by other means (closing a floating bar) unchecks the item.
+    tool_bar_->hide();
+    QVERIFY(!tool_bar_toggle->isChecked());
+  }
+
+  void hidingTheWindowKeepsTheToggleChecked() {
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_));
+    window_->hide();
+    QVERIFY(actions_->Action(res::kIdViewToolBar)->isChecked());
+  }
+
+ private:
+  QMainWindow* window_ = nullptr;
+  CommandActions* actions_ = nullptr;
+  QToolBar* tool_bar_ = nullptr;
+};
+
+}  // namespace curvesmith
+
+QTEST_MAIN(curvesmith::CommandActionsTest)
+#include "command_actions_test.moc"

@@ -1,0 +1,230 @@
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+#include <memory>
+
+#include "app/about_box.h"
+#include "app/chart_area_widget.h"
+#include "app/command_actions.h"
+#include "app/curvesmith_app.h"
+#include "app/curvesmith_view.h"
+#include "app/main_frame.h"
+#include "app/print_support.h"
+#include "app/recent_files.h"
+#include "app/status_indicators.h"
+#include "res/resource_ids.h"
+
+namespace curvesmith {
+
+// The whole program as it starts from main(), with its settings in a
+// temporary location and its warnings recorded instead of shown.
+class ShellTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { QSettings::setDefaultFormat(QSettings::IniFormat); }
+
+  void init() {
+    dir_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir_->isValid());
+    for (QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat}) {
+      QSettings::setPath(format, QSettings::UserScope, dir_->filePath("settings"));
+    }
+    warnings_.clear();
+  }
+  void cleanup() {
+    app_.reset();
+    dir_.reset();
+  }
+
+  void startsWithANewDocument() {
+    QVERIFY(Start({"curvesmith"}));
+    CMainFrame* frame = app_->MainFrame();
+    QVERIFY(frame->isVisible());
+    QCOMPARE(frame->windowTitle(), QString("Curvesmith"));
+    QCOMPARE(frame->View()->Field(res::kIdcGenerations)->text(), QString("0"));
+    QVERIFY(warnings_.isEmpty());
+  }
+
+  void startsWithASavedFile() {
+    const QString path = SavedFileWithPopulation("120");
+    QVERIFY(Start({"curvesmith", path}));
+    QCOMPARE(app_->MainFrame()->View()->Field(res::kIdcPopulationSize)->text(), QString("120"));
+    QCOMPARE(app_->MainFrame()->windowTitle(), QString("Curvesmith"));
+  }
+
+  void aMissingFileIsReportedAndStartUpFails() {
+    QVERIFY(!Start({"curvesmith", dir_->filePath("missing.txt")}));
+    QCOMPARE(warnings_.size(), 1);
+    QVERIFY(warnings_.first().contains("missing.txt"));
+  }
+
+  void captionStaysAfterNewOpenAndSaveAs() {
+    QVERIFY(Start({"curvesmith"}));
+    CMainFrame* frame = app_->MainFrame();
+    QVERIFY(frame->SaveDocumentAs(dir_->filePath("saved.txt")));
+    QCOMPARE(frame->windowTitle(), QString("Curvesmith"));
+    frame->OnFileNew();
+    QCOMPARE(frame->windowTitle(), QString("Curvesmith"));
+    QVERIFY(frame->OpenDocumentFile(dir_->filePath("saved.txt")));
+    QCOMPARE(frame->windowTitle(), QString("Curvesmith"));
+  }
+
+  void windowIsShrunkToTheFormAndTheScreen() {
+    QVERIFY(Start({"curvesmith"}));
+    CMainFrame* frame = app_->MainFrame();
+    QVERIFY(QTest::qWaitForWindowExposed(frame));
+    const QSize screen = frame->screen()->availableSize();
+    const auto* scroll_area = qobject_cast<QScrollArea*>(frame->centralWidget());
+    QVERIFY(scroll_area != nullptr);
+    const QSize form = frame->View()->size();
+    // Never more than requested, than the screen, or than the form needs.
+    QVERIFY(frame->width() <= CMainFrame::kRequestedWidth);
+    QVERIFY(frame->height() <= CMainFrame::kRequestedHeight);
+    QVERIFY(frame->width() <= screen.width());
+    QVERIFY(frame->height() <= screen.height());
+    QVERIFY(scroll_area->viewport()->width() <= form.width());
+    QVERIFY(scroll_area->viewport()->height() <= form.height());
+    // Where the screen has room, the whole form shows.
+    if (frame->width() < screen.width()) QCOMPARE(scroll_area->viewport()->width(), form.width());
+    if (frame->height() < screen.height()) {
+      QCOMPARE(scroll_area->viewport()->height(), form.height());
+    }
+  }
+
+  void menusToolBarAndStatusBarAreThere() {
+    QVERIFY(Start({"curvesmith"}));
+    CMainFrame* frame = app_->MainFrame();
+    QCOMPARE(frame->menuBar()->actions().size(), 4);
+    QCOMPARE(frame->ToolBar()->actions().size(), 11);
+    QCOMPARE(frame->toolBarArea(frame->ToolBar()), Qt::TopToolBarArea);
+    QCOMPARE(frame->Indicators()->MessagePane()->text(), QString("ﾚﾃﾞｨ"));
+    QVERIFY(!frame->Actions()->Action(res::kIdNextPane)->isEnabled());
+  }
+
+  void hoveringAMenuItemShowsItsPrompt() {
+    QVERIFY(Start({"curvesmith"}));
+    CMainFrame* frame = app_->MainFrame();
+    QVERIFY(QTest::qWaitForWindowExposed(frame));
+    QMenu* file = frame->Actions()->MenuOf(res::kIdFileOpen);
+    frame->menuBar()->setActiveAction(file->menuAction());
+    QVERIFY(QTest::qWaitForWindowExposed(file));
+    file->setActiveAction(frame->Actions()->Action(res::kIdFileOpen));
+    QCOMPARE(frame->statusBar()->currentMessage(), QString("既存のﾌｧｲﾙを開く"));
+    file->close();
+  }
+
+  void editCommandsFollowTheFocusedField() {
+    QVERIFY(Start({"curvesmith"}));
+    CMainFrame* frame = app_->MainFrame();
+    QVERIFY(QTest::qWaitForWindowActive(frame));
+    QAction* copy = frame->Actions()->Action(res::kIdEditCopy);
+    QLineEdit* field = frame->View()->Field(res::kIdcCrossoverRate);
+    field->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(field));
+    field->selectAll();
+    QVERIFY(copy->isEnabled());
+    frame->View()->RunButton()->setFocus();
+    QTRY_VERIFY(!copy->isEnabled());
+  }
+
+  void aboutCommandOpensTheAboutBoxModally() {
+    QVERIFY(Start({"curvesmith"}));
+    CMainFrame* frame = app_->MainFrame();
+    bool seen = false;
+    QTimer::singleShot(0, frame, [&seen] {
+      auto* about = qobject_cast<CAboutBox*>(QApplication::activeModalWidget());
+      seen = about != nullptr && about->isModal();
+      if (about) QTest::keyClick(about, Qt::Key_Escape);
+    });
+    frame->Actions()->Action(res::kIdAppAbout)->trigger();
+    QVERIFY(seen);
+  }
+
+  void recentFilesSurviveARestart() {
+    const QString path = SavedFileWithPopulation("50");
+    QVERIFY(Start({"curvesmith", path}));
+    QCOMPARE(app_->MainFrame()->RecentFileList()->Files().size(), 1);
+    app_.reset();
+    QVERIFY(Start({"curvesmith"}));
+    RecentFiles* recent = app_->MainFrame()->RecentFileList();
+    QCOMPARE(recent->Files(), QStringList{QFileInfo(path).absoluteFilePath()});
+    QVERIFY(recent->Entries().first()->isVisible());
+
+    // Choosing it opens it.
+    app_->MainFrame()->View()->Field(res::kIdcPopulationSize)->setText("9");
+    recent->Entries().first()->trigger();
+    QCOMPARE(app_->MainFrame()->View()->Field(res::kIdcPopulationSize)->text(), QString("50"));
+  }
+
+  void aRecentFileThatFailsToOpenLeavesTheList() {
+    const QString path = SavedFileWithPopulation("50");
+    QVERIFY(Start({"curvesmith", path}));
+    QVERIFY(QFile::remove(path));
+    app_->MainFrame()->RecentFileList()->Entries().first()->trigger();
+    QCOMPARE(warnings_.size(), 1);
+    QVERIFY(app_->MainFrame()->RecentFileList()->Files().isEmpty());
+  }
+
+  void printingToPdfContainsTheChart() {
+    QVERIFY(Start({"curvesmith"}));
+    CMainFrame* frame = app_->MainFrame();
+    QVERIFY(QTest::qWaitForWindowExposed(frame));
+    QTRY_VERIFY(!frame->View()->ChartArea()->Image().isNull());
+    const QImage chart = frame->View()->ChartArea()->Image();
+
+    QPrinter* printer = frame->Printing()->Printer();
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(dir_->filePath("chart.pdf"));
+    frame->Printing()->PrintDirect();
+
+    QFile pdf(dir_->filePath("chart.pdf"));
+    QVERIFY(pdf.open(QIODevice::ReadOnly));
+    const QByteArray content = pdf.readAll();
+    QVERIFY(content.contains("/Subtype /Image"));
+    QVERIFY(content.contains(QByteArray("/Width ") + QByteArray::number(chart.width())));
+    QVERIFY(warnings_.isEmpty());
+  }
+
+ private:
+  bool Start(const QStringList& arguments) {
+    app_ = std::make_unique<CCurvesmithApp>();
+    app_->SetWarningSink([this](const QString& message) { warnings_.append(message); });
+    return app_->InitInstance(arguments);
+  }
+
+  // A parameter file, written by the program itself, with the population
+  // size set to `population`.
+  QString SavedFileWithPopulation(const QString& population) {
+    const QString path = dir_->filePath("params.txt");
+    CCurvesmithApp writer;
+    writer.SetWarningSink([this](const QString& message) { warnings_.append(message); });
+    if (!writer.InitInstance({"curvesmith"})) return QString();
+    writer.MainFrame()->View()->Field(res::kIdcPopulationSize)->setText(population);
+    writer.MainFrame()->SaveDocumentAs(path);
+    return path;
+  }
+
+  std::unique_ptr<QTemporaryDir> dir_;
+  std::unique_ptr<CCurvesmithApp> app_;
+  QStringList warnings_;
+};
+
+}  // namespace curvesmith
+
+QTEST_MAIN(curvesmith::ShellTest)
+#include "shell_test.moc"
