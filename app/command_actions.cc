@@ -97,7 +97,11 @@ QAction* CommandActions::MakeAction(int command, const char* menu_text) {
   const QString tool_tip = ToolTipOf(command);
   if (!tool_tip.isEmpty()) action->setToolTip(tool_tip);
   action->setShortcuts(ShortcutsOf(command));
-  if (const char* image = res::ToolBarImage(command)) action->setIcon(ToolBarIcon(image));
+  if (const char* image = res::ToolBarImage(command)) {
+    action->setIcon(ToolBarIcon(image));
+    // The images belong to the tool bar; the menus show text only.
+    action->setIconVisibleInMenu(false);
+  }
   action->setData(command);
   window_->addAction(action);
   actions_.insert(command, action);

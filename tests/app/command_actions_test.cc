@@ -141,7 +141,9 @@ class CommandActionsTest : public QObject {
     QList<int> ids;
     for (const QAction* action : tool_bar_->actions()) {
       ids << (action->isSeparator() ? 0 : action->data().toInt());
-      if (!action->isSeparator()) QVERIFY(!action->icon().isNull());
+      if (action->isSeparator()) continue;
+      QVERIFY(!action->icon().isNull());
+      QVERIFY(!action->isIconVisibleInMenu());
     }
     QCOMPARE(ids, (QList<int>{57600, 57601, 57603, 0, 57635, 57634, 57637, 0, 57607, 0, 57664}));
   }
