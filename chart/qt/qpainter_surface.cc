@@ -27,6 +27,22 @@ QColor ToQColor(ColorRef color) {
                 static_cast<int>((color >> 16) & 0xFF));
 }
 
+// The average character width as classic fonts declare it (and as a
+// requested width is matched against): the advances of the lowercase letters
+// and the space, weighted by how often they occur in English text, per
+// thousand. Newer faces declare an average over all their glyphs instead,
+// which is far wider for the same letters.
+double ClassicAverageWidth(const QFontMetricsF& metrics) {
+  static constexpr int kLetterWeights[26] = {64, 14, 27, 35, 100, 20, 14, 42, 63, 3,  6, 35, 20,
+                                             56, 56, 17, 4,  49,  56, 71, 31, 10, 18, 3, 18, 2};
+  constexpr int kSpaceWeight = 166;
+  double sum = metrics.horizontalAdvance(QChar(' ')) * kSpaceWeight;
+  for (int i = 0; i < 26; ++i) {
+    sum += metrics.horizontalAdvance(QChar('a' + i)) * kLetterWeights[i];
+  }
+  return sum / 1000.0;
+}
+
 int DevicePixels(double logical, double scale) {
   return static_cast<int>(std::lround(logical * scale));
 }
@@ -208,7 +224,7 @@ QFont QPainterSurface::DeviceFont() const {
   }
   // A requested average character width narrows or widens the face.
   if (request.width > 0) {
-    const double natural = QFontMetricsF(font).averageCharWidth();
+    const double natural = ClassicAverageWidth(QFontMetricsF(font));
     if (natural > 0) {
       font.setStretch(std::clamp(
           static_cast<int>(std::lround(100.0 * request.width * ScaleX() / natural)), 1, 4000));
@@ -263,28 +279,23 @@ void QPainterSurface::Ellipse(int left, int top, int right, int bottom) {
   DrawPendingLines();
   const QPoint a = ToDevice(std::min(left, right), std::min(top, bottom));
   const QPoint b = ToDevice(std::max(left, right), std::max(top, bottom));
-  const QRectF box(a, b);
+  const QSize size(b.x() - a.x(), b.y() - a.y());
   const QPen pen = DevicePen();
+  const QColor fill = brush_ ? brush_->color : QColor(Qt::white);
   QPainter& painter = Painter();
 
-  QPainterPath interior;
-  interior.addEllipse(box);
-  painter.fillPath(interior, brush_ ? brush_->color : QColor(Qt::white));
-
   if (pen.style() != Qt::SolidLine) {
-    painter.strokePath(interior, pen);
+    QPainterPath ellipse;
+    ellipse.addEllipse(QRectF(a, size));
+    painter.fillPath(ellipse, fill);
+    painter.strokePath(ellipse, pen);
     return;
   }
-  // A solid outline is filled as the ring between two ellipses rather than
-  // stroked: without antialiasing a pixel belongs to a filled area when its
-  // centre does, so a wider ring of the same ellipse covers every pixel of a
-  // narrower one, and white over a marker leaves nothing of it.
-  const double half = pen.widthF() / 2.0;
-  QPainterPath ring;
-  ring.setFillRule(Qt::OddEvenFill);
-  ring.addEllipse(box.adjusted(-half, -half, half, half));
-  ring.addEllipse(box.adjusted(half, half, -half, -half));
-  painter.fillPath(ring, pen.color());
+  // A solid outline is filled as a ring rather than stroked, so that white
+  // over a marker leaves nothing of it (see EllipseShapes).
+  const QImage& shape = ellipse_shapes_.Of(size, pen.width(), fill.rgb(), pen.color().rgb());
+  const int margin = EllipseShapes::Margin(pen.width());
+  painter.drawImage(a - QPoint(margin, margin), shape);
 }
 
 }  // namespace curvesmith::chart

@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 
+#include "chart/qt/ellipse_shapes.h"
 #include "chart/surface.h"
 
 namespace curvesmith::chart {
@@ -106,6 +107,7 @@ class QPainterSurface : public Surface {
   int bk_mode_ = kBkModeOpaque;
   QPoint position_{0, 0};
   QPolygon pending_lines_;
+  EllipseShapes ellipse_shapes_;
 };
 
 }  // namespace curvesmith::chart
