@@ -4,28 +4,29 @@
 
 namespace curvesmith {
 
-void EvaluateGeneration(RunState& state) {
+void EvaluateGeneration(RunState& state, PopulationColumns& columns) {
   const int size = state.PopulationSize;
   const int generation = state.Generation;
   const double* fitness_of = GenomeFitnessTable(state.TargetCurve);
+  double* fitness = columns.fitness;
 
   // 1 - Scoring pass.
   for (int i = 0; i < size; ++i) {
-    Individual& individual = state.Population[i];
-    const int value = GenomeValue(individual);
+    const int value = columns.genome[i];
     const double x = value * GeneScale;
     state.DecodedPositions[i] = x;
-    if (fitness_of != nullptr) individual.fitness = fitness_of[value];
+    if (fitness_of != nullptr) fitness[i] = fitness_of[value];
     state.PositionHistory[generation][i] = x;
-    state.FitnessHistory[generation][i] = individual.fitness;
+    state.FitnessHistory[generation][i] = fitness[i];
   }
 
   // 2 - Best of the generation: strictly better only, so ties keep the first.
+  // An empty population still copies place 0, as it stands.
   int best = 0;
   for (int k = 1; k < size; ++k) {
-    if (state.Population[k].fitness > state.Population[best].fitness) best = k;
+    if (fitness[k] > fitness[best]) best = k;
   }
-  state.GenerationBest = state.Population[best];
+  state.GenerationBest = size >= 1 ? IndividualAt(columns, best) : state.Population[0];
 
   // 3 - Best so far: a new run starts afresh; ties go to the later generation.
   if (generation == 0 || state.GenerationBest.fitness >= state.BestSoFar.fitness) {
@@ -35,6 +36,14 @@ void EvaluateGeneration(RunState& state) {
   // 4 - Per-generation record.
   state.BestFitnessByGeneration[generation] = state.BestSoFar.fitness;
   state.BestPositionByGeneration[generation] = DecodeGenome(state.BestSoFar);
+}
+
+void EvaluateGeneration(RunState& state) {
+  const int size = state.PopulationSize;
+  PopulationColumns columns;
+  if (size > 0) Pack(state.Population, size, columns);
+  EvaluateGeneration(state, columns);
+  if (size > 0) Unpack(columns, size, state.Population);
 }
 
 }  // namespace curvesmith

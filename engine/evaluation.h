@@ -1,6 +1,7 @@
 #ifndef CURVESMITH_ENGINE_EVALUATION_H_
 #define CURVESMITH_ENGINE_EVALUATION_H_
 
+#include "engine/population_columns.h"
 #include "engine/run_state.h"
 
 namespace curvesmith {
@@ -17,6 +18,11 @@ namespace curvesmith {
 //  4. entry Generation of the by-generation tables describes BestSoFar.
 // REQUIRES: PopulationSize <= kMaxPopulation, 0 <= Generation <= kMaxGenerations.
 void EvaluateGeneration(RunState& state);
+
+// The same while a run keeps its population in `columns`: scores and records
+// places 0 to PopulationSize - 1 of `columns` instead of Population (place 0 of
+// Population still stands in for an empty population).
+void EvaluateGeneration(RunState& state, PopulationColumns& columns);
 
 }  // namespace curvesmith
 

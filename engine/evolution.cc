@@ -6,6 +6,7 @@
 
 #include "engine/evaluation.h"
 #include "engine/mutation.h"
+#include "engine/population_columns.h"
 #include "engine/selection.h"
 
 namespace curvesmith {
@@ -48,17 +49,23 @@ void RunEvolution(RunState& state, const RunParameters& parameters, std::uint32_
   // 2 - One random sequence for the whole run.
   CrtRandom random(seed);
 
-  // 3 - The initial population.
+  // 3 - The initial population. From here on the run breeds the population in
+  // its working form and writes the records back once, at the end.
+  const int size = std::max(state.PopulationSize, 0);
   state.Generation = 0;
   InitializePopulation(state, random);
-  EvaluateGeneration(state);
+  PopulationColumns columns;
+  Pack(state.Population, size, columns);
+  EvaluateGeneration(state, columns);
 
-  // 4 - Generation after generation.
+  // 4 - Generation after generation: breed, then evaluate.
   while (state.Generation < state.MaxGenerations) {
     ++state.Generation;
-    BreedGeneration(state, random);
-    EvaluateGeneration(state);
+    SelectAndCross(state, columns, random);
+    Mutate(state, columns, random);
+    EvaluateGeneration(state, columns);
   }
+  Unpack(columns, size, state.Population);
 }
 
 }  // namespace curvesmith

@@ -1,83 +1,51 @@
 #include "engine/mutation.h"
 
 #include <algorithm>
-#include <bit>
-#include <limits>
+#include <cstring>
+#include <numeric>
 
 namespace curvesmith {
-namespace {
-
-// The places not yet mutated, in order, as a Fenwick tree of ones: finding
-// the k-th of them costs log N steps, where shifting the population along
-// after each mutation would cost N. The search takes a fixed number of steps
-// without branches on the data, since random k make those unpredictable.
-class FrontRegion {
- public:
-  explicit FrontRegion(int size) : size_(size), top_(std::bit_floor(static_cast<unsigned>(size))) {
-    for (int i = 1; i <= size; ++i) tree_[i] = i & -i;
-    // Nodes the search may look at beyond the region never take a step.
-    std::fill(tree_ + size + 1, tree_ + 2 * top_, std::numeric_limits<int>::max());
-  }
-
-  // The original place of the k-th (from 0) individual still in the region;
-  // it leaves the region.
-  int Take(int k) {
-    int node = 0;
-    for (int step = top_; step > 0; step >>= 1) {
-      const int count = tree_[node + step];
-      const int within = -static_cast<int>(count <= k);  // all ones or zero
-      node += step & within;
-      k -= count & within;
-    }
-    for (int i = node + 1; i <= size_; i += i & -i) --tree_[i];
-    return node;
-  }
-
- private:
-  int size_;
-  int top_;
-  int tree_[2 * std::bit_ceil(static_cast<unsigned>(kPopulationCapacity))];
-};
-
-}  // namespace
 
 float MutationCount(int population_size, double mutation_rate) {
   return static_cast<float>(population_size * mutation_rate);
 }
 
-void Mutate(RunState& state, CrtRandom& random) {
+void Mutate(const RunState& state, PopulationColumns& columns, CrtRandom& random) {
   const int size = state.PopulationSize;
   const float count = MutationCount(size, state.MutationRate);
   if (!(count > 0.0f) || size <= 0) return;
 
-  // Flip each chosen individual where it stands and note its place; the moves
-  // are made once at the end, since only the resulting order matters.
-  FrontRegion front(size);
-  bool mutated[kPopulationCapacity] = {};
-  int order[kPopulationCapacity];
+  // The moves are made on the order of places only, two bytes each, and the
+  // individuals are then gathered into that order once.
+  std::uint16_t order[kPopulationCapacity];
+  std::iota(order, order + size, std::uint16_t{0});
   int mutations = 0;
   do {
-    const int k = random.Rand() % (size - mutations);
+    const int front = size - mutations;
+    const int k = random.Rand() % front;
     const int g = random.Rand() % kGeneCount;
-    const int place = front.Take(k);
-    int& gene = state.Population[place].gene[g];
-    gene = gene == 0 ? 1 : 0;
-    mutated[place] = true;
-    order[mutations++] = place;
+    const std::uint16_t place = order[k];
+    columns.genome[place] ^= static_cast<std::uint16_t>(1 << g);
+    std::memmove(order + k, order + k + 1, (front - 1 - k) * sizeof order[0]);
+    order[front - 1] = place;
+    ++mutations;
   } while (mutations < count && mutations < size);
 
-  // Unmutated individuals close up in order; the mutated ones follow, the
-  // first mutated last.
-  Individual moved[kPopulationCapacity];
-  for (int i = 0; i < mutations; ++i) moved[i] = state.Population[order[i]];
-  Individual* population = state.Population;
-  const int first = *std::min_element(order, order + mutations);
-  int write = first;
-  for (int read = first; read < size; ++read) {
-    population[write] = population[read];
-    write += mutated[read] ? 0 : 1;
+  PopulationColumns moved;
+  for (int i = 0; i < size; ++i) {
+    moved.genome[i] = columns.genome[order[i]];
+    moved.fitness[i] = columns.fitness[order[i]];
   }
-  for (int i = 0; i < mutations; ++i) population[size - 1 - i] = moved[i];
+  std::copy(moved.genome, moved.genome + size, columns.genome);
+  std::copy(moved.fitness, moved.fitness + size, columns.fitness);
+}
+
+void Mutate(RunState& state, CrtRandom& random) {
+  if (state.PopulationSize <= 0) return;
+  PopulationColumns columns;
+  Pack(state.Population, state.PopulationSize, columns);
+  Mutate(state, columns, random);
+  Unpack(columns, state.PopulationSize, state.Population);
 }
 
 }  // namespace curvesmith

@@ -2,6 +2,7 @@
 #define CURVESMITH_ENGINE_MUTATION_H_
 
 #include "engine/crt_random.h"
+#include "engine/population_columns.h"
 #include "engine/run_state.h"
 
 namespace curvesmith {
@@ -19,6 +20,10 @@ float MutationCount(int population_size, double mutation_rate);
 // mutation. Fitness fields travel unchanged with their individuals. Stops when
 // every individual has been mutated, whatever the rate.
 void Mutate(RunState& state, CrtRandom& random);
+
+// The same on the working form of a run: reads PopulationSize and
+// MutationRate, rearranges places 0 to PopulationSize - 1 of `columns`.
+void Mutate(const RunState& state, PopulationColumns& columns, CrtRandom& random);
 
 }  // namespace curvesmith
 

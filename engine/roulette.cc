@@ -14,10 +14,13 @@ double Draw(int r) {
 // whose draw lies above the share; one that is not a number stops them all.
 int DrawsAtOrBelow(double share) {
   if (std::isnan(share)) return kRouletteDraws;
-  // A first guess from the share, then exact steps against the real draws.
+  // share * 10000 lies within one of the count, so one exact step against the
+  // real draws each way settles it.
   int count = static_cast<int>(std::clamp(share * kRouletteDraws, 0.0, double{kRouletteDraws}));
-  while (count < kRouletteDraws && Draw(count) <= share) ++count;
-  while (count > 0 && Draw(count - 1) > share) --count;
+  // Both tests are always made (& rather than &&): whether a guess is off
+  // is as good as random, and a branch on it would mostly be mispredicted.
+  count += (count < kRouletteDraws) & (Draw(count) <= share);
+  count -= (count > 0) & (Draw(count - 1) > share);
   return count;
 }
 
@@ -32,17 +35,22 @@ RouletteWheel::RouletteWheel(const double* cumulative_shares, int size) {
   }
   reach_[last] = kRouletteDraws;
 
-  // block_start_[b] = the number of places whose reach is at most the block's
-  // first draw: a histogram of the places by the first block they no longer
-  // reach, summed up.
-  std::uint16_t starts[kBlocks + 1] = {};
-  for (int e = 0; e < last; ++e) ++starts[(reach_[e] + kDrawsPerBlock - 1) / kDrawsPerBlock];
-  int start = 0;
+  // The first draw of block b stops at the first place whose reach exceeds
+  // it, which is one past the last place whose reach does not. Reaches never
+  // fall, so each place just marks the first block it no longer reaches; a
+  // block no place marks starts where the block before it did.
+  std::uint16_t past[kBlocks + 1] = {};
+  for (int e = 0; e < last; ++e) {
+    past[(reach_[e] + kDrawsPerBlock - 1) / kDrawsPerBlock] = static_cast<std::uint16_t>(e + 1);
+  }
+  int start = past[0];
   int widest = 0;
-  for (int b = 0; b < kBlocks; ++b) {
-    start += starts[b];
+  block_start_[0] = static_cast<std::uint16_t>(start);
+  for (int b = 1; b < kBlocks; ++b) {
+    const int previous = start;
+    start = std::max<int>(start, past[b]);
     block_start_[b] = static_cast<std::uint16_t>(start);
-    if (b > 0) widest = std::max(widest, start - block_start_[b - 1]);
+    widest = std::max(widest, start - previous);
   }
   steps_ = std::max(widest, last - start);
 }

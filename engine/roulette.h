@@ -39,7 +39,7 @@ class RouletteWheel {
   }
 
  private:
-  static constexpr int kDrawsPerBlock = 16;
+  static constexpr int kDrawsPerBlock = 8;
   static constexpr int kBlocks = kRouletteDraws / kDrawsPerBlock;
   static_assert(kRouletteDraws % kDrawsPerBlock == 0);
 

@@ -2,6 +2,7 @@
 #define CURVESMITH_ENGINE_SELECTION_H_
 
 #include "engine/crt_random.h"
+#include "engine/population_columns.h"
 #include "engine/run_state.h"
 
 namespace curvesmith {
@@ -22,6 +23,10 @@ int CrossoverCount(int population_size, double crossover_rate);
 // Children carry fitness 0 until they are evaluated. Every draw is taken from
 // `random` in exactly this order. Nothing happens when PopulationSize <= 0.
 void SelectAndCross(RunState& state, CrtRandom& random);
+
+// The same on the working form of a run: reads PopulationSize and
+// CrossoverRate, replaces places 0 to PopulationSize - 1 of `columns`.
+void SelectAndCross(const RunState& state, PopulationColumns& columns, CrtRandom& random);
 
 }  // namespace curvesmith
 
