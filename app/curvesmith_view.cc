@@ -115,19 +115,20 @@ bool CCurvesmithView::UpdateData(bool save_and_validate) {
   loading_fields_ = !save_and_validate;
   const FormField* failed = DoDataExchange(save_and_validate);
   loading_fields_ = false;
-  MarkField(failed);
-  SetStatusText(failed ? NeedsNumberText(*failed) : QString());
+  const QString problem = failed ? NeedsNumberText(*failed) : QString();
+  MarkField(failed, problem);
+  SetStatusText(problem);
   return failed == nullptr;
 }
 
-void CCurvesmithView::MarkField(const FormField* field) {
+void CCurvesmithView::MarkField(const FormField* field, const QString& problem) {
   for (const auto& [id, edit] : fields_) {
     const bool marked = field != nullptr && field->control_id == id;
     QPalette palette = edit->palette();
     palette.setColor(QPalette::Base, marked ? QColor::fromRgb(kMarkedFieldColor)
                                             : this->palette().color(QPalette::Base));
     edit->setPalette(palette);
-    edit->setToolTip(marked ? NeedsNumberText(*field) : QString());
+    edit->setToolTip(marked ? problem : QString());
   }
 }
 
@@ -160,9 +161,10 @@ void CCurvesmithView::OnRun() {
   const RunParameters parameters = RunParametersOf(values_);
   if (const auto outside = FindValueOutsideModel(parameters)) {
     const FormField& field = FormFieldOf(*outside);
-    MarkField(&field);
+    const QString message = RunRefusalMessage(*outside, values_);
+    MarkField(&field, message);
     fields_.at(field.control_id)->setFocus();
-    emit RunRefused(RunRefusalMessage(*outside, values_));
+    emit RunRefused(message);
     return;
   }
   // A replay in progress reads the state the run is about to replace.

@@ -78,7 +78,8 @@ class CCurvesmithView : public QWidget {
   void OnChange();
   void OnDraw();
   void PaintIfPending();
-  void MarkField(const FormField* field);
+  // Marks `field` (none: nullptr) and gives it `problem` as its tool-tip.
+  void MarkField(const FormField* field, const QString& problem);
   void SetStatusText(const QString& text);
 
   CCurvesmithDoc& document_;

@@ -182,6 +182,7 @@ void FormViewTest::TextThatIsNotANumberKeepsThatMemberAndTheLaterOnes() {
   QCOMPARE(fixture.view->StatusText(), QString("「最大世代数」には数値を入力してください。"));
   QCOMPARE(status.size(), 1);
   QVERIFY(IsMarked(fixture.view->Field(res::kIdcGenerations)));
+  QCOMPARE(fixture.view->Field(res::kIdcGenerations)->toolTip(), fixture.view->StatusText());
   QVERIFY(!IsMarked(fixture.view->Field(res::kIdcCrossoverRate)));
   QCOMPARE(fixture.view->Field(res::kIdcGenerations)->text(), QString("abc"));
 }
@@ -260,6 +261,7 @@ void FormViewTest::RunRefusesValuesOutsideTheDataModel() {
   QCOMPARE(fixture.state->Population[0].fitness, 0.0);
   QCOMPARE(fixture.Chart().cacheKey(), chart_before);
   QVERIFY(IsMarked(fixture.view->Field(control_id)));
+  QCOMPARE(fixture.view->Field(control_id)->toolTip(), "実行できません。" + message);
 }
 
 // The change handler keeps the members current; Run does no exchange of its
