@@ -32,6 +32,7 @@ class FormViewTest : public QObject {
  private slots:
   // Start-up and layout.
   void StartsWithZeroInEveryFieldAndCurveZeroTraced();
+  void ChartTracesTheCurveOfTheLastRunNotOfTheField();
   void ControlsSitWhereTheTemplatePutsThem();
   void TabOrderFollowsTheTemplate();
 
@@ -61,6 +62,22 @@ void FormViewTest::StartsWithZeroInEveryFieldAndCurveZeroTraced() {
   QCOMPARE(CountPixels(fixture.Chart(), kMarkerRed), 0);
   QVERIFY(fixture.clock.pauses.empty());
   QCOMPARE(fixture.view->StatusText(), QString());
+}
+
+void FormViewTest::ChartTracesTheCurveOfTheLastRunNotOfTheField() {
+  ViewFixture fixture;
+  const QImage curve_zero = fixture.Chart();
+  fixture.Type(res::kIdcTargetCurve, "2");
+  fixture.view->Invalidate();
+  ProcessPostedEvents();
+  QCOMPARE(fixture.Chart(), curve_zero);
+
+  fixture.Type(res::kIdcTargetCurve, "0.5");
+  fixture.Run();
+  fixture.view->Invalidate();
+  ProcessPostedEvents();
+  QCOMPARE(fixture.state->ReplayPending, 0);
+  QCOMPARE(CountPixels(fixture.Chart(), kCurveBlue), 0);
 }
 
 void FormViewTest::ControlsSitWhereTheTemplatePutsThem() {
