@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -27,13 +28,15 @@ int Count(const std::vector<std::string>& lines, const std::string& prefix) {
   return count;
 }
 
-// A fresh, empty folder for the files of one test.
+// A fresh, empty folder for the files of one test, of this process alone
+// (other builds may run the same tests at the same time).
 class RenderCommandTest : public ::testing::Test {
  protected:
   void SetUp() override {
     folder_ = fs::temp_directory_path() /
               ("curvesmith_render_" +
-               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "_" +
+               std::to_string(::getpid()));
     fs::remove_all(folder_);
     fs::create_directories(folder_);
   }
