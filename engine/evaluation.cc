@@ -39,11 +39,8 @@ void EvaluateGeneration(RunState& state, PopulationColumns& columns) {
 }
 
 void EvaluateGeneration(RunState& state) {
-  const int size = state.PopulationSize;
-  PopulationColumns columns;
-  if (size > 0) Pack(state.Population, size, columns);
-  EvaluateGeneration(state, columns);
-  if (size > 0) Unpack(columns, size, state.Population);
+  OnPopulationRecords(state,
+                      [&](PopulationColumns& columns) { EvaluateGeneration(state, columns); });
 }
 
 }  // namespace curvesmith

@@ -1,6 +1,5 @@
 #include "engine/mutation.h"
 
-#include <algorithm>
 #include <cstring>
 #include <numeric>
 
@@ -36,16 +35,11 @@ void Mutate(const RunState& state, PopulationColumns& columns, CrtRandom& random
     moved.genome[i] = columns.genome[order[i]];
     moved.fitness[i] = columns.fitness[order[i]];
   }
-  std::copy(moved.genome, moved.genome + size, columns.genome);
-  std::copy(moved.fitness, moved.fitness + size, columns.fitness);
+  CopyPlaces(moved, size, columns);
 }
 
 void Mutate(RunState& state, CrtRandom& random) {
-  if (state.PopulationSize <= 0) return;
-  PopulationColumns columns;
-  Pack(state.Population, state.PopulationSize, columns);
-  Mutate(state, columns, random);
-  Unpack(columns, state.PopulationSize, state.Population);
+  OnPopulationRecords(state, [&](PopulationColumns& columns) { Mutate(state, columns, random); });
 }
 
 }  // namespace curvesmith

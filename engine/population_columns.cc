@@ -1,5 +1,7 @@
 #include "engine/population_columns.h"
 
+#include <algorithm>
+
 namespace curvesmith {
 
 void Pack(const Individual* population, int size, PopulationColumns& columns) {
@@ -15,6 +17,11 @@ Individual IndividualAt(const PopulationColumns& columns, int place) {
   for (int j = 0; j < kGeneCount; ++j) individual.gene[j] = (value >> j) & 1;
   individual.fitness = columns.fitness[place];
   return individual;
+}
+
+void CopyPlaces(const PopulationColumns& from, int size, PopulationColumns& to) {
+  std::copy(from.genome, from.genome + size, to.genome);
+  std::copy(from.fitness, from.fitness + size, to.fitness);
 }
 
 void Unpack(const PopulationColumns& columns, int size, Individual* population) {

@@ -25,6 +25,20 @@ void Unpack(const PopulationColumns& columns, int size, Individual* population);
 // The record of one place: genes spelled out from the genome value.
 Individual IndividualAt(const PopulationColumns& columns, int place);
 
+// Places 0 to size - 1 of `from` become those of `to`.
+void CopyPlaces(const PopulationColumns& from, int size, PopulationColumns& to);
+
+// Runs `step` on the working form of the state's Population records (places
+// 0 to PopulationSize - 1), then writes the records back.
+template <typename Step>
+void OnPopulationRecords(RunState& state, Step&& step) {
+  const int size = state.PopulationSize > 0 ? state.PopulationSize : 0;
+  PopulationColumns columns;
+  Pack(state.Population, size, columns);
+  step(columns);
+  Unpack(columns, size, state.Population);
+}
+
 }  // namespace curvesmith
 
 #endif  // CURVESMITH_ENGINE_POPULATION_COLUMNS_H_

@@ -1,6 +1,5 @@
 #include "engine/selection.h"
 
-#include <algorithm>
 #include <cmath>
 
 #include "engine/roulette.h"
@@ -54,16 +53,12 @@ void SelectAndCross(const RunState& state, PopulationColumns& columns, CrtRandom
     next.fitness[i] = fitness[chosen];
   }
 
-  std::copy(next.genome, next.genome + size, columns.genome);
-  std::copy(next.fitness, next.fitness + size, columns.fitness);
+  CopyPlaces(next, size, columns);
 }
 
 void SelectAndCross(RunState& state, CrtRandom& random) {
-  if (state.PopulationSize <= 0) return;
-  PopulationColumns columns;
-  Pack(state.Population, state.PopulationSize, columns);
-  SelectAndCross(state, columns, random);
-  Unpack(columns, state.PopulationSize, state.Population);
+  OnPopulationRecords(state,
+                      [&](PopulationColumns& columns) { SelectAndCross(state, columns, random); });
 }
 
 }  // namespace curvesmith
