@@ -10,6 +10,8 @@ namespace {
 
 using Kind = ParameterFileContent::Kind;
 
+constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
 std::string_view Trim(std::string_view text) {
   const auto first = text.find_first_not_of(" \t\r");
   if (first == std::string_view::npos) return {};
@@ -60,6 +62,8 @@ ParameterFileContent ParseParameterFile(std::string_view text) {
   }
 
   std::string_view rest = text;
+  // Editors on some systems start UTF-8 files with a byte-order mark.
+  if (rest.starts_with(kUtf8ByteOrderMark)) rest.remove_prefix(kUtf8ByteOrderMark.size());
   if (Trim(TakeLine(rest)) != kParameterFileHeader) {
     content.kind = Kind::kNotOurs;
     return content;

@@ -23,7 +23,8 @@ namespace curvesmith {
 // '=' and the number in the form's text (C locale, shortest form that reads
 // back as the same float; "inf" and "nan" included). Every key appears exactly
 // once, in any order; blanks around keys and values, blank lines, lines
-// starting with '#' and CR-LF line ends are allowed. A file of zero bytes is
+// starting with '#', CR-LF line ends and a leading UTF-8 byte-order mark are
+// allowed. A file of zero bytes is
 // what earlier versions saved: it holds no values. Files above
 // kMaxParameterFileBytes are not parameter files.
 inline constexpr std::string_view kParameterFileHeader = "Curvesmith parameters 1";
