@@ -52,6 +52,9 @@ class FormViewTest : public QObject {
   void RunRefusesValuesOutsideTheDataModel_data();
   void RunRefusesValuesOutsideTheDataModel();
   void RunTakesTheLastAcceptedValueNotTheTypedText();
+
+ private:
+  TemporarySettings settings_;
 };
 
 void FormViewTest::StartsWithZeroInEveryFieldAndCurveZeroTraced() {

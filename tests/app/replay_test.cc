@@ -47,6 +47,9 @@ class ReplayTest : public QObject {
   void RunDuringAReplayReplaysTheNewRunFromItsStart();
   void RefusedRunDuringAReplayLetsItGoOn();
   void ClosingDuringAReplayClosesAtOnce();
+
+ private:
+  TemporarySettings settings_;
 };
 
 void ReplayTest::EachGenerationShowsMarkersThenTheRepairedChart() {

@@ -4,6 +4,8 @@
 #include <QCoreApplication>
 #include <QImage>
 #include <QLineEdit>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <memory>
 
 #include "app/chart_area_widget.h"
@@ -33,6 +35,21 @@ inline int CountPixels(const QImage& image, QRgb colour) {
 inline void ProcessPostedEvents() {
   QCoreApplication::processEvents();
 }
+
+// Points the settings (the recent-file list the main window keeps) at a
+// temporary folder for as long as it lives, so tests leave the user's own
+// settings alone.
+class TemporarySettings {
+ public:
+  TemporarySettings() {
+    for (const auto format : {QSettings::NativeFormat, QSettings::IniFormat}) {
+      QSettings::setPath(format, QSettings::UserScope, directory_.path());
+    }
+  }
+
+ private:
+  QTemporaryDir directory_;
+};
 
 // A document, its own zeroed run state and a shown view whose replay clock
 // only moves when the test says so and whose runs all take the same seed.
