@@ -1,5 +1,5 @@
 // Speed of the chart on the QPainter surface: a paint must fit well inside a
-// frame, and a replay step must not stretch the specified pauses.
+// frame, and a replay step must not stretch the replay's pauses.
 
 #include <benchmark/benchmark.h>
 

@@ -39,8 +39,8 @@ std::string EllipseLine(double x, double f) {
          std::to_string(box.right) + " " + std::to_string(box.bottom);
 }
 
-// The replay as the blocking original draws it, step by step as listed in
-// its description, from the first readout colour to the last readout.
+// The replay as a blocking replay draws it, with a Pause line where it would
+// sleep: from the first readout colour to the last readout.
 std::vector<std::string> ExpectedReplay(const RunState& state) {
   std::vector<std::string> lines;
   const auto add = [&](std::string line) { lines.push_back(std::move(line)); };
@@ -105,7 +105,7 @@ struct ReplayCase {
 
 class ReplayShapeTest : public ::testing::TestWithParam<ReplayCase> {};
 
-TEST_P(ReplayShapeTest, DrawsTheSpecifiedOperationsInOrder) {
+TEST_P(ReplayShapeTest, DrawsTheOperationsOfABlockingReplayInOrder) {
   const ReplayCase c = GetParam();
   auto state = FinishedRun(c.generations, c.population, c.curve);
   const auto expected = ExpectedReplay(*state);
