@@ -108,7 +108,7 @@ QAction* CommandActions::MakeAction(int command, const char* menu_text) {
   return action;
 }
 
-void CommandActions::PopulateMenuBar(QMenuBar* bar) const {
+void CommandActions::PopulateMenuBar(QMenuBar* bar) {
   for (const res::MenuItem& popup : res::MainMenu()) {
     QMenu* menu = bar->addMenu(QString::fromUtf8(popup.text));
     for (const res::MenuItem& item : popup.children) {
@@ -124,7 +124,7 @@ void CommandActions::PopulateMenuBar(QMenuBar* bar) const {
   }
 }
 
-QToolBar* CommandActions::CreateToolBar(QMainWindow* window) const {
+QToolBar* CommandActions::CreateToolBar(QMainWindow* window) {
   auto* tool_bar = new QToolBar(window);
   tool_bar->setObjectName("ToolBar");
   // Named like its View menu item, without the mnemonic.
@@ -152,7 +152,7 @@ QToolBar* CommandActions::CreateToolBar(QMainWindow* window) const {
   return tool_bar;
 }
 
-void CommandActions::BindStatusBar(QStatusBar* status_bar) const {
+void CommandActions::BindStatusBar(QStatusBar* status_bar) {
   QAction* toggle = Action(res::kIdViewStatusBar);
   toggle->setCheckable(true);
   toggle->setChecked(!status_bar->isHidden());

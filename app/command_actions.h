@@ -33,7 +33,7 @@ class CommandActions : public QObject {
   QAction* Action(int command) const { return actions_.value(command); }
 
   // Fills `bar` with the main menu's pop-ups, in table order.
-  void PopulateMenuBar(QMenuBar* bar) const;
+  void PopulateMenuBar(QMenuBar* bar);
 
   // The pop-up holding `command`, once PopulateMenuBar has run.
   QMenu* MenuOf(int command) const { return menus_.value(command); }
@@ -41,17 +41,17 @@ class CommandActions : public QObject {
   // Creates the tool bar in `window`'s top area: flat buttons with tool-tips,
   // movable, floatable and dockable on any side. The View menu's tool-bar
   // toggle follows and drives its visibility.
-  QToolBar* CreateToolBar(QMainWindow* window) const;
+  QToolBar* CreateToolBar(QMainWindow* window);
 
   // Ties the View menu's status-bar toggle to `status_bar`.
-  void BindStatusBar(QStatusBar* status_bar) const;
+  void BindStatusBar(QStatusBar* status_bar);
 
  private:
   QAction* MakeAction(int command, const char* menu_text);
 
   QWidget* window_;
   QMap<int, QAction*> actions_;
-  mutable QMap<int, QMenu*> menus_;
+  QMap<int, QMenu*> menus_;
 };
 
 // The key sequence of an accelerator-table entry.

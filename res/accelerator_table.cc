@@ -15,48 +15,10 @@ constexpr Accelerator kAccelerators[] = {
     {Key::kF6, kNoModifier, kIdNextPane}, {Key::kF6, kShift, kIdPrevPane},
 };
 
-const char* KeyName(Key key) {
-  switch (key) {
-    case Key::kC:
-      return "C";
-    case Key::kN:
-      return "N";
-    case Key::kO:
-      return "O";
-    case Key::kP:
-      return "P";
-    case Key::kS:
-      return "S";
-    case Key::kV:
-      return "V";
-    case Key::kX:
-      return "X";
-    case Key::kZ:
-      return "Z";
-    case Key::kBackspace:
-      return "Backspace";
-    case Key::kDelete:
-      return "Del";
-    case Key::kInsert:
-      return "Ins";
-    case Key::kF6:
-      return "F6";
-  }
-  return "";
-}
-
 }  // namespace
 
 std::span<const Accelerator> AcceleratorTable() {
   return kAccelerators;
-}
-
-std::string AcceleratorText(const Accelerator& accelerator) {
-  std::string text;
-  if (accelerator.modifiers & kCtrl) text += "Ctrl+";
-  if (accelerator.modifiers & kShift) text += "Shift+";
-  if (accelerator.modifiers & kAlt) text += "Alt+";
-  return text + KeyName(accelerator.key);
 }
 
 }  // namespace curvesmith::res

@@ -3,7 +3,6 @@
 
 #include <cstdint>
 #include <span>
-#include <string>
 
 // Accelerator table 128: key combinations that run commands from anywhere in
 // the main window.
@@ -40,10 +39,6 @@ struct Accelerator {
 };
 
 std::span<const Accelerator> AcceleratorTable();
-
-// The key combination as a menu shows it after the tab, e.g. "Ctrl+N" or
-// "Shift+Del".
-std::string AcceleratorText(const Accelerator& accelerator);
 
 }  // namespace curvesmith::res
 

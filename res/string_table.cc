@@ -79,13 +79,4 @@ CommandText SplitCommandString(std::string_view text) {
   return {text.substr(0, line_feed), text.substr(line_feed + 1)};
 }
 
-std::string_view ExtractField(std::string_view text, int index) {
-  for (; index > 0; --index) {
-    const std::size_t line_feed = text.find('\n');
-    if (line_feed == std::string_view::npos) return {};
-    text.remove_prefix(line_feed + 1);
-  }
-  return text.substr(0, text.find('\n'));
-}
-
 }  // namespace curvesmith::res

@@ -29,10 +29,6 @@ struct CommandText {
 };
 CommandText SplitCommandString(std::string_view text);
 
-// Field `index` (from 0) of a text whose fields are separated by line feeds,
-// as the document-template string is; empty when there are fewer fields.
-std::string_view ExtractField(std::string_view text, int index);
-
 }  // namespace curvesmith::res
 
 #endif  // CURVESMITH_RES_STRING_TABLE_H_

@@ -12,6 +12,45 @@
 namespace curvesmith::res {
 namespace {
 
+const char* KeyName(Key key) {
+  switch (key) {
+    case Key::kC:
+      return "C";
+    case Key::kN:
+      return "N";
+    case Key::kO:
+      return "O";
+    case Key::kP:
+      return "P";
+    case Key::kS:
+      return "S";
+    case Key::kV:
+      return "V";
+    case Key::kX:
+      return "X";
+    case Key::kZ:
+      return "Z";
+    case Key::kBackspace:
+      return "Backspace";
+    case Key::kDelete:
+      return "Del";
+    case Key::kInsert:
+      return "Ins";
+    case Key::kF6:
+      return "F6";
+  }
+  return "";
+}
+
+// The key combination as a menu shows it after the tab, e.g. "Ctrl+N".
+std::string AcceleratorText(const Accelerator& accelerator) {
+  std::string text;
+  if (accelerator.modifiers & kCtrl) text += "Ctrl+";
+  if (accelerator.modifiers & kShift) text += "Shift+";
+  if (accelerator.modifiers & kAlt) text += "Alt+";
+  return text + KeyName(accelerator.key);
+}
+
 std::string ShortcutText(const MenuItem& item) {
   const std::string text = item.text;
   const std::size_t tab = text.find('\t');
