@@ -7,7 +7,7 @@ namespace {
 
 enum class Kind { kFont, kBrush, kPen };
 
-struct ResourceSpec {
+struct ResourceRecipe {
   std::string_view name;
   Kind kind;
   PenStyle style;
@@ -34,7 +34,7 @@ const FontRequest kChartFontRequest{.height = 45,
                                     .face_name = "Times New Roman"};
 
 // Indexed by ChartResource.
-constexpr ResourceSpec kSpecs[kChartResourceCount] = {
+constexpr ResourceRecipe kRecipes[kChartResourceCount] = {
     {"ChartFont", Kind::kFont, PenStyle::kSolid, 0, 0},
     {"WhiteBrush", Kind::kBrush, PenStyle::kSolid, 0, 0xFFFFFF},
     {"RedBrush", Kind::kBrush, PenStyle::kSolid, 0, 0x0000FF},
@@ -66,17 +66,17 @@ void ChartResources::CreateBrushesAndPens() {
 }
 
 void ChartResources::Create(ChartResource resource) {
-  const ResourceSpec& spec = kSpecs[IndexOf(resource)];
+  const ResourceRecipe& recipe = kRecipes[IndexOf(resource)];
   std::optional<ObjectHandle>& object = objects_[IndexOf(resource)];
-  switch (spec.kind) {
+  switch (recipe.kind) {
     case Kind::kFont:
-      object = surface_.CreateFont(spec.name, kChartFontRequest);
+      object = surface_.CreateFont(recipe.name, kChartFontRequest);
       break;
     case Kind::kBrush:
-      object = surface_.CreateSolidBrush(spec.name, spec.color);
+      object = surface_.CreateSolidBrush(recipe.name, recipe.color);
       break;
     case Kind::kPen:
-      object = surface_.CreatePen(spec.name, spec.style, spec.width, spec.color);
+      object = surface_.CreatePen(recipe.name, recipe.style, recipe.width, recipe.color);
       break;
   }
   if (object) created_.push_back(resource);
