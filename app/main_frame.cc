@@ -64,7 +64,9 @@ void CMainFrame::CreateBars() {
   edit_commands_ = new EditCommands(
       actions_->Action(res::kIdEditUndo), actions_->Action(res::kIdEditCut),
       actions_->Action(res::kIdEditCopy), actions_->Action(res::kIdEditPaste), this);
-  printing_ = new PrintSupport(this, [this] { return view_->ChartArea()->Image(); });
+  printing_ = new PrintSupport(
+      this, [this] { return view_->ChartArea()->Image(); },
+      [this](const QString& message) { Warn(message); });
 }
 
 void CMainFrame::ConnectCommands() {

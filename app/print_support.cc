@@ -1,6 +1,5 @@
 #include "app/print_support.h"
 
-#include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPainter>
 #include <QPrintDialog>
@@ -30,8 +29,9 @@ bool PrintImage(QPrinter* printer, const QImage& image) {
   return painter.end();
 }
 
-PrintSupport::PrintSupport(QWidget* parent, std::function<QImage()> chart)
-    : QObject(parent), parent_(parent), chart_(std::move(chart)) {}
+PrintSupport::PrintSupport(QWidget* parent, std::function<QImage()> chart,
+                           std::function<void(const QString&)> warn)
+    : QObject(parent), parent_(parent), chart_(std::move(chart)), warn_(std::move(warn)) {}
 
 void PrintSupport::Print() {
   QPrintDialog dialog(&printer_, parent_);
@@ -61,8 +61,7 @@ void PrintSupport::PrintReportingFailure(QPrinter* printer) {
   if (PrintImage(printer, chart_())) return;
   const QString where =
       printer->outputFileName().isEmpty() ? printer->printerName() : printer->outputFileName();
-  QMessageBox::warning(parent_, LoadText(res::kIdsAppTitle),
-                       QStringLiteral("%1 に印刷できませんでした。").arg(where));
+  warn_(QStringLiteral("%1 に印刷できませんでした。").arg(where));
 }
 
 }  // namespace curvesmith

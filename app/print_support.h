@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QPrinter>
 #include <QRect>
+#include <QString>
 #include <functional>
 
 class QPainter;
@@ -21,13 +22,15 @@ QRect FitOnPage(const QSize& image, const QRect& page);
 bool PrintImage(QPrinter* printer, const QImage& image);
 
 // Print, Print Preview and Printer Setup for the chart. `chart` returns the
-// chart as it stands on screen at the moment of printing. One QPrinter keeps
-// the user's choices between commands.
+// chart as it stands on screen at the moment of printing; `warn` tells the
+// user when a print fails. One QPrinter keeps the user's choices between
+// commands.
 class PrintSupport : public QObject {
   Q_OBJECT
 
  public:
-  PrintSupport(QWidget* parent, std::function<QImage()> chart);
+  PrintSupport(QWidget* parent, std::function<QImage()> chart,
+               std::function<void(const QString&)> warn);
 
   // Asks for the printer in the print dialog, then prints.
   void Print();
@@ -46,6 +49,7 @@ class PrintSupport : public QObject {
 
   QWidget* parent_;
   std::function<QImage()> chart_;
+  std::function<void(const QString&)> warn_;
   QPrinter printer_;
 };
 

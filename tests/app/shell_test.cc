@@ -200,6 +200,16 @@ class ShellTest : public QObject {
     QVERIFY(warnings_.isEmpty());
   }
 
+  void aFailedPrintIsReportedWithItsDestination() {
+    QVERIFY(Start({"curvesmith"}));
+    QPrinter* printer = app_->MainFrame()->Printing()->Printer();
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName("/nonexistent-directory/chart.pdf");
+    app_->MainFrame()->Printing()->PrintDirect();
+    QCOMPARE(warnings_.size(), 1);
+    QVERIFY(warnings_.first().contains("/nonexistent-directory/chart.pdf"));
+  }
+
  private:
   bool Start(const QStringList& arguments) {
     app_ = std::make_unique<CCurvesmithApp>();
