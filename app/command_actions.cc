@@ -48,7 +48,7 @@ Qt::Key QtKeyOf(res::Key key) {
   return Qt::Key_unknown;
 }
 
-// Every command any table names, with the menu text where the menu has one.
+// The menu's commands with their item texts.
 void CollectMenuCommands(std::span<const res::MenuItem> items, QMap<int, const char*>* texts) {
   for (const res::MenuItem& item : items) {
     if (item.kind == res::MenuItemKind::kPopup) CollectMenuCommands(item.children, texts);
@@ -93,9 +93,7 @@ CommandActions::CommandActions(QWidget* window) : QObject(window), window_(windo
 QAction* CommandActions::MakeAction(int command, const char* menu_text) {
   auto* action = new QAction(QString::fromUtf8(menu_text), this);
   action->setStatusTip(PromptOf(command));
-  // Without a tool-tip of its own Qt would derive one from the menu text.
-  const QString tool_tip = ToolTipOf(command);
-  if (!tool_tip.isEmpty()) action->setToolTip(tool_tip);
+  action->setToolTip(ToolTipOf(command));
   action->setShortcuts(ShortcutsOf(command));
   if (const char* image = res::ToolBarImage(command)) {
     action->setIcon(ToolBarIcon(image));
