@@ -35,8 +35,9 @@ QWidget* MakeControl(const res::DialogControl& control, QDialog* dialog) {
       const bool is_default = control.styles & res::kStyleDefaultButton;
       button->setDefault(is_default);
       button->setAutoDefault(is_default);
-      if (control.id == res::kIdOk)
+      if (control.id == res::kIdOk) {
         QObject::connect(button, &QPushButton::clicked, dialog, &QDialog::accept);
+      }
       return button;
     }
     case res::ControlKind::kEdit:
