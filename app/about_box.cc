@@ -5,7 +5,7 @@
 #include <QString>
 
 #include "app/app_icons.h"
-#include "app/dialog_units.h"
+#include "res/qt/dialog_units.h"
 #include "res/about_box_template.h"
 #include "res/resource_ids.h"
 

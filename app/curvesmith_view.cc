@@ -7,7 +7,7 @@
 #include <QPushButton>
 
 #include "app/chart_area_widget.h"
-#include "app/dialog_units.h"
+#include "res/qt/dialog_units.h"
 #include "app/number_text.h"
 #include "app/run_refusal.h"
 #include "engine/crt_random.h"

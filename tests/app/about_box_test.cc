@@ -5,7 +5,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "app/dialog_units.h"
+#include "res/qt/dialog_units.h"
 #include "res/about_box_template.h"
 
 namespace curvesmith {

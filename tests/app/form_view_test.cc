@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "app/dialog_units.h"
+#include "res/qt/dialog_units.h"
 #include "app/form_fields.h"
 #include "app/main_frame.h"
 #include "chart/qt/chart_area_size.h"

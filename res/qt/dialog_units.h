@@ -1,5 +1,5 @@
-#ifndef CURVESMITH_APP_DIALOG_UNITS_H_
-#define CURVESMITH_APP_DIALOG_UNITS_H_
+#ifndef CURVESMITH_RES_QT_DIALOG_UNITS_H_
+#define CURVESMITH_RES_QT_DIALOG_UNITS_H_
 
 #include <QFont>
 #include <QRect>
@@ -23,4 +23,4 @@ QFont DialogFont(const res::DialogTemplate& dialog);
 
 }  // namespace curvesmith
 
-#endif  // CURVESMITH_APP_DIALOG_UNITS_H_
+#endif  // CURVESMITH_RES_QT_DIALOG_UNITS_H_

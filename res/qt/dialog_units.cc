@@ -1,4 +1,4 @@
-#include "app/dialog_units.h"
+#include "res/qt/dialog_units.h"
 
 #include <QFontMetrics>
 #include <QString>
