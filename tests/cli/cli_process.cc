@@ -36,4 +36,11 @@ CliResult RunCli(const std::string& arguments) {
   return result;
 }
 
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
 }  // namespace curvesmith::testing

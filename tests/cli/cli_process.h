@@ -2,6 +2,7 @@
 #define CURVESMITH_TESTS_CLI_CLI_PROCESS_H_
 
 #include <string>
+#include <vector>
 
 namespace curvesmith::testing {
 
@@ -15,6 +16,9 @@ struct CliResult {
 // Runs the built curvesmith-cli with `arguments` (passed to the shell as they
 // stand) and collects its output.
 CliResult RunCli(const std::string& arguments);
+
+// `text` cut into lines, without their line ends.
+std::vector<std::string> Lines(const std::string& text);
 
 }  // namespace curvesmith::testing
 

@@ -13,14 +13,8 @@ namespace curvesmith {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::Lines;
 using testing::RunCli;
-
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
-}
 
 int Count(const std::vector<std::string>& lines, const std::string& prefix) {
   int count = 0;
