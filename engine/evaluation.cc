@@ -23,8 +23,12 @@ void EvaluateGeneration(RunState& state, PopulationColumns& columns) {
   // 2 - Best of the generation: strictly better only, so ties keep the first.
   // An empty population still copies place 0, as it stands.
   int best = 0;
+  double best_fitness = fitness[0];
   for (int k = 1; k < size; ++k) {
-    if (fitness[k] > fitness[best]) best = k;
+    if (fitness[k] > best_fitness) {
+      best = k;
+      best_fitness = fitness[k];
+    }
   }
   state.GenerationBest = size >= 1 ? IndividualAt(columns, best) : state.Population[0];
 

@@ -1,7 +1,6 @@
 #include "engine/roulette.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace curvesmith {
 namespace {
@@ -12,13 +11,14 @@ double Draw(int r) {
 
 // Number of draws d with d <= share. Draws rise with r, so this is the first r
 // whose draw lies above the share; one that is not a number stops them all.
+// Written without branches: whether a guess is off is as good as random.
 int DrawsAtOrBelow(double share) {
-  if (std::isnan(share)) return kRouletteDraws;
-  // share * 10000 lies within one of the count, so one exact step against the
-  // real draws each way settles it.
-  int count = static_cast<int>(std::clamp(share * kRouletteDraws, 0.0, double{kRouletteDraws}));
-  // Both tests are always made (& rather than &&): whether a guess is off
-  // is as good as random, and a branch on it would mostly be mispredicted.
+  // share * 10000 lies within one of the count (NaN is held at the top), so
+  // one exact step against the real draws each way settles it.
+  double guess = share * kRouletteDraws;
+  guess = guess < kRouletteDraws ? guess : kRouletteDraws;
+  guess = guess > 0.0 ? guess : 0.0;
+  int count = static_cast<int>(guess);
   count += (count < kRouletteDraws) & (Draw(count) <= share);
   count -= (count > 0) & (Draw(count - 1) > share);
   return count;
