@@ -18,7 +18,7 @@ sanitize: deps
 	cd $(SANITIZE_DIR) && ctest --output-on-failure -j $(JOBS)
 
 bench: build
-	for b in $(BUILD_DIR)/bench/*_bench; do $$b; done
+	for b in $(BUILD_DIR)/bench/*_bench; do QT_QPA_PLATFORM=offscreen $$b || exit 1; done
 
 deps:
 	@scripts/dependencies.sh
