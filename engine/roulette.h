@@ -19,33 +19,26 @@ inline constexpr double kRouletteStep = 0.0001;
 // is not a number also stops there. A draw above every entry picks the last
 // place, so a spin never passes place size - 1.
 //
-// There are only 10000 draws, so the wheel counts, for each place, how many
-// draws stop at or before it (`reach_`, never falling, whatever the sums are).
-// Draw r then picks the first place whose reach exceeds r. A spin starts from
-// where the first draw of its block of kDrawsPerBlock draws stops and takes a
-// fixed number of steps without branching on the data: random draws make such
-// branches unpredictable, and they used to cost more than the rest of a
-// generation together.
+// There are only 10000 draws, so the wheel works out the place of every one of
+// them when it is built: it counts how many draws each place reaches (a count
+// that never falls, whatever the sums are) and gives each place the draws
+// between the reach of the places before it and its own. A spin is then one
+// look-up, with no branch on random data.
 class RouletteWheel {
  public:
   // REQUIRES: 1 <= size <= kPopulationCapacity.
   RouletteWheel(const double* cumulative_shares, int size);
 
   // Place picked by draw r, 0 <= r < kRouletteDraws.
-  int PlaceOfDraw(int r) const {
-    int e = block_start_[r / kDrawsPerBlock];
-    for (int step = 0; step < steps_; ++step) e += reach_[e] <= r ? 1 : 0;
-    return e;
-  }
+  int PlaceOfDraw(int r) const { return place_of_draw_[r]; }
 
  private:
-  static constexpr int kDrawsPerBlock = 8;
-  static constexpr int kBlocks = kRouletteDraws / kDrawsPerBlock;
-  static_assert(kRouletteDraws % kDrawsPerBlock == 0);
+  // Places are written in groups of this many draws, whole groups even where
+  // a place has fewer (the next place overwrites the rest), so the table has
+  // room for one group beyond its end.
+  static constexpr int kFillGroup = 16;
 
-  int steps_ = 0;
-  std::uint16_t reach_[kPopulationCapacity];
-  std::uint16_t block_start_[kBlocks];
+  std::uint16_t place_of_draw_[kRouletteDraws + kFillGroup];
 };
 
 // One roulette draw from the run's generator.
