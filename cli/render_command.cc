@@ -1,9 +1,11 @@
 #include "cli/render_command.h"
 
+#include <QBuffer>
 #include <QGuiApplication>
 #include <QImage>
 #include <QSaveFile>
 #include <QString>
+#include <algorithm>
 #include <charconv>
 #include <memory>
 #include <optional>
@@ -12,6 +14,7 @@
 #include "chart/chart_painter.h"
 #include "chart/qt/chart_area_size.h"
 #include "chart/qt/qpainter_surface.h"
+#include "chart/qt/replay_gif.h"
 #include "chart/recording_surface.h"
 #include "engine/evolution.h"
 
@@ -21,7 +24,9 @@ const char kRenderCommandHelp[] =
     "  --frame F         base, final (default) or a generation G from 0 to generations - 1\n"
     "  --out FILE.png    the image file to write\n"
     "  --scale K         device pixels per pixel, 1 to 8 (default 1)\n"
-    "  --ops             list the drawing operations instead of writing an image\n";
+    "  --ops             list the drawing operations instead of writing an image\n"
+    "  --gif FILE.gif    write the whole replay as a looping animated GIF instead\n"
+    "  --speed K         the GIF's pace: 1 (the replay's own), 2, 5 or 20 (default 1)\n";
 
 namespace {
 
@@ -37,7 +42,11 @@ struct FrameChoice {
 struct RenderOptions {
   RunOptions run;
   FrameChoice frame;
+  bool frame_given = false;
   std::optional<std::string> out;
+  std::optional<std::string> gif;
+  int speed = 1;
+  bool speed_given = false;
   int scale = 1;
   bool ops = false;
 };
@@ -66,6 +75,7 @@ RenderOptions ParseOptions(Arguments& arguments) {
     if (TakeRunOption(option, arguments, options.run)) continue;
     if (option == "--frame") {
       options.frame = ParseFrame(arguments.ValueOf(option));
+      options.frame_given = true;
     } else if (option == "--out") {
       const std::string_view file = arguments.ValueOf(option);
       if (file.empty()) throw UsageError("--out takes a file name, not \"\"");
@@ -76,6 +86,18 @@ RenderOptions ParseOptions(Arguments& arguments) {
         throw UsageError("--scale takes a whole number from 1 to " + std::to_string(kMaxScale) +
                          ", not \"" + std::string(text) + "\"");
       }
+    } else if (option == "--gif") {
+      const std::string_view file = arguments.ValueOf(option);
+      if (file.empty()) throw UsageError("--gif takes a file name, not \"\"");
+      options.gif = std::string(file);
+    } else if (option == "--speed") {
+      const std::string_view text = arguments.ValueOf(option);
+      const auto& speeds = chart::kReplayGifSpeeds;
+      if (!ParseInt(text, options.speed) ||
+          std::find(std::begin(speeds), std::end(speeds), options.speed) == std::end(speeds)) {
+        throw UsageError("--speed takes 1, 2, 5 or 20, not \"" + std::string(text) + "\"");
+      }
+      options.speed_given = true;
     } else if (option == "--ops") {
       options.ops = true;
     } else {
@@ -83,10 +105,13 @@ RenderOptions ParseOptions(Arguments& arguments) {
     }
   }
   CheckRunOptions(options.run);
-  if (options.ops && options.out) {
-    throw UsageError("--ops lists the operations instead of an image: leave out --out");
+  const int outputs = (options.ops ? 1 : 0) + (options.out ? 1 : 0) + (options.gif ? 1 : 0);
+  if (outputs > 1) throw UsageError("render writes one of --out, --gif and --ops at a time");
+  if (outputs == 0) throw UsageError("render needs --out FILE.png, --gif FILE.gif or --ops");
+  if (options.speed_given && !options.gif) throw UsageError("--speed is the pace of --gif");
+  if (options.gif && options.frame_given) {
+    throw UsageError("--gif writes every picture of the replay: leave out --frame");
   }
-  if (!options.ops && !options.out) throw UsageError("render needs --out FILE.png or --ops");
   return options;
 }
 
@@ -141,6 +166,30 @@ std::unique_ptr<QGuiApplication> StartGuiApplication() {
   return std::make_unique<QGuiApplication>(argc, argv);
 }
 
+// Written beside the target and renamed over it only when complete, so a
+// failure leaves no partial file and an existing one as it was.
+int WriteFile(const std::string& name, const QByteArray& bytes, std::ostream& err) {
+  QSaveFile file(QString::fromStdString(name));
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
+      file.write(bytes) != bytes.size() || !file.commit()) {
+    err << "curvesmith-cli: cannot write " << name << ": " << file.errorString().toStdString()
+        << "\n";
+    return 1;
+  }
+  return 0;
+}
+
+int WriteGif(const RunState& state, const RenderOptions& options, std::ostream& err) {
+  const auto application = StartGuiApplication();
+  const QSize size = chart::ChartAreaPixelSize(chart::FormFont());
+  const auto gif = chart::EncodeReplayGif(state, size, options.speed, nullptr);
+  if (!gif) {
+    err << "curvesmith-cli: cannot encode the GIF\n";
+    return 1;
+  }
+  return WriteFile(*options.gif, QByteArray::fromStdString(*gif), err);
+}
+
 int WriteImage(RunState& state, const RenderOptions& options, std::ostream& err) {
   const auto application = StartGuiApplication();
   const QSize size = chart::ChartAreaPixelSize(chart::FormFont()) * options.scale;
@@ -153,16 +202,11 @@ int WriteImage(RunState& state, const RenderOptions& options, std::ostream& err)
     surface.Flush();
   }
 
-  // Written beside the target and renamed over it only when complete, so a
-  // failure leaves no partial image.
-  const QString file_name = QString::fromStdString(*options.out);
-  QSaveFile file(file_name);
-  if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit()) {
-    err << "curvesmith-cli: cannot write " << *options.out << ": "
-        << file.errorString().toStdString() << "\n";
-    return 1;
-  }
-  return 0;
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  image.save(&buffer, "PNG");
+  return WriteFile(*options.out, png, err);
 }
 
 }  // namespace
@@ -180,6 +224,7 @@ int RunRenderCommand(Arguments& arguments, std::ostream& out, std::ostream& err)
   state->ReplayPending = options.frame.kind == FrameChoice::Kind::kBase ? 0 : 1;
 
   if (options.ops) return ListOperations(*state, options.frame, out);
+  if (options.gif) return WriteGif(*state, options, err);
   return WriteImage(*state, options, err);
 }
 

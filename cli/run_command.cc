@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "cli/run_report.h"
+#include "report/run_report.h"
 #include "engine/evolution.h"
 
 namespace curvesmith::cli {
@@ -35,13 +35,13 @@ int RunRunCommand(Arguments& arguments, std::ostream& out) {
   RunEvolution(*state, options.parameters, seed);
 
   if (output == "best") {
-    WriteBestCsv(out, *state);
+    report::WriteBestCsv(out, *state);
   } else if (output == "history") {
-    WriteHistoryCsv(out, *state);
+    report::WriteHistoryCsv(out, *state);
   } else if (output == "json") {
-    WriteJson(out, *state, seed);
+    report::WriteJson(out, *state, seed);
   } else {
-    WriteSummary(out, *state, seed);
+    report::WriteSummary(out, *state, seed);
   }
   out.flush();
   return out ? 0 : 1;

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/run_report.h"
+#include "report/run_report.h"
 #include "engine/evolution.h"
 #include "tests/cli/cli_process.h"
 
