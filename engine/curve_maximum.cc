@@ -1,18 +1,22 @@
 #include "engine/curve_maximum.h"
 
+#include <algorithm>
+
 #include "engine/genome_fitness.h"
 #include "engine/individual.h"
 
 namespace curvesmith {
 
-std::optional<CurveMaximum> TrueMaximum(double curve) {
+std::optional<double> CurveMaximum(double curve) {
   const double* fitness = GenomeFitnessTable(curve);
   if (fitness == nullptr) return std::nullopt;
-  int best = 0;
-  for (int v = 1; v < kGenomeValues; ++v) {
-    if (fitness[v] > fitness[best]) best = v;
-  }
-  return CurveMaximum{best, best * GeneScale, fitness[best]};
+  return *std::max_element(fitness, fitness + kGenomeValues);
+}
+
+std::optional<int> CurveMaximumGenome(double curve) {
+  const double* fitness = GenomeFitnessTable(curve);
+  if (fitness == nullptr) return std::nullopt;
+  return static_cast<int>(std::max_element(fitness, fitness + kGenomeValues) - fitness);
 }
 
 }  // namespace curvesmith

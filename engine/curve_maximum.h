@@ -5,18 +5,15 @@
 
 namespace curvesmith {
 
-// The highest point a run can reach on a curve: the best of the 1024 genome
-// values, scored with the engine's own objective (so bit for bit the fitness
-// a run would record there).
-struct CurveMaximum {
-  int genome = 0;        // genome value, 0 to 1023
-  double x = 0.0;        // genome * GeneScale
-  double fitness = 0.0;  // the curve's value at x
-};
+// The highest fitness any of the 1024 genomes has on the curve chosen by
+// `curve`, exactly as ObjectiveFunction gives it, so that a run's best can be
+// compared with it for equality. No value when `curve` selects no curve.
+std::optional<double> CurveMaximum(double curve);
 
-// The maximum of the curve chosen by `curve` over the genome grid; the lowest
-// genome value where several share it. Nothing when `curve` selects no curve.
-std::optional<CurveMaximum> TrueMaximum(double curve);
+// The genome value (0 to 1023) where that maximum lies, the lowest one should
+// several share it; its position is genome * GeneScale. No value when `curve`
+// selects no curve.
+std::optional<int> CurveMaximumGenome(double curve);
 
 }  // namespace curvesmith
 

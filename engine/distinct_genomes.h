@@ -1,30 +1,14 @@
 #ifndef CURVESMITH_ENGINE_DISTINCT_GENOMES_H_
 #define CURVESMITH_ENGINE_DISTINCT_GENOMES_H_
 
-#include <array>
-#include <span>
-
-#include "engine/individual.h"
-
 namespace curvesmith {
 
-// The genome value of a decoded position as the history tables hold it.
-// Positions are whole multiples of GeneScale; another value is taken to the
-// nearest one and held to 0 to 1023 (NaN counts as 0).
-int GenomeValueAt(double x);
-
-// How many individuals sit on each of the 1024 genome values.
-using GenomeCounts = std::array<int, kGenomeValues>;
-
-// Counts the genomes of the individuals whose decoded positions are
-// `positions` (a row of PositionHistory, say) into `counts`, which it clears
-// first; returns how many distinct genomes there are.
-int CountGenomes(std::span<const double> positions, GenomeCounts& counts);
-
-// The number of distinct genomes in a population given by its decoded
-// positions, or by its records.
-int CountDistinctGenomes(std::span<const double> positions);
-int CountDistinctGenomes(std::span<const Individual> population);
+// How many different genomes a generation holds, counted from the decoded
+// positions of its places 0 to size - 1 (a row of PositionHistory, or
+// DecodedPositions). Every genome has a position of its own, so equal
+// positions mean equal genomes. 0 when size <= 0.
+// REQUIRES: each position is a genome's, v * GeneScale for v = 0 to 1023.
+int DistinctGenomes(const double* positions, int size);
 
 }  // namespace curvesmith
 

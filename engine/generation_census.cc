@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <span>
 
+#include "engine/distinct_genomes.h"
+
 namespace curvesmith {
 
 GenerationCensus::GenerationCensus(const RunState& state, int generation) {
@@ -10,7 +12,8 @@ GenerationCensus::GenerationCensus(const RunState& state, int generation) {
   const int population = std::clamp(state.PopulationSize, 0, kMaxPopulation);
   const std::span<const double> positions(state.PositionHistory[row],
                                           static_cast<std::size_t>(population));
-  distinct_ = CountGenomes(positions, counts_);
+  CountGenomes(positions, counts_);
+  distinct_ = curvesmith::DistinctGenomes(positions.data(), population);
   fitness_.fill(0.0);
   std::array<bool, kGenomeValues> seen{};
   for (int i = 0; i < population; ++i) {

@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "engine/distinct_genomes.h"
+#include "engine/genome_counts.h"
 #include "engine/run_state.h"
 
 namespace curvesmith {

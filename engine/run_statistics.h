@@ -4,7 +4,6 @@
 #include <optional>
 #include <vector>
 
-#include "engine/curve_maximum.h"
 #include "engine/run_state.h"
 
 namespace curvesmith {
@@ -28,9 +27,13 @@ struct GenerationStatistics {
 struct RunStatistics {
   std::vector<GenerationStatistics> generations;  // 0 to Generation
   int population_size = 0;
-  // The curve's best point over the genome grid; nothing when the run's
-  // target curve selects no curve.
-  std::optional<CurveMaximum> maximum;
+  // The best point of the run's target curve over the genome grid (see
+  // CurveMaximum); nothing when the run's target curve selects no curve.
+  struct Maximum {
+    double x = 0.0;
+    double fitness = 0.0;
+  };
+  std::optional<Maximum> maximum;
 };
 
 // Reads generations 0 to Generation and places 0 to PopulationSize - 1 of the

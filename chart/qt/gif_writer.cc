@@ -72,7 +72,8 @@ std::array<GifColorType, kPaletteSize> Palette() {
     set(kCubeFirst + i, i / (kCubeLevels * kCubeLevels) * kCubeStep,
         i / kCubeLevels % kCubeLevels * kCubeStep, i % kCubeLevels * kCubeStep);
   }
-  for (int i = 0; i < kGreyLevels; ++i) set(kGreyFirst + i, GreyValue(i), GreyValue(i), GreyValue(i));
+  for (int i = 0; i < kGreyLevels; ++i)
+    set(kGreyFirst + i, GreyValue(i), GreyValue(i), GreyValue(i));
   return palette;
 }
 
@@ -104,8 +105,8 @@ class ColourIndex {
 };
 
 int AppendBytes(GifFileType* gif, const GifByteType* data, int length) {
-  static_cast<std::string*>(gif->UserData)->append(reinterpret_cast<const char*>(data),
-                                                   static_cast<std::size_t>(length));
+  static_cast<std::string*>(gif->UserData)
+      ->append(reinterpret_cast<const char*>(data), static_cast<std::size_t>(length));
   return length;
 }
 
@@ -160,13 +161,12 @@ bool GifWriter::Start() {
   auto palette = Palette();
   ColorMapObject* map = GifMakeMapObject(kPaletteSize, palette.data());
   if (map == nullptr) return false;
-  const int written = EGifPutScreenDesc(gif_->file, size_.width(), size_.height(),
-                                        kColourResolution, 0, map);
+  const int written =
+      EGifPutScreenDesc(gif_->file, size_.width(), size_.height(), kColourResolution, 0, map);
   GifFreeMapObject(map);
   if (written != GIF_OK) return false;
   // Loop for ever: the NETSCAPE2.0 application block, repeat count 0.
-  static const GifByteType kApplication[] = {'N', 'E', 'T', 'S', 'C', 'A', 'P', 'E',
-                                             '2', '.', '0'};
+  static const GifByteType kApplication[] = {'N', 'E', 'T', 'S', 'C', 'A', 'P', 'E', '2', '.', '0'};
   static const GifByteType kLoopForever[] = {1, 0, 0};
   return EGifPutExtensionLeader(gif_->file, APPLICATION_EXT_FUNC_CODE) == GIF_OK &&
          EGifPutExtensionBlock(gif_->file, sizeof kApplication, kApplication) == GIF_OK &&
