@@ -3,7 +3,10 @@
 
 #include <QImage>
 #include <QWidget>
+#include <chrono>
+#include <functional>
 #include <memory>
+#include <optional>
 
 #include "app/replay_clock.h"
 #include "engine/run_state.h"
@@ -24,6 +27,9 @@ class QPainterSurface;
 // pause before the next one, and the window handles input meanwhile.
 // Ordinary exposes only show the image; the picture a replay leaves stays
 // until the next PaintChart().
+//
+// Hovering a disc while its generation is on the chart shows a tool-tip on
+// the individuals under the pointer (see InspectorText).
 class ChartAreaWidget : public QWidget {
   Q_OBJECT
 
@@ -49,18 +55,34 @@ class ChartAreaWidget : public QWidget {
   // The chart as last drawn; null before the first paint.
   const QImage& Image() const { return image_; }
 
+  // The generation the chart is at: the one whose discs or readouts the
+  // replay shows, or the last one after it; nothing before a replay.
+  std::optional<int> ShownGeneration() const { return shown_generation_; }
+  // The generation whose discs are on the chart now, if any.
+  std::optional<int> MarkedGeneration() const { return marked_generation_; }
+
+  // The chart exactly as it stands, drawn afresh at `scale` device pixels per
+  // pixel: the same paint, run as far as this one has got. `progress` is told
+  // the steps done and in all, and stops it by returning false (nothing is
+  // returned then). REQUIRES: the run state has not changed since the paint.
+  std::optional<QImage> Render(int scale, const std::function<bool(int, int)>& progress) const;
+
  signals:
+  // The chart has moved on to another generation of the replay.
+  void GenerationShown(int generation);
+
   // The image no longer matches the screen's pixel density and should be
   // drawn afresh by the view.
   void RepaintNeeded();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  bool event(QEvent* event) override;
 
  private:
   int DeviceScale() const;
-  void DrawControlBackground();
   void Advance();
+  void NoteStep(std::optional<std::chrono::milliseconds> pause);
 
   std::unique_ptr<ReplayClock> clock_;
   QImage image_;
@@ -68,6 +90,14 @@ class ChartAreaWidget : public QWidget {
   // The painter draws through the surface, so it is destroyed first.
   std::unique_ptr<chart::QPainterSurface> surface_;
   std::unique_ptr<chart::ChartPainter> painter_;
+
+  // What the last paint drew: its state, whether it played a replay, and how
+  // many steps it has run.
+  RunState* state_ = nullptr;
+  bool replay_ = false;
+  int steps_ = 0;
+  std::optional<int> shown_generation_;
+  std::optional<int> marked_generation_;
 };
 
 }  // namespace curvesmith

@@ -1,8 +1,8 @@
 #include "app/curvesmith_doc.h"
 
 #include <QFile>
-#include <QSaveFile>
 
+#include "app/atomic_file.h"
 #include "app/parameter_file_format.h"
 
 namespace curvesmith {
@@ -27,23 +27,10 @@ bool CCurvesmithDoc::OnNewDocument() {
 
 std::optional<QString> CCurvesmithDoc::OnSaveDocument(const QString& path) {
   const std::string text = FormatParameterFile(parameters_);
-  const auto size = static_cast<qint64>(text.size());
-  QSaveFile file(path);
-  // Unbuffered, so that a write cut short (a full disk) shows in write()'s
-  // count: a buffered QSaveFile can commit the truncated file as a success.
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-    return SaveFailure(path, file.errorString());
+  if (const auto reason =
+          WriteFileAtomically(path, QByteArray(text.data(), static_cast<qsizetype>(text.size())))) {
+    return SaveFailure(path, *reason);
   }
-  if (file.write(text.data(), size) != size) {
-    const QString reason = file.error() != QFileDevice::NoError
-                               ? file.errorString()
-                               : QString::fromUtf8(
-                                     "書き込みが途中で止まりました。"
-                                     "ディスクの空きを確かめてください。");
-    file.cancelWriting();
-    return SaveFailure(path, reason);
-  }
-  if (!file.commit()) return SaveFailure(path, file.errorString());
   path_name_ = path;
   return std::nullopt;
 }

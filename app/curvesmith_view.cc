@@ -169,9 +169,12 @@ void CCurvesmithView::OnRun() {
   }
   // A replay in progress reads the state the run is about to replace.
   chart_area_->AbandonPaint();
-  RunEvolution(state_, parameters, seed_source_());
+  last_seed_ = seed_source_();
+  RunEvolution(state_, parameters, last_seed_);
+  has_run_ = true;
   Invalidate();
   state_.ReplayPending = 1;
+  emit RunFinished();
 }
 
 void CCurvesmithView::Invalidate() {

@@ -65,7 +65,13 @@ class CCurvesmithView : public QWidget {
   // say.
   const QString& StatusText() const { return status_text_; }
 
+  // Whether a run has been made, and the seed it was made with.
+  bool HasRun() const { return has_run_; }
+  std::uint32_t LastSeed() const { return last_seed_; }
+
  signals:
+  // A run has replaced the run state (its replay is yet to be painted).
+  void RunFinished();
   void StatusTextChanged(const QString& text);
   void RunRefused(const QString& message);
 
@@ -91,6 +97,8 @@ class CCurvesmithView : public QWidget {
   std::map<int, QLineEdit*> fields_;
   ParameterSet values_;
 
+  bool has_run_ = false;
+  std::uint32_t last_seed_ = 0;
   bool loading_fields_ = false;
   bool paint_pending_ = false;
   bool paint_posted_ = false;

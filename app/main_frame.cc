@@ -1,5 +1,6 @@
 #include "app/main_frame.h"
 
+#include <QCloseEvent>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLayout>
@@ -8,14 +9,17 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
 
 #include "app/about_box.h"
 #include "app/app_icons.h"
 #include "app/chart_area_widget.h"
 #include "app/command_actions.h"
+#include "app/convergence_panel.h"
 #include "app/curvesmith_view.h"
 #include "app/edit_commands.h"
+#include "app/export_commands.h"
 #include "app/lock_states.h"
 #include "app/print_support.h"
 #include "app/recent_files.h"
@@ -33,6 +37,7 @@ CMainFrame::CMainFrame(CCurvesmithDoc& document, RunState& state, QWidget* paren
   CreateBars();
   ConnectCommands();
   ResizeToFitForm();
+  CreatePanels();
 }
 
 CMainFrame::~CMainFrame() = default;
@@ -108,6 +113,41 @@ void CMainFrame::ResizeToFitForm() {
   QSize size = QSize(kRequestedWidth, kRequestedHeight).boundedTo(fits_form);
   if (const QScreen* shown_on = screen()) size = size.boundedTo(shown_on->availableSize());
   resize(size);
+}
+
+// The convergence panel and the exports. The panel follows the chart: a new
+// run's figures when the run is made, and the generation the replay shows.
+// A panel shown by default widens (or lengthens) the window that fits the
+// form by its own size, as far as the screen allows.
+void CMainFrame::CreatePanels() {
+  convergence_ = new ConvergencePanel(this, actions_->Action(res::kIdViewConvergencePanel));
+  const QSize form_window = size();
+  convergence_->RestorePlacement(form_window);
+  if (!convergence_->isHidden() && !convergence_->isFloating()) {
+    const bool beside =
+        dockWidgetArea(convergence_) & (Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
+    const Qt::Orientation across = beside ? Qt::Horizontal : Qt::Vertical;
+    const QSize panel = convergence_->sizeHint();
+    const int extent = beside ? panel.width() : panel.height();
+    const int separator = style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this);
+    QSize grown = form_window;
+    (beside ? grown.rwidth() : grown.rheight()) += extent + separator;
+    if (const QScreen* shown_on = screen()) grown = grown.boundedTo(shown_on->availableSize());
+    resize(grown);
+    resizeDocks({convergence_}, {extent}, across);
+  }
+  connect(view_, &CCurvesmithView::RunFinished, this, [this] { convergence_->ShowRun(state_); });
+  connect(view_->ChartArea(), &ChartAreaWidget::GenerationShown, convergence_,
+          &ConvergencePanel::ShowGeneration);
+
+  exports_ = new ExportCommands(this, *actions_, *view_, state_);
+  connect(exports_, &ExportCommands::Warning, this, &CMainFrame::Warn);
+  connect(exports_, &ExportCommands::Reported, this, &CMainFrame::ShowStatusText);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+  convergence_->SavePlacement();
+  QMainWindow::closeEvent(event);
 }
 
 void CMainFrame::ShowStatusText(const QString& text) {

@@ -81,6 +81,46 @@ inline constexpr int kIdIndicatorOverwrite = 59140;
 inline constexpr int kIdIndicatorRecord = 59141;
 inline constexpr int kIdIndicatorKana = 59142;
 
+// The convergence panel, the individual inspector and the exports: commands
+// 32800-32839, their other strings 20300-20399.
+inline constexpr int kIdViewConvergencePanel = 32800;
+inline constexpr int kIdExportChartPng1x = 32801;
+inline constexpr int kIdExportChartPng2x = 32802;
+inline constexpr int kIdExportChartPng4x = 32803;
+inline constexpr int kIdExportHistoryCsv = 32804;
+inline constexpr int kIdExportBestCsv = 32805;
+inline constexpr int kIdExportJson = 32806;
+inline constexpr int kIdExportGif1x = 32807;
+inline constexpr int kIdExportGif2x = 32808;
+inline constexpr int kIdExportGif5x = 32809;
+inline constexpr int kIdExportGif20x = 32810;
+inline constexpr int kIdsConvergencePanelTitle = 20300;
+inline constexpr int kIdsAxisGeneration = 20301;
+inline constexpr int kIdsAxisFitness = 20302;
+inline constexpr int kIdsAxisGenomes = 20303;
+inline constexpr int kIdsAxisShare = 20304;
+inline constexpr int kIdsLegendBestSoFar = 20305;
+inline constexpr int kIdsLegendGenerationBest = 20306;
+inline constexpr int kIdsLegendMean = 20307;
+inline constexpr int kIdsLegendWorst = 20308;
+inline constexpr int kIdsLegendTrueMaximum = 20309;
+inline constexpr int kIdsLegendDistinctGenomes = 20310;
+inline constexpr int kIdsLegendBestGenomeShare = 20311;
+inline constexpr int kIdsPlotHover = 20312;
+inline constexpr int kIdsInspectorHeading = 20313;
+inline constexpr int kIdsInspectorGenome = 20314;
+inline constexpr int kIdsInspectorMore = 20315;
+inline constexpr int kIdsExportDone = 20316;
+inline constexpr int kIdsExportFailed = 20317;
+inline constexpr int kIdsWriteCutShort = 20318;
+inline constexpr int kIdsExportProgress = 20319;
+inline constexpr int kIdsExportFilterPng = 20320;
+inline constexpr int kIdsExportFilterCsv = 20321;
+inline constexpr int kIdsExportFilterJson = 20322;
+inline constexpr int kIdsExportFilterGif = 20323;
+inline constexpr int kIdsExportEncodeFailed = 20324;
+inline constexpr int kIdsExportCancel = 20325;
+
 }  // namespace curvesmith::res
 
 #endif  // CURVESMITH_RES_RESOURCE_IDS_H_
