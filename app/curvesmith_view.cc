@@ -8,7 +8,7 @@
 
 #include "app/chart_area_widget.h"
 #include "res/qt/dialog_units.h"
-#include "app/number_text.h"
+#include "engine/number_text.h"
 #include "app/run_refusal.h"
 #include "engine/crt_random.h"
 #include "engine/evolution.h"
@@ -158,8 +158,7 @@ void CCurvesmithView::OnChange() {
 }
 
 void CCurvesmithView::OnRun() {
-  const RunParameters parameters = RunParametersOf(values_);
-  if (const auto outside = FindValueOutsideModel(parameters)) {
+  if (const auto outside = FindValueOutsideModel(values_)) {
     const FormField& field = FormFieldOf(*outside);
     const QString message = RunRefusalMessage(*outside, values_);
     MarkField(&field, message);
@@ -169,7 +168,7 @@ void CCurvesmithView::OnRun() {
   }
   // A replay in progress reads the state the run is about to replace.
   chart_area_->AbandonPaint();
-  RunEvolution(state_, parameters, seed_source_());
+  RunEvolution(state_, values_, seed_source_());
   Invalidate();
   state_.ReplayPending = 1;
 }

@@ -8,7 +8,7 @@
 
 #include "app/curvesmith_doc.h"
 #include "app/form_fields.h"
-#include "app/parameter_set.h"
+#include "engine/parameter_set.h"
 #include "engine/run_state.h"
 
 class QLineEdit;

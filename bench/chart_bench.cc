@@ -40,11 +40,11 @@ QImage ChartImage() {
 std::unique_ptr<RunState> LargestRun() {
   auto state = std::make_unique<RunState>();
   RunEvolution(*state,
-               RunParameters{.population_size = 1000.0f,
-                             .generations = 999.0f,
-                             .crossover_rate = 0.7f,
-                             .mutation_rate = 0.1f,
-                             .target_curve = 0.0f},
+               ParameterSet{.Generations = 999.0f,
+                            .CrossoverRate = 0.7f,
+                            .PopulationSize = 1000.0f,
+                            .MutationRate = 0.1f,
+                            .TargetCurve = 0.0f},
                12345u);
   state->ReplayPending = 1;
   return state;

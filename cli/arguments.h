@@ -1,18 +1,20 @@
 #ifndef CURVESMITH_CLI_ARGUMENTS_H_
 #define CURVESMITH_CLI_ARGUMENTS_H_
 
+#include <charconv>
 #include <cstdint>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "engine/run_parameters.h"
+#include "engine/parameter_set.h"
 
 namespace curvesmith::cli {
 
 // A mistake on the command line; the message is one line that names the
-// option and what it accepts. The tool prints it and exits with status 2.
+// option and what it accepts, and shows the text given through Shown(). The
+// tool prints it and exits with status 2.
 class UsageError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
@@ -35,17 +37,18 @@ class Arguments {
 
 // Options shared by every command that computes a run.
 struct RunOptions {
-  RunParameters parameters{.population_size = 100.0f,
-                           .generations = 50.0f,
-                           .crossover_rate = 0.7f,
-                           .mutation_rate = 0.1f,
-                           .target_curve = 0.0f};
+  ParameterSet parameters{.Generations = 50.0f,
+                          .CrossoverRate = 0.7f,
+                          .PopulationSize = 100.0f,
+                          .MutationRate = 0.1f,
+                          .TargetCurve = 0.0f};
   std::uint32_t seed = 0;
   bool seed_given = false;
 };
 
 // Takes `option` (and its value) when it is one of the run options:
 // --curve, --population, --generations, --crossover, --mutation, --seed.
+// Numbers are read as the parameter form reads its fields (ParseNumber).
 // Returns false for any other option. Throws UsageError for a bad value.
 bool TakeRunOption(std::string_view option, Arguments& arguments, RunOptions& options);
 
@@ -56,7 +59,20 @@ void CheckRunOptions(const RunOptions& options);
 std::uint32_t SeedOf(const RunOptions& options);
 
 // Lines of --help that describe the run options and their defaults.
-extern const char kRunOptionsHelp[];
+std::string RunOptionsHelp();
+
+// The whole of `text` as a whole number in decimal digits (a leading '-' for
+// signed types); false when it is anything else or out of range.
+template <typename Integer>
+bool ReadWholeNumber(std::string_view text, Integer& value) {
+  const char* end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, value);
+  return error == std::errc() && stop == end;
+}
+
+// Throws the UsageError for `option` given `text`, which is not `accepted`:
+// "OPTION takes ACCEPTED, not "TEXT"".
+[[noreturn]] void Refuse(std::string_view option, std::string_view accepted, std::string_view text);
 
 }  // namespace curvesmith::cli
 

@@ -75,7 +75,13 @@ TEST(RunCommandTest, CsvReportsHoldTheRunExactly) {
   ASSERT_EQ(history.status, 0) << history.err;
 
   const auto state = std::make_unique<RunState>();
-  RunEvolution(*state, {30.0f, 12.0f, 0.7f, 0.1f, 2.0f}, 77);
+  RunEvolution(*state,
+               {.Generations = 12.0f,
+                .CrossoverRate = 0.7f,
+                .PopulationSize = 30.0f,
+                .MutationRate = 0.1f,
+                .TargetCurve = 2.0f},
+               77);
 
   const auto best_lines = Lines(best.out);
   ASSERT_EQ(best_lines.size(), 1u + 13u);
