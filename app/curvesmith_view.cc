@@ -7,12 +7,12 @@
 #include <QPushButton>
 
 #include "app/chart_area_widget.h"
-#include "res/qt/dialog_units.h"
-#include "engine/number_text.h"
 #include "app/run_refusal.h"
 #include "engine/crt_random.h"
 #include "engine/evolution.h"
+#include "engine/number_text.h"
 #include "res/parameter_form_template.h"
+#include "res/qt/dialog_units.h"
 #include "res/resource_ids.h"
 
 namespace curvesmith {
