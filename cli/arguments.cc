@@ -1,6 +1,6 @@
 #include "cli/arguments.h"
 
-#include <cmath>
+#include <limits>
 
 #include "cli/shown_text.h"
 #include "engine/crt_random.h"
@@ -24,6 +24,10 @@ constexpr RunOptionInfo kRunOptions[] = {
     {"--mutation", RunField::kMutationRate, &ParameterSet::MutationRate},
     {"--curve", RunField::kTargetCurve, &ParameterSet::TargetCurve},
 };
+
+std::string SeedRange() {
+  return "0 to " + std::to_string(std::numeric_limits<std::uint32_t>::max());
+}
 
 std::string RateRange() {
   return FormatNumber(kLowestRate) + " to " + FormatNumber(kHighestRate);
@@ -67,7 +71,7 @@ bool TakeRunOption(std::string_view option, Arguments& arguments, RunOptions& op
   if (option == "--seed") {
     const std::string_view text = arguments.ValueOf(option);
     if (!ReadWholeNumber(text, options.seed)) {
-      Refuse(option, "a whole number from 0 to 4294967295", text);
+      Refuse(option, "a whole number from " + SeedRange(), text);
     }
     options.seed_given = true;
     return true;
@@ -110,7 +114,8 @@ std::string RunOptionsHelp() {
          RateRange() + " " + default_of(&ParameterSet::CrossoverRate) +
          "  --mutation R      mutation rate, " + RateRange() + " " +
          default_of(&ParameterSet::MutationRate) +
-         "  --seed S          seed of the random generator, 0 to 4294967295\n"
+         "  --seed S          seed of the random generator, " + SeedRange() +
+         "\n"
          "                    (default: the current time, as the desktop program does)\n";
 }
 
