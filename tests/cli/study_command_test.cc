@@ -35,6 +35,17 @@ std::string Shortest(double value) {
   return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
 }
 
+// A refusal: exit status 2, nothing on stdout, one line on stderr that says
+// what is wrong.
+void ExpectRefused(const std::string& arguments, const std::string& message) {
+  SCOPED_TRACE(arguments);
+  const auto result = RunCli(arguments);
+  EXPECT_EQ(result.status, 2);
+  EXPECT_TRUE(result.out.empty());
+  EXPECT_EQ(Lines(result.err).size(), 1u) << result.err;
+  EXPECT_NE(result.err.find(message), std::string::npos) << result.err;
+}
+
 // The statistics row of one setting, worked out here from single runs of the
 // engine in fresh run states, as `curvesmith-cli run --seed` computes them.
 std::vector<std::string> ExpectedRow(const RunParameters& setting, const std::string& values,
@@ -185,14 +196,7 @@ TEST_F(StudyFilesTest, DamagedOrForeignShardsAreRefusedWithFileAndLine) {
       {one, "shard 2/2 is missing"},
       {one + " " + (folder_ / "none.csv").string(), "none.csv: cannot be read"},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.files);
-    const auto result = RunCli("study merge " + c.files);
-    EXPECT_EQ(result.status, 2);
-    EXPECT_TRUE(result.out.empty());
-    EXPECT_EQ(Lines(result.err).size(), 1u) << result.err;
-    EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
-  }
+  for (const auto& c : cases) ExpectRefused("study merge " + c.files, c.message);
 }
 
 TEST(StudyCommandTest, BadOptionsExitWithTwoAndNameTheOption) {
@@ -216,14 +220,7 @@ TEST(StudyCommandTest, BadOptionsExitWithTwoAndNameTheOption) {
       {"--shard 1/2 --output csv", "--output"},
       {"merge", "study merge needs"},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.arguments);
-    const auto result = RunCli("study " + c.arguments);
-    EXPECT_EQ(result.status, 2);
-    EXPECT_TRUE(result.out.empty());
-    EXPECT_EQ(Lines(result.err).size(), 1u) << result.err;
-    EXPECT_NE(result.err.find(c.named), std::string::npos) << result.err;
-  }
+  for (const auto& c : cases) ExpectRefused("study " + c.arguments, c.named);
 }
 
 }  // namespace
