@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include "cli/number_text.h"
 #include "cli/shown_text.h"
 #include "engine/crt_random.h"
 #include "engine/number_text.h"
@@ -70,7 +71,7 @@ std::string_view Arguments::ValueOf(std::string_view option) {
 bool TakeRunOption(std::string_view option, Arguments& arguments, RunOptions& options) {
   if (option == "--seed") {
     const std::string_view text = arguments.ValueOf(option);
-    if (!ReadWholeNumber(text, options.seed)) {
+    if (!ReadNumber(text, options.seed)) {
       Refuse(option, "a whole number from " + SeedRange(), text);
     }
     options.seed_given = true;

@@ -1,7 +1,6 @@
 #ifndef CURVESMITH_CLI_ARGUMENTS_H_
 #define CURVESMITH_CLI_ARGUMENTS_H_
 
-#include <charconv>
 #include <cstdint>
 #include <stdexcept>
 #include <string>
@@ -60,15 +59,6 @@ std::uint32_t SeedOf(const RunOptions& options);
 
 // Lines of --help that describe the run options and their defaults.
 std::string RunOptionsHelp();
-
-// The whole of `text` as a whole number in decimal digits (a leading '-' for
-// signed types); false when it is anything else or out of range.
-template <typename Integer>
-bool ReadWholeNumber(std::string_view text, Integer& value) {
-  const char* end = text.data() + text.size();
-  const auto [stop, error] = std::from_chars(text.data(), end, value);
-  return error == std::errc() && stop == end;
-}
 
 // Throws the UsageError for `option` given `text`, which is not `accepted`:
 // "OPTION takes ACCEPTED, not "TEXT"".

@@ -12,6 +12,8 @@
 #include "cli/render_command.h"
 #include "cli/run_command.h"
 #include "cli/shown_text.h"
+#include "cli/study_command.h"
+#include "cli/study_options.h"
 
 namespace {
 
@@ -33,6 +35,8 @@ void PrintHelp(std::ostream& out) {
       << curvesmith::cli::kRunCommandHelp << "\n"
       << "Options of render:\n"
       << curvesmith::cli::kRenderCommandHelp << "\n"
+      << "Options of study:\n"
+      << curvesmith::cli::kStudyCommandHelp << "\n"
       << "  --help            show this help\n"
          "  --version         show the version\n";
 }
@@ -56,6 +60,7 @@ int Dispatch(const std::vector<std::string_view>& words, std::ostream& out) {
     return 0;
   }
   if (command == "render") return curvesmith::cli::RunRenderCommand(arguments, out, std::cerr);
+  if (command == "study") return curvesmith::cli::RunStudyCommand(arguments, out, std::cerr);
   throw UsageError("unknown command " + curvesmith::cli::Shown(command) + " (see --help)");
 }
 

@@ -13,6 +13,7 @@
 #include "chart/qt/qpainter_surface.h"
 #include "chart/recording_surface.h"
 #include "cli/file_output.h"
+#include "cli/number_text.h"
 #include "cli/shown_text.h"
 #include "engine/evolution.h"
 
@@ -47,7 +48,7 @@ FrameChoice ParseFrame(std::string_view text) {
   if (text == "base") return {.kind = FrameChoice::Kind::kBase};
   if (text == "final") return {.kind = FrameChoice::Kind::kFinal};
   int generation = 0;
-  if (!ReadWholeNumber(text, generation) || generation < 0) {
+  if (!ReadNumber(text, generation) || generation < 0) {
     Refuse("--frame", "base, final or a generation number", text);
   }
   return {.kind = FrameChoice::Kind::kGeneration, .generation = generation};
@@ -66,7 +67,7 @@ RenderOptions ParseOptions(Arguments& arguments) {
       options.out = std::string(file);
     } else if (option == "--scale") {
       const std::string_view text = arguments.ValueOf(option);
-      if (!ReadWholeNumber(text, options.scale) || options.scale < 1 || options.scale > kMaxScale) {
+      if (!ReadNumber(text, options.scale) || options.scale < 1 || options.scale > kMaxScale) {
         Refuse(option, "a whole number from 1 to " + std::to_string(kMaxScale), text);
       }
     } else if (option == "--ops") {
@@ -155,8 +156,7 @@ int WriteImage(RunState& state, const RenderOptions& options, std::ostream& err)
     failure = WriteFileContents(*options.out, std::string_view(png.constData(), png.size()));
   }
   if (failure.empty()) return 0;
-  err << "curvesmith-cli: cannot write " << Shown(*options.out, kShownPathCharacters) << ": "
-      << failure << "\n";
+  err << "curvesmith-cli: cannot write " << ShownPath(*options.out) << ": " << failure << "\n";
   return 1;
 }
 

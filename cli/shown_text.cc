@@ -49,10 +49,10 @@ void AppendEscape(std::string& shown, const char* format, unsigned value) {
   shown += escape;
 }
 
-}  // namespace
-
-std::string Shown(std::string_view text, std::size_t most) {
-  std::string shown = "\"";
+// `text` with what a terminal would act on escaped, cut after `most`
+// characters; quotes and backslashes are escaped too when `quoted`.
+std::string Escaped(std::string_view text, std::size_t most, bool quoted) {
+  std::string shown;
   std::size_t characters = 0;
   while (!text.empty()) {
     if (characters++ == most) {
@@ -77,10 +77,10 @@ std::string Shown(std::string_view text, std::size_t most) {
         shown += "\\t";
         break;
       case '"':
-        shown += "\\\"";
+        shown += quoted ? "\\\"" : "\"";
         break;
       case '\\':
-        shown += "\\\\";
+        shown += quoted ? "\\\\" : "\\";
         break;
       default:
         if (code_point < 0x20 || code_point == 0x7F) {
@@ -93,7 +93,20 @@ std::string Shown(std::string_view text, std::size_t most) {
     }
     text.remove_prefix(length);
   }
-  return shown + "\"";
+  return shown;
+}
+
+}  // namespace
+
+std::string Shown(std::string_view text) {
+  std::string shown = "\"";
+  shown += Escaped(text, kShownCharacters, true);
+  shown += '"';
+  return shown;
+}
+
+std::string ShownPath(std::string_view path) {
+  return Escaped(path, kShownPathCharacters, false);
 }
 
 }  // namespace curvesmith::cli

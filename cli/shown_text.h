@@ -14,10 +14,15 @@ inline constexpr std::size_t kShownCharacters = 40;
 inline constexpr std::size_t kShownPathCharacters = 4096;
 
 // `text` in double quotes, safe to put in a one-line message on a terminal:
-// control characters (C0, DEL and C1), bytes that are not UTF-8, '"' and '\'
-// are written as C escapes (\n, \t, \x1b, \u009b, \xff, \", \\), and only the
-// first `most` characters of `text` are shown.
-std::string Shown(std::string_view text, std::size_t most = kShownCharacters);
+// control characters (C0, DEL and C1) and bytes that are not UTF-8 are written
+// as C escapes (\n, \t, \x1b, \u009b, \xff), and so are '"' and '\' (\", \\);
+// only the first kShownCharacters characters of `text` are shown.
+std::string Shown(std::string_view text);
+
+// A file name given on the command line, without quotes so that "FILE:LINE"
+// reads as usual: control characters and bytes that are not UTF-8 escaped as
+// Shown() escapes them, at most kShownPathCharacters characters.
+std::string ShownPath(std::string_view path);
 
 }  // namespace curvesmith::cli
 
