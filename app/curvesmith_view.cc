@@ -7,12 +7,13 @@
 #include <QPushButton>
 
 #include "app/chart_area_widget.h"
-#include "res/qt/dialog_units.h"
 #include "app/number_text.h"
+#include "app/replay_player.h"
 #include "app/run_refusal.h"
 #include "engine/crt_random.h"
 #include "engine/evolution.h"
 #include "res/parameter_form_template.h"
+#include "res/qt/dialog_units.h"
 #include "res/resource_ids.h"
 
 namespace curvesmith {
@@ -37,6 +38,7 @@ QString NeedsNumberText(const FormField& field) {
 CCurvesmithView::CCurvesmithView(CCurvesmithDoc& document, RunState& state, QWidget* parent)
     : QWidget(parent), document_(document), state_(state), seed_source_(SeedFromClock) {
   CreateControls();
+  player_ = new ReplayPlayer(state_, *chart_area_, this);
 }
 
 CCurvesmithView::~CCurvesmithView() = default;
@@ -172,6 +174,7 @@ void CCurvesmithView::OnRun() {
   RunEvolution(state_, parameters, seed_source_());
   Invalidate();
   state_.ReplayPending = 1;
+  player_->TakeNewRun();
 }
 
 void CCurvesmithView::Invalidate() {
