@@ -7,6 +7,8 @@
 #include "cli/arguments.h"
 #include "cli/render_command.h"
 #include "cli/run_command.h"
+#include "cli/study_command.h"
+#include "cli/study_options.h"
 
 namespace {
 
@@ -28,6 +30,8 @@ void PrintHelp(std::ostream& out) {
       << curvesmith::cli::kRunCommandHelp << "\n"
       << "Options of render:\n"
       << curvesmith::cli::kRenderCommandHelp << "\n"
+      << "Options of study:\n"
+      << curvesmith::cli::kStudyCommandHelp << "\n"
       << "  --help            show this help\n"
          "  --version         show the version\n";
 }
@@ -36,6 +40,9 @@ int Dispatch(std::string_view command, Arguments& arguments) {
   if (command == "run") return curvesmith::cli::RunRunCommand(arguments, std::cout);
   if (command == "render") {
     return curvesmith::cli::RunRenderCommand(arguments, std::cout, std::cerr);
+  }
+  if (command == "study") {
+    return curvesmith::cli::RunStudyCommand(arguments, std::cout, std::cerr);
   }
   throw UsageError("unknown command \"" + std::string(command) + "\" (see --help)");
 }
