@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "app/chart_area_widget.h"
+#include "app/replay_player.h"
 #include "app/run_refusal.h"
 #include "engine/crt_random.h"
 #include "engine/evolution.h"
@@ -37,6 +38,7 @@ QString NeedsNumberText(const FormField& field) {
 CCurvesmithView::CCurvesmithView(CCurvesmithDoc& document, RunState& state, QWidget* parent)
     : QWidget(parent), document_(document), state_(state), seed_source_(SeedFromClock) {
   CreateControls();
+  player_ = new ReplayPlayer(state_, *chart_area_, this);
 }
 
 CCurvesmithView::~CCurvesmithView() = default;
@@ -171,6 +173,7 @@ void CCurvesmithView::OnRun() {
   RunEvolution(state_, values_, seed_source_());
   Invalidate();
   state_.ReplayPending = 1;
+  player_->TakeNewRun();
 }
 
 void CCurvesmithView::Invalidate() {

@@ -12,6 +12,7 @@
 #include "chart/qt/chart_area_size.h"
 #include "chart/qt/qpainter_surface.h"
 #include "chart/recording_surface.h"
+#include "chart/replay_erasures.h"
 #include "cli/file_output.h"
 #include "cli/number_text.h"
 #include "cli/shown_text.h"
@@ -133,6 +134,12 @@ std::unique_ptr<QGuiApplication> StartGuiApplication() {
   return std::make_unique<QGuiApplication>(argc, argv);
 }
 
+// The replay generation whose picture is wanted: the final frame's for
+// `final`.
+int PictureGeneration(const FrameChoice& frame, const RunState& state) {
+  return frame.kind == FrameChoice::Kind::kGeneration ? frame.generation : state.Generation;
+}
+
 int WriteImage(RunState& state, const RenderOptions& options, std::ostream& err) {
   const auto application = StartGuiApplication();
   const QSize size = chart::ChartAreaPixelSize(chart::FormFont()) * options.scale;
@@ -140,8 +147,17 @@ int WriteImage(RunState& state, const RenderOptions& options, std::ostream& err)
   image.fill(Qt::white);
   {
     chart::QPainterSurface surface(&image, options.scale);
-    chart::ChartPainter painter(surface, state);
-    PaintUpTo(painter, options.frame, [](std::chrono::milliseconds) {});
+    if (options.frame.kind == FrameChoice::Kind::kBase) {
+      chart::ChartPainter painter(surface, state);
+      painter.Step();
+    } else {
+      // The replay's picture at that generation drawn at once: the same
+      // pixels as playing every step before it.
+      const chart::ReplayErasures erasures(state);
+      chart::ChartPainter painter(surface, state, erasures,
+                                  PictureGeneration(options.frame, state));
+      painter.Step();
+    }
     surface.Flush();
   }
 
