@@ -3,7 +3,6 @@
 #include <QHelpEvent>
 #include <QPainter>
 #include <QToolTip>
-#include <algorithm>
 #include <cmath>
 
 #include "app/disc_inspector.h"
@@ -11,6 +10,7 @@
 #include "chart/chart_painter.h"
 #include "chart/qt/qpainter_surface.h"
 #include "chart/replay_animation.h"
+#include "chart/replay_erasures.h"
 
 namespace curvesmith {
 namespace {
@@ -26,8 +26,8 @@ constexpr EdgeRing kSunkenEdge[] = {
     {0xFF404040, 0xFFD4D0C8},
 };
 
-// The control's own background: white inside its sunken edge, which is
-// `scale` device pixels per ring.
+// The control's own background: white inside its sunken edge, `scale`
+// device pixels to each of its rings.
 void DrawControlBackground(QImage& image, int scale) {
   image.fill(Qt::white);
   QPainter painter(&image);
@@ -67,61 +67,83 @@ int ChartAreaWidget::DeviceScale() const {
 }
 
 void ChartAreaWidget::PaintChart(RunState& state) {
+  StartImage(state);
+  painter_ = std::make_unique<chart::ChartPainter>(*surface_, state);
+  Advance();
+}
+
+void ChartAreaWidget::PaintChartAt(RunState& state, const chart::ReplayErasures& erasures,
+                                   int generation) {
+  StartImage(state);
+  painter_ = std::make_unique<chart::ChartPainter>(*surface_, state, erasures, generation);
+  Advance();
+}
+
+void ChartAreaWidget::StartImage(RunState& state) {
   AbandonPaint();
   image_scale_ = DeviceScale();
   image_ = QImage(size() * image_scale_, QImage::Format_RGB32);
   DrawControlBackground(image_, image_scale_);
   surface_ = std::make_unique<chart::QPainterSurface>(&image_, image_scale_);
+  shown_generation_.reset();
   state_ = &state;
   replay_ = state.ReplayPending == 1;
-  steps_ = 0;
-  marked_generation_.reset();
-  painter_ = std::make_unique<chart::ChartPainter>(*surface_, state);
-  Advance();
+  discs_erased_ = false;
 }
 
 void ChartAreaWidget::AbandonPaint() {
   if (clock_) clock_->Cancel();
   // The state may change from here on: no disc is read from it any more.
   marked_generation_.reset();
+  pending_pause_.reset();
   painter_.reset();
   surface_.reset();
 }
 
+void ChartAreaWidget::SetHeld(bool held) {
+  if (held == held_) return;
+  held_ = held;
+  if (held_) {
+    clock_->Cancel();
+  } else {
+    TimePendingPause();
+  }
+}
+
+void ChartAreaWidget::SetSpeed(ReplaySpeed speed) {
+  if (speed == speed_) return;
+  speed_ = speed;
+  if (!held_) TimePendingPause();
+}
+
+void ChartAreaWidget::TimePendingPause() {
+  if (!pending_pause_) return;
+  clock_->StartPause(PauseAtSpeed(*pending_pause_, speed_), [this] { Advance(); });
+}
+
+// Handlers of the generation signal may start another paint: it is sent
+// last, when this step is done with the painter.
 void ChartAreaWidget::Advance() {
-  const auto pause = painter_->Step();
-  ++steps_;
-  NoteStep(pause);
+  pending_pause_ = painter_->Step();
   update();
-  if (pause) {
-    clock_->StartPause(*pause, [this] { Advance(); });
+  const std::optional<int> generation = painter_->ReplayGeneration();
+  discs_erased_ = pending_pause_ == chart::kReadoutsPause;
+  marked_generation_ = discs_erased_ ? std::nullopt : generation;
+  if (pending_pause_) {
+    if (!held_) TimePendingPause();
   } else {
     painter_.reset();
     surface_.reset();
   }
-}
-
-// A replay's steps alternate: discs and readouts of generation g drawn (the
-// markers' pause), then the discs erased (the readouts' pause); its last step
-// leaves the final generation standing.
-void ChartAreaWidget::NoteStep(std::optional<std::chrono::milliseconds> pause) {
-  if (!replay_) return;
-  const int generation = (steps_ - 1) / 2;
-  std::optional<int> shown;
-  if (pause) {
-    shown = generation;
-    marked_generation_ =
-        *pause == chart::kMarkersPause ? std::optional<int>(generation) : std::nullopt;
-  } else {
-    shown = std::clamp(state_->Generation, 0, kByGenerationEntries - 1);
-    marked_generation_ = shown;
-  }
-  if (shown != shown_generation_) {
-    shown_generation_ = shown;
-    emit GenerationShown(*shown);
+  if (generation && generation != shown_generation_) {
+    shown_generation_ = generation;
+    emit ReplayGenerationShown(*generation);
   }
 }
 
+// The picture of a replay's generation is drawn at once (as the player's
+// jumps are), then taken through the erasing step where the chart has got
+// that far; a paint without a replay is its one step.
 std::optional<QImage> ChartAreaWidget::Render(int scale,
                                               const std::function<bool(int, int)>& progress) const {
   if (state_ == nullptr) return std::nullopt;
@@ -129,24 +151,34 @@ std::optional<QImage> ChartAreaWidget::Render(int scale,
   state->ReplayPending = replay_ ? 1 : 0;
   QImage image(size() * scale, QImage::Format_RGB32);
   DrawControlBackground(image, scale);
-  {
-    chart::QPainterSurface surface(&image, scale);
-    chart::ChartPainter painter(surface, *state);
-    for (int step = 0; step < steps_; ++step) {
-      if (progress && !progress(step, steps_)) return std::nullopt;
-      painter.Step();
-    }
+  chart::QPainterSurface surface(&image, scale);
+  std::unique_ptr<chart::ReplayErasures> erasures;
+  std::unique_ptr<chart::ChartPainter> painter;
+  int steps = 1;
+  if (replay_ && shown_generation_) {
+    erasures = std::make_unique<chart::ReplayErasures>(*state);
+    painter = std::make_unique<chart::ChartPainter>(surface, *state, *erasures, *shown_generation_);
+    steps += discs_erased_ ? 1 : 0;
+  } else {
+    painter = std::make_unique<chart::ChartPainter>(surface, *state);
   }
+  for (int step = 0; step < steps; ++step) {
+    if (progress && !progress(step, steps)) return std::nullopt;
+    painter->Step();
+  }
+  painter.reset();
+  surface.Flush();
   return image;
 }
 
 bool ChartAreaWidget::event(QEvent* event) {
   if (event->type() != QEvent::ToolTip) return QWidget::event(event);
-  auto* help = static_cast<QHelpEvent*>(event);
+  const auto* help = static_cast<QHelpEvent*>(event);
   QString text;
   if (state_ != nullptr && marked_generation_) {
-    // Widget pixels to the chart's logical units, as the surface maps them
-    // the other way (device pixels per pixel cancel out).
+    // Widget pixels to the chart's logical units, the inverse of the
+    // surface's mapping (its device pixels per pixel cancel out); a pixel's
+    // width of slack all round.
     const double per_pixel = static_cast<double>(chart::kWindowExtent) / chart::kViewportExtent;
     const QPointF logical = QPointF(help->pos()) * per_pixel;
     text = InspectorText(*state_, *marked_generation_,

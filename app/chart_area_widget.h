@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "app/replay_clock.h"
+#include "app/replay_speed.h"
 #include "engine/run_state.h"
 
 namespace curvesmith {
@@ -16,6 +17,7 @@ namespace curvesmith {
 namespace chart {
 class ChartPainter;
 class QPainterSurface;
+class ReplayErasures;
 }  // namespace chart
 
 // The chart area of the parameter form (control 1004): a widget with a
@@ -28,8 +30,12 @@ class QPainterSurface;
 // Ordinary exposes only show the image; the picture a replay leaves stays
 // until the next PaintChart().
 //
-// Hovering a disc while its generation is on the chart shows a tool-tip on
-// the individuals under the pointer (see InspectorText).
+// The replay player drives a replay through PaintChartAt() (a paint whose
+// replay starts at a given generation), SetHeld() (no further step until
+// released) and SetSpeed() (the pauses' lengths).
+//
+// Hovering a disc while its generation's discs are on the chart shows a
+// tool-tip on the individuals under the pointer (see InspectorText).
 class ChartAreaWidget : public QWidget {
   Q_OBJECT
 
@@ -45,9 +51,23 @@ class ChartAreaWidget : public QWidget {
   // paint and does not change while it runs (AbandonPaint() first).
   void PaintChart(RunState& state);
 
+  // As PaintChart(), with the replay starting at once at the picture of
+  // `generation` (the last generation being the final frame) and going on
+  // from there. REQUIRES: `erasures` describes the run in `state` and
+  // outlives the paint.
+  void PaintChartAt(RunState& state, const chart::ReplayErasures& erasures, int generation);
+
   // Stops the paint in progress where it stands: no further step is drawn,
   // and ReplayPending keeps its value.
   void AbandonPaint();
+
+  // While held, a replay stays at the picture it shows: the pause in which
+  // it waits is not timed. Releasing times that pause afresh.
+  void SetHeld(bool held);
+
+  // The speed of the pauses; a pause under way starts again at the new
+  // length.
+  void SetSpeed(ReplaySpeed speed);
 
   // True while a paint waits in one of its replay's pauses.
   bool IsReplaying() const { return painter_ != nullptr; }
@@ -55,25 +75,24 @@ class ChartAreaWidget : public QWidget {
   // The chart as last drawn; null before the first paint.
   const QImage& Image() const { return image_; }
 
-  // The generation the chart is at: the one whose discs or readouts the
-  // replay shows, or the last one after it; nothing before a replay.
-  std::optional<int> ShownGeneration() const { return shown_generation_; }
-  // The generation whose discs are on the chart now, if any.
+  // The generation whose discs are on the chart now, if any: during the
+  // first pause of its frame, and after the final frame.
   std::optional<int> MarkedGeneration() const { return marked_generation_; }
 
   // The chart exactly as it stands, drawn afresh at `scale` device pixels per
-  // pixel: the same paint, run as far as this one has got. `progress` is told
-  // the steps done and in all, and stops it by returning false (nothing is
-  // returned then). REQUIRES: the run state has not changed since the paint.
+  // pixel. `progress` is told the steps done and in all, and stops it by
+  // returning false (nothing is returned then); nothing before the first
+  // paint. REQUIRES: the run state has not changed since the paint began.
   std::optional<QImage> Render(int scale, const std::function<bool(int, int)>& progress) const;
 
  signals:
-  // The chart has moved on to another generation of the replay.
-  void GenerationShown(int generation);
-
   // The image no longer matches the screen's pixel density and should be
   // drawn afresh by the view.
   void RepaintNeeded();
+
+  // A replay step has reached the picture of another generation (or the
+  // first picture of a paint's replay): its frame, or the final frame.
+  void ReplayGenerationShown(int generation);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -81,8 +100,9 @@ class ChartAreaWidget : public QWidget {
 
  private:
   int DeviceScale() const;
+  void StartImage(RunState& state);
   void Advance();
-  void NoteStep(std::optional<std::chrono::milliseconds> pause);
+  void TimePendingPause();
 
   std::unique_ptr<ReplayClock> clock_;
   QImage image_;
@@ -90,14 +110,18 @@ class ChartAreaWidget : public QWidget {
   // The painter draws through the surface, so it is destroyed first.
   std::unique_ptr<chart::QPainterSurface> surface_;
   std::unique_ptr<chart::ChartPainter> painter_;
-
-  // What the last paint drew: its state, whether it played a replay, and how
-  // many steps it has run.
+  // The pause the replay waits in, once its step has been drawn.
+  std::optional<std::chrono::milliseconds> pending_pause_;
+  std::optional<int> shown_generation_;
+  bool held_ = false;
+  // What the paint on the image drew, so that it can be drawn again: its
+  // state, and whether it plays a replay; the chart's replay generation and
+  // whether its discs have been erased again (the frame's second pause).
   RunState* state_ = nullptr;
   bool replay_ = false;
-  int steps_ = 0;
-  std::optional<int> shown_generation_;
+  bool discs_erased_ = false;
   std::optional<int> marked_generation_;
+  ReplaySpeed speed_ = ReplaySpeed::kNormal;
 };
 
 }  // namespace curvesmith

@@ -8,7 +8,7 @@
 
 #include "app/curvesmith_doc.h"
 #include "app/form_fields.h"
-#include "app/parameter_set.h"
+#include "engine/parameter_set.h"
 #include "engine/run_state.h"
 
 class QLineEdit;
@@ -17,6 +17,7 @@ class QPushButton;
 namespace curvesmith {
 
 class ChartAreaWidget;
+class ReplayPlayer;
 
 // The parameter form (dialog template 101): five parameter fields, the small
 // auxiliary field, Run and the chart area. It keeps its own copy of the six
@@ -38,6 +39,8 @@ class CCurvesmithView : public QWidget {
   void SetSeedSource(std::function<std::uint32_t()> seed_source);
 
   ChartAreaWidget* ChartArea() const { return chart_area_; }
+  // The player of the last run's replay on the chart area.
+  ReplayPlayer& Player() const { return *player_; }
   QLineEdit* Field(int control_id) const;
   QPushButton* RunButton() const { return run_button_; }
   const ParameterSet& Values() const { return values_; }
@@ -65,13 +68,10 @@ class CCurvesmithView : public QWidget {
   // say.
   const QString& StatusText() const { return status_text_; }
 
-  // Whether a run has been made, and the seed it was made with.
-  bool HasRun() const { return has_run_; }
+  // The seed the last run was made with.
   std::uint32_t LastSeed() const { return last_seed_; }
 
  signals:
-  // A run has replaced the run state (its replay is yet to be painted).
-  void RunFinished();
   void StatusTextChanged(const QString& text);
   void RunRefused(const QString& message);
 
@@ -93,11 +93,11 @@ class CCurvesmithView : public QWidget {
   std::function<std::uint32_t()> seed_source_;
 
   ChartAreaWidget* chart_area_ = nullptr;
+  ReplayPlayer* player_ = nullptr;
   QPushButton* run_button_ = nullptr;
   std::map<int, QLineEdit*> fields_;
   ParameterSet values_;
 
-  bool has_run_ = false;
   std::uint32_t last_seed_ = 0;
   bool loading_fields_ = false;
   bool paint_pending_ = false;

@@ -13,6 +13,7 @@
 #include "app/chart_area_widget.h"
 #include "app/command_actions.h"
 #include "app/curvesmith_view.h"
+#include "app/replay_player.h"
 #include "app/resource_text.h"
 #include "chart/qt/chart_area_size.h"
 #include "chart/qt/replay_gif.h"
@@ -95,7 +96,7 @@ ExportCommands::ExportCommands(QWidget* window, CommandActions& actions, CCurves
     connect(actions_.Action(command.command), &QAction::triggered, this,
             [this, id = command.command] { OnCommand(id); });
   }
-  connect(&view_, &CCurvesmithView::RunFinished, this, &ExportCommands::UpdateEnabled);
+  connect(&view_.Player(), &ReplayPlayer::RunReplaced, this, &ExportCommands::UpdateEnabled);
   UpdateEnabled();
 }
 
@@ -106,7 +107,7 @@ void ExportCommands::SetFileChooser(
 
 void ExportCommands::UpdateEnabled() {
   for (const ExportCommand& command : kExportCommands) {
-    actions_.Action(command.command)->setEnabled(view_.HasRun());
+    actions_.Action(command.command)->setEnabled(view_.Player().HasRun());
   }
 }
 
@@ -141,7 +142,7 @@ auto ExportCommands::WithProgress(Work&& work) {
 
 ExportCommands::Result ExportCommands::Export(int command, const QString& path) {
   const ExportCommand* what = Find(command);
-  if (what == nullptr || !view_.HasRun()) return {};
+  if (what == nullptr || !view_.Player().HasRun()) return {};
   QByteArray bytes;
   switch (what->format) {
     case Format::kPng: {

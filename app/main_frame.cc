@@ -17,12 +17,14 @@
 #include "app/chart_area_widget.h"
 #include "app/command_actions.h"
 #include "app/convergence_panel.h"
+#include "app/convergence_plot.h"
 #include "app/curvesmith_view.h"
 #include "app/edit_commands.h"
 #include "app/export_commands.h"
 #include "app/lock_states.h"
 #include "app/print_support.h"
 #include "app/recent_files.h"
+#include "app/replay_player.h"
 #include "app/resource_text.h"
 #include "app/status_indicators.h"
 #include "res/resource_ids.h"
@@ -136,9 +138,13 @@ void CMainFrame::CreatePanels() {
     resize(grown);
     resizeDocks({convergence_}, {extent}, across);
   }
-  connect(view_, &CCurvesmithView::RunFinished, this, [this] { convergence_->ShowRun(state_); });
-  connect(view_->ChartArea(), &ChartAreaWidget::GenerationShown, convergence_,
-          &ConvergencePanel::ShowGeneration);
+  ReplayPlayer& player = view_->Player();
+  connect(&player, &ReplayPlayer::RunReplaced, this, [this, &player] {
+    convergence_->ShowRun(state_);
+    convergence_->ShowGeneration(player.Position());
+  });
+  connect(&player, &ReplayPlayer::PositionChanged, convergence_, &ConvergencePanel::ShowGeneration);
+  connect(convergence_->Plot(), &ConvergencePlot::SeekRequested, &player, &ReplayPlayer::Seek);
 
   exports_ = new ExportCommands(this, *actions_, *view_, state_);
   connect(exports_, &ExportCommands::Warning, this, &CMainFrame::Warn);

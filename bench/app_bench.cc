@@ -117,7 +117,13 @@ BENCHMARK(BM_ReplayStepOnScreen)->Unit(benchmark::kMillisecond);
 void BM_ConvergencePanelStep(benchmark::State& state) {
   EnsureApplication();
   RunState& run = BenchRunState();
-  RunEvolution(run, RunParameters{1000.0f, 999.0f, 0.7f, 0.1f, 0.0f}, 1u);
+  RunEvolution(run,
+               ParameterSet{.Generations = 999.0f,
+                            .CrossoverRate = 0.7f,
+                            .PopulationSize = 1000.0f,
+                            .MutationRate = 0.1f,
+                            .TargetCurve = 0.0f},
+               1u);
   QMainWindow window;
   QAction toggle;
   ConvergencePanel panel(&window, &toggle);

@@ -1,12 +1,10 @@
 #include "cli/render_command.h"
 
 #include <QBuffer>
+#include <QByteArray>
 #include <QGuiApplication>
 #include <QImage>
-#include <QSaveFile>
-#include <QString>
 #include <algorithm>
-#include <charconv>
 #include <memory>
 #include <optional>
 #include <string>
@@ -16,6 +14,10 @@
 #include "chart/qt/qpainter_surface.h"
 #include "chart/qt/replay_gif.h"
 #include "chart/recording_surface.h"
+#include "chart/replay_erasures.h"
+#include "cli/file_output.h"
+#include "cli/number_text.h"
+#include "cli/shown_text.h"
 #include "engine/evolution.h"
 
 namespace curvesmith::cli {
@@ -51,19 +53,12 @@ struct RenderOptions {
   bool ops = false;
 };
 
-bool ParseInt(std::string_view text, int& value) {
-  const char* end = text.data() + text.size();
-  const auto [stop, error] = std::from_chars(text.data(), end, value);
-  return error == std::errc() && stop == end;
-}
-
 FrameChoice ParseFrame(std::string_view text) {
   if (text == "base") return {.kind = FrameChoice::Kind::kBase};
   if (text == "final") return {.kind = FrameChoice::Kind::kFinal};
   int generation = 0;
-  if (!ParseInt(text, generation) || generation < 0) {
-    throw UsageError("--frame takes base, final or a generation number, not \"" +
-                     std::string(text) + "\"");
+  if (!ReadNumber(text, generation) || generation < 0) {
+    Refuse("--frame", "base, final or a generation number", text);
   }
   return {.kind = FrameChoice::Kind::kGeneration, .generation = generation};
 }
@@ -78,36 +73,41 @@ RenderOptions ParseOptions(Arguments& arguments) {
       options.frame_given = true;
     } else if (option == "--out") {
       const std::string_view file = arguments.ValueOf(option);
-      if (file.empty()) throw UsageError("--out takes a file name, not \"\"");
+      if (file.empty()) Refuse(option, "a file name", file);
       options.out = std::string(file);
     } else if (option == "--scale") {
       const std::string_view text = arguments.ValueOf(option);
-      if (!ParseInt(text, options.scale) || options.scale < 1 || options.scale > kMaxScale) {
-        throw UsageError("--scale takes a whole number from 1 to " + std::to_string(kMaxScale) +
-                         ", not \"" + std::string(text) + "\"");
+      if (!ReadNumber(text, options.scale) || options.scale < 1 || options.scale > kMaxScale) {
+        Refuse(option, "a whole number from 1 to " + std::to_string(kMaxScale), text);
       }
     } else if (option == "--gif") {
       const std::string_view file = arguments.ValueOf(option);
-      if (file.empty()) throw UsageError("--gif takes a file name, not \"\"");
+      if (file.empty()) Refuse(option, "a file name", file);
       options.gif = std::string(file);
     } else if (option == "--speed") {
       const std::string_view text = arguments.ValueOf(option);
       const auto& speeds = chart::kReplayGifSpeeds;
-      if (!ParseInt(text, options.speed) ||
+      if (!ReadNumber(text, options.speed) ||
           std::find(std::begin(speeds), std::end(speeds), options.speed) == std::end(speeds)) {
-        throw UsageError("--speed takes 1, 2, 5 or 20, not \"" + std::string(text) + "\"");
+        Refuse(option, "1, 2, 5 or 20", text);
       }
       options.speed_given = true;
     } else if (option == "--ops") {
       options.ops = true;
     } else {
-      throw UsageError("unknown option \"" + std::string(option) + "\" for render (see --help)");
+      throw UsageError("unknown option " + Shown(option) + " for render (see --help)");
     }
   }
   CheckRunOptions(options.run);
-  const int outputs = (options.ops ? 1 : 0) + (options.out ? 1 : 0) + (options.gif ? 1 : 0);
-  if (outputs > 1) throw UsageError("render writes one of --out, --gif and --ops at a time");
-  if (outputs == 0) throw UsageError("render needs --out FILE.png, --gif FILE.gif or --ops");
+  if (options.ops && options.out) {
+    throw UsageError("--ops lists the operations instead of an image: leave out --out");
+  }
+  if (options.gif && (options.ops || options.out)) {
+    throw UsageError("--gif writes the replay instead of one picture: leave out --out and --ops");
+  }
+  if (!options.ops && !options.out && !options.gif) {
+    throw UsageError("render needs --out FILE.png, --gif FILE.gif or --ops");
+  }
   if (options.speed_given && !options.gif) throw UsageError("--speed is the pace of --gif");
   if (options.gif && options.frame_given) {
     throw UsageError("--gif writes every picture of the replay: leave out --frame");
@@ -118,12 +118,11 @@ RenderOptions ParseOptions(Arguments& arguments) {
 // The generation asked for must have a replay frame in this run.
 void CheckFrame(const FrameChoice& frame, const RunState& state) {
   if (frame.kind != FrameChoice::Kind::kGeneration || frame.generation < state.Generation) return;
-  throw UsageError(state.Generation == 0
-                       ? "--frame takes base or final for a run without replay frames, not \"" +
-                             std::to_string(frame.generation) + "\""
-                       : "--frame takes base, final or a generation from 0 to " +
-                             std::to_string(state.Generation - 1) + ", not \"" +
-                             std::to_string(frame.generation) + "\"");
+  Refuse("--frame",
+         state.Generation == 0
+             ? "base or final for a run without replay frames"
+             : "base, final or a generation from 0 to " + std::to_string(state.Generation - 1),
+         std::to_string(frame.generation));
 }
 
 // Runs the paint up to the chosen picture: the end of the paint, or the
@@ -152,8 +151,7 @@ int ListOperations(RunState& state, const FrameChoice& frame, std::ostream& out)
     // of the picture listed.
     listing = false;
   }
-  out.flush();
-  return out ? 0 : 1;
+  return 0;
 }
 
 // Fonts need a GUI application; without a display the offscreen platform
@@ -166,17 +164,18 @@ std::unique_ptr<QGuiApplication> StartGuiApplication() {
   return std::make_unique<QGuiApplication>(argc, argv);
 }
 
-// Written beside the target and renamed over it only when complete, so a
-// failure leaves no partial file and an existing one as it was.
-int WriteFile(const std::string& name, const QByteArray& bytes, std::ostream& err) {
-  QSaveFile file(QString::fromStdString(name));
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
-      file.write(bytes) != bytes.size() || !file.commit()) {
-    err << "curvesmith-cli: cannot write " << name << ": " << file.errorString().toStdString()
-        << "\n";
-    return 1;
-  }
-  return 0;
+// The replay generation whose picture is wanted: the final frame's for
+// `final`.
+int PictureGeneration(const FrameChoice& frame, const RunState& state) {
+  return frame.kind == FrameChoice::Kind::kGeneration ? frame.generation : state.Generation;
+}
+
+// Written whole, beside the target, and renamed over it only when complete.
+int WriteOutput(const std::string& path, std::string_view bytes, std::ostream& err) {
+  const std::string failure = WriteFileContents(path, bytes);
+  if (failure.empty()) return 0;
+  err << "curvesmith-cli: cannot write " << ShownPath(path) << ": " << failure << "\n";
+  return 1;
 }
 
 int WriteGif(const RunState& state, const RenderOptions& options, std::ostream& err) {
@@ -184,10 +183,11 @@ int WriteGif(const RunState& state, const RenderOptions& options, std::ostream& 
   const QSize size = chart::ChartAreaPixelSize(chart::FormFont());
   const auto gif = chart::EncodeReplayGif(state, size, options.speed, nullptr);
   if (!gif) {
-    err << "curvesmith-cli: cannot encode the GIF\n";
+    err << "curvesmith-cli: cannot write " << ShownPath(*options.gif)
+        << ": the replay could not be encoded as GIF\n";
     return 1;
   }
-  return WriteFile(*options.gif, QByteArray::fromStdString(*gif), err);
+  return WriteOutput(*options.gif, *gif, err);
 }
 
 int WriteImage(RunState& state, const RenderOptions& options, std::ostream& err) {
@@ -197,16 +197,30 @@ int WriteImage(RunState& state, const RenderOptions& options, std::ostream& err)
   image.fill(Qt::white);
   {
     chart::QPainterSurface surface(&image, options.scale);
-    chart::ChartPainter painter(surface, state);
-    PaintUpTo(painter, options.frame, [](std::chrono::milliseconds) {});
+    if (options.frame.kind == FrameChoice::Kind::kBase) {
+      chart::ChartPainter painter(surface, state);
+      painter.Step();
+    } else {
+      // The replay's picture at that generation drawn at once: the same
+      // pixels as playing every step before it.
+      const chart::ReplayErasures erasures(state);
+      chart::ChartPainter painter(surface, state, erasures,
+                                  PictureGeneration(options.frame, state));
+      painter.Step();
+    }
     surface.Flush();
   }
 
+  // Encoded whole in memory, so that writing the file is one step whose every
+  // failure is seen.
   QByteArray png;
   QBuffer buffer(&png);
-  buffer.open(QIODevice::WriteOnly);
-  image.save(&buffer, "PNG");
-  return WriteFile(*options.out, png, err);
+  if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) {
+    err << "curvesmith-cli: cannot write " << ShownPath(*options.out)
+        << ": the image could not be encoded as PNG\n";
+    return 1;
+  }
+  return WriteOutput(*options.out, std::string_view(png.constData(), png.size()), err);
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "app/convergence_plot.h"
 #include "app/disc_inspector.h"
 #include "app/main_frame.h"
+#include "app/replay_player.h"
 #include "chart/marker_box.h"
 #include "res/resource_ids.h"
 #include "tests/app/view_fixture.h"
@@ -54,6 +55,7 @@ class ConvergencePanelTest : public QObject {
   void DefaultPlacementLeavesTheFormWhole_data();
   void DefaultPlacementLeavesTheFormWhole();
   void CursorFollowsTheReplayStepByStep();
+  void PressingAndDraggingInThePlotMovesTheReplay();
   void HoverTellsTheGenerationsFigures();
   void InspectorDescribesTheDiscsUnderThePointer();
   void HoveringADiscOnTheChartShowsTheInspector();
@@ -110,6 +112,25 @@ void ConvergencePanelTest::CursorFollowsTheReplayStepByStep() {
     QCOMPARE(plot->Cursor(), expected[step]);
   }
   QVERIFY(!fixture.frame.View()->ChartArea()->IsReplaying());
+}
+
+void ConvergencePanelTest::PressingAndDraggingInThePlotMovesTheReplay() {
+  FrameFixture fixture;
+  fixture.frame.Actions()->Action(res::kIdViewConvergencePanel)->setChecked(true);
+  fixture.Run("20", "8");
+  ConvergencePlot* plot = fixture.frame.Convergence()->Plot();
+  plot->resize(600, 400);
+  const QRect area = LayOutConvergencePlot(plot->size(), plot->fontMetrics().height()).fitness;
+  const auto x_of = [&](int generation) { return area.left() + area.width() * generation / 8; };
+  const int y = area.center().y();
+  QTest::mousePress(plot, Qt::LeftButton, {}, QPoint(x_of(6), y));
+  QCOMPARE(fixture.frame.View()->Player().Position(), 6);
+  QCOMPARE(plot->Cursor(), std::optional<int>(6));
+  QMouseEvent drag(QEvent::MouseMove, QPointF(x_of(3), y), plot->mapToGlobal(QPointF(x_of(3), y)),
+                   Qt::NoButton, Qt::LeftButton, {});
+  QApplication::sendEvent(plot, &drag);
+  QCOMPARE(fixture.frame.View()->Player().Position(), 3);
+  QCOMPARE(plot->Cursor(), std::optional<int>(3));
 }
 
 void ConvergencePanelTest::HoverTellsTheGenerationsFigures() {

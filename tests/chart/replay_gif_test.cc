@@ -37,7 +37,13 @@ const QSize kSize(520, 300);
 
 std::unique_ptr<RunState> SmallRun(float generations) {
   auto state = std::make_unique<RunState>();
-  RunEvolution(*state, RunParameters{6.0f, generations, 0.7f, 0.1f, 1.0f}, 77u);
+  RunEvolution(*state,
+               ParameterSet{.Generations = generations,
+                            .CrossoverRate = 0.7f,
+                            .PopulationSize = 6.0f,
+                            .MutationRate = 0.1f,
+                            .TargetCurve = 1.0f},
+               77u);
   return state;
 }
 

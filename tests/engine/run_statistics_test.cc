@@ -16,17 +16,26 @@ namespace {
 
 using testing::FreshState;
 
+ParameterSet Parameters(float population, float generations, float crossover, float mutation,
+                        float curve) {
+  return {.Generations = generations,
+          .CrossoverRate = crossover,
+          .PopulationSize = population,
+          .MutationRate = mutation,
+          .TargetCurve = curve};
+}
+
 struct RunCase {
   const char* name;
-  RunParameters parameters;
+  ParameterSet parameters;
 };
 
 const RunCase kRuns[] = {
-    {"population 1", {1.0f, 12.0f, 0.7f, 0.1f, 1.0f}},
-    {"no bred generation", {30.0f, 0.0f, 0.7f, 0.1f, 0.0f}},
-    {"ordinary run", {80.0f, 40.0f, 0.7f, 0.05f, 2.0f}},
-    {"converging run", {50.0f, 60.0f, 0.9f, 0.0f, 1.0f}},
-    {"no population", {0.0f, 5.0f, 0.7f, 0.1f, 0.0f}},
+    {"population 1", Parameters(1.0f, 12.0f, 0.7f, 0.1f, 1.0f)},
+    {"no bred generation", Parameters(30.0f, 0.0f, 0.7f, 0.1f, 0.0f)},
+    {"ordinary run", Parameters(80.0f, 40.0f, 0.7f, 0.05f, 2.0f)},
+    {"converging run", Parameters(50.0f, 60.0f, 0.9f, 0.0f, 1.0f)},
+    {"no population", Parameters(0.0f, 5.0f, 0.7f, 0.1f, 0.0f)},
 };
 
 // The generation's figures worked out the plain way, from genome values.
@@ -95,7 +104,7 @@ TEST(RunStatisticsTest, MaximumOfEachCurveOnTheGenomeGrid) {
   const Case cases[] = {{0.0f, 211, 102.9342}, {1.0f, 195, 153.4710}, {2.0f, 796, 137.6161}};
   for (const Case& c : cases) {
     auto state = FreshState();
-    RunEvolution(*state, {10.0f, 1.0f, 0.7f, 0.1f, c.curve}, 1u);
+    RunEvolution(*state, Parameters(10.0f, 1.0f, 0.7f, 0.1f, c.curve), 1u);
     const auto maximum = ComputeRunStatistics(*state).maximum;
     ASSERT_TRUE(maximum.has_value()) << c.curve;
     EXPECT_EQ(maximum->x, c.genome * GeneScale) << c.curve;
@@ -103,7 +112,7 @@ TEST(RunStatisticsTest, MaximumOfEachCurveOnTheGenomeGrid) {
     EXPECT_EQ(CurveMaximumGenome(c.curve), c.genome);
   }
   auto state = FreshState();
-  RunEvolution(*state, {10.0f, 1.0f, 0.7f, 0.1f, 3.0f}, 1u);
+  RunEvolution(*state, Parameters(10.0f, 1.0f, 0.7f, 0.1f, 3.0f), 1u);
   EXPECT_FALSE(ComputeRunStatistics(*state).maximum.has_value());
 }
 
