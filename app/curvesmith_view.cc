@@ -7,12 +7,13 @@
 #include <QPushButton>
 
 #include "app/chart_area_widget.h"
-#include "res/qt/dialog_units.h"
 #include "app/number_text.h"
+#include "app/resource_text.h"
 #include "app/run_refusal.h"
 #include "engine/crt_random.h"
 #include "engine/evolution.h"
 #include "res/parameter_form_template.h"
+#include "res/qt/dialog_units.h"
 #include "res/resource_ids.h"
 
 namespace curvesmith {
@@ -28,8 +29,7 @@ Qt::Alignment AlignmentOf(const res::DialogControl& control) {
 }
 
 QString NeedsNumberText(const FormField& field) {
-  return QString::fromUtf8("「%1」には数値を入力してください。")
-      .arg(QString::fromUtf8(field.label));
+  return LoadText(res::kIdsNeedsNumber).arg(LoadText(field.name_id));
 }
 
 }  // namespace

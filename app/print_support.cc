@@ -61,7 +61,7 @@ void PrintSupport::PrintReportingFailure(QPrinter* printer) {
   if (PrintImage(printer, chart_())) return;
   const QString where =
       printer->outputFileName().isEmpty() ? printer->printerName() : printer->outputFileName();
-  warn_(QStringLiteral("%1 に印刷できませんでした。").arg(where));
+  warn_(LoadText(res::kIdsPrintFailed).arg(where));
 }
 
 }  // namespace curvesmith

@@ -12,7 +12,7 @@ bool IsCountWithin(float value, int most) {
 }
 
 bool IsRate(float value) {
-  return value >= 0.0f && value <= 1.0f;
+  return value >= kLowestRate && value <= kHighestRate;
 }
 
 }  // namespace

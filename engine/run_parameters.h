@@ -5,6 +5,11 @@
 
 namespace curvesmith {
 
+// The range of the two rates; the counts' limits are the run state's
+// capacities, kMaxPopulation and kMaxGenerations.
+inline constexpr float kLowestRate = 0.0f;
+inline constexpr float kHighestRate = 1.0f;
+
 // The five values a run is started with, single precision as the form holds
 // them: the counts are truncated toward zero, the rates and the curve selector
 // widened to double exactly.
