@@ -7,23 +7,9 @@
 #include "chart/qt/qpainter_surface.h"
 
 namespace curvesmith {
-namespace {
 
-// The sunken edge the control draws around itself, outermost ring first:
-// top-left colour, bottom-right colour.
-struct EdgeRing {
-  QRgb top_left;
-  QRgb bottom_right;
-};
-constexpr EdgeRing kSunkenEdge[] = {
-    {0xFF808080, 0xFFFFFFFF},
-    {0xFF404040, 0xFFD4D0C8},
-};
-
-}  // namespace
-
-ChartAreaWidget::ChartAreaWidget(QWidget* parent)
-    : QWidget(parent), clock_(std::make_unique<TimerReplayClock>()) {
+ChartAreaWidget::ChartAreaWidget(std::vector<EdgeRing> edges, QWidget* parent)
+    : QWidget(parent), edges_(std::move(edges)), clock_(std::make_unique<TimerReplayClock>()) {
   setFocusPolicy(Qt::NoFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -71,18 +57,7 @@ void ChartAreaWidget::Advance() {
 void ChartAreaWidget::DrawControlBackground() {
   image_.fill(Qt::white);
   QPainter painter(&image_);
-  QRect ring = image_.rect();
-  for (const EdgeRing& edge : kSunkenEdge) {
-    for (int pixel = 0; pixel < image_scale_; ++pixel) {
-      painter.setPen(QColor::fromRgb(edge.top_left));
-      painter.drawLine(ring.topLeft(), ring.topRight());
-      painter.drawLine(ring.topLeft(), ring.bottomLeft());
-      painter.setPen(QColor::fromRgb(edge.bottom_right));
-      painter.drawLine(ring.bottomLeft(), ring.bottomRight());
-      painter.drawLine(ring.topRight(), ring.bottomRight());
-      ring.adjust(1, 1, -1, -1);
-    }
-  }
+  DrawEdgeRings(painter, image_.rect(), edges_, image_scale_);
 }
 
 void ChartAreaWidget::paintEvent(QPaintEvent*) {

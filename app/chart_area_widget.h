@@ -4,9 +4,11 @@
 #include <QImage>
 #include <QWidget>
 #include <memory>
+#include <vector>
 
 #include "app/replay_clock.h"
 #include "engine/run_state.h"
+#include "res/qt/window_edges.h"
 
 namespace curvesmith {
 
@@ -28,7 +30,8 @@ class ChartAreaWidget : public QWidget {
   Q_OBJECT
 
  public:
-  explicit ChartAreaWidget(QWidget* parent = nullptr);
+  // `edges`: the rings of the edge the control draws around itself.
+  explicit ChartAreaWidget(std::vector<EdgeRing> edges, QWidget* parent = nullptr);
   ~ChartAreaWidget() override;
 
   // Replaces the clock that times the replay's pauses (tests drive their own).
@@ -62,6 +65,7 @@ class ChartAreaWidget : public QWidget {
   void DrawControlBackground();
   void Advance();
 
+  std::vector<EdgeRing> edges_;
   std::unique_ptr<ReplayClock> clock_;
   QImage image_;
   int image_scale_ = 0;

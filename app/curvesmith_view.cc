@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMetaObject>
+#include <QPainter>
 #include <QPalette>
 #include <QPushButton>
 
@@ -14,6 +15,7 @@
 #include "engine/evolution.h"
 #include "res/parameter_form_template.h"
 #include "res/qt/dialog_units.h"
+#include "res/qt/window_edges.h"
 #include "res/resource_ids.h"
 
 namespace curvesmith {
@@ -54,25 +56,28 @@ QLineEdit* CCurvesmithView::Field(int control_id) const {
 // the tab order.
 void CCurvesmithView::CreateControls() {
   const res::DialogTemplate& form = res::ParameterFormTemplate();
-  const QFont font = DialogFont(form);
-  setFont(font);
-  const DialogBaseUnits units = DialogBaseUnitsOf(font);
-  setFixedSize(ToPixels(units, res::DialogRect{0, 0, form.width, form.height}).size());
+  const int dpi = logicalDpiY();
+  setFont(DialogFont(form, dpi));
+  edges_ = EdgeRingsOf(form.styles, /*dialog=*/true);
+  const int edge = static_cast<int>(edges_.size());
+  setFixedSize(DialogRectInPixels({0, 0, form.width, form.height}, dpi).size() +
+               QSize(2 * edge, 2 * edge));
 
   for (const res::DialogControl& control : form.controls) {
-    const QRect rect = ToPixels(units, control.rect);
+    const QRect rect = DialogRectInPixels(control.rect, dpi).translated(edge, edge);
     const QString text = QString::fromUtf8(control.text);
     QWidget* widget = nullptr;
     switch (control.kind) {
       case res::ControlKind::kEdit:
         if (control.id == res::kIdcChartArea) {
-          chart_area_ = new ChartAreaWidget(this);
+          chart_area_ = new ChartAreaWidget(EdgeRingsOf(control.styles, /*dialog=*/false), this);
           connect(chart_area_, &ChartAreaWidget::RepaintNeeded, this, &CCurvesmithView::Invalidate);
           widget = chart_area_;
         } else {
           auto* edit = new QLineEdit(this);
           edit->setTextMargins(0, 0, 0, 0);
           fields_[control.id] = edit;
+          if (first_field_ == nullptr && (control.styles & res::kStyleTabStop)) first_field_ = edit;
           connect(edit, &QLineEdit::textChanged, this, &CCurvesmithView::OnChange);
           widget = edit;
         }
@@ -141,6 +146,8 @@ void CCurvesmithView::SetStatusText(const QString& text) {
 void CCurvesmithView::OnInitialUpdate() {
   values_ = document_.Parameters();
   UpdateData(false);
+  // As a dialog does, the form gives the keyboard to its first field.
+  first_field_->setFocus();
   Invalidate();
 }
 
@@ -194,6 +201,11 @@ void CCurvesmithView::PaintIfPending() {
 void CCurvesmithView::OnDraw() {
   UpdateData(false);
   chart_area_->PaintChart(state_);
+}
+
+void CCurvesmithView::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  DrawEdgeRings(painter, rect(), edges_, 1);
 }
 
 // Showing the window again (after it was minimised, say) is an ordinary

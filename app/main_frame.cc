@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
 
 #include "app/about_box.h"
@@ -32,7 +33,7 @@ CMainFrame::CMainFrame(CCurvesmithDoc& document, RunState& state, QWidget* paren
   CreateView();
   CreateBars();
   ConnectCommands();
-  ResizeToFitForm();
+  resize(kRequestedWidth, kRequestedHeight);
 }
 
 CMainFrame::~CMainFrame() = default;
@@ -96,18 +97,25 @@ void CMainFrame::ConnectCommands() {
   });
 }
 
-// The requested size, shrunk (never enlarged) to what shows the whole form
-// with the bars, and to the screen.
-void CMainFrame::ResizeToFitForm() {
+// After every initial update of the form (start-up, New, Open) the window
+// shrinks, never grows, to what shows the whole form with the bars, and stays
+// within the screen.
+void CMainFrame::InitialUpdate() {
+  view_->OnInitialUpdate();
   QWidget* central = centralWidget();
   const QSize central_minimum = central->minimumSize();
   central->setMinimumSize(view_->size());
-  const QSize fits_form = layout()->totalMinimumSize();
+  QSize fits_form = layout()->totalMinimumSize();
   central->setMinimumSize(central_minimum);
 
-  QSize size = QSize(kRequestedWidth, kRequestedHeight).boundedTo(fits_form);
-  if (const QScreen* shown_on = screen()) size = size.boundedTo(shown_on->availableSize());
-  resize(size);
+  const QSize screen_size = screen() ? screen()->availableSize() : fits_form;
+  const QSize shown = fits_form.boundedTo(screen_size);
+  // Where the screen cuts the form on one side, a scroll bar takes room on
+  // the other.
+  const int scroll_bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  if (shown.width() < fits_form.width()) fits_form.rheight() += scroll_bar;
+  if (shown.height() < fits_form.height()) fits_form.rwidth() += scroll_bar;
+  resize(size().boundedTo(fits_form).boundedTo(screen_size));
 }
 
 void CMainFrame::ShowStatusText(const QString& text) {
@@ -115,7 +123,7 @@ void CMainFrame::ShowStatusText(const QString& text) {
 }
 
 void CMainFrame::OnFileNew() {
-  if (document_.OnNewDocument()) view_->OnInitialUpdate();
+  if (document_.OnNewDocument()) InitialUpdate();
 }
 
 void CMainFrame::OnAppExit() {
@@ -151,7 +159,7 @@ bool CMainFrame::OpenDocumentFile(const QString& path) {
     return false;
   }
   recent_files_->Add(path);
-  view_->OnInitialUpdate();
+  InitialUpdate();
   return true;
 }
 

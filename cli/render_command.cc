@@ -10,7 +10,7 @@
 #include <string>
 
 #include "chart/chart_painter.h"
-#include "chart/qt/chart_area_size.h"
+#include "res/qt/chart_area_size.h"
 #include "chart/qt/qpainter_surface.h"
 #include "chart/recording_surface.h"
 #include "engine/evolution.h"
@@ -143,7 +143,7 @@ std::unique_ptr<QGuiApplication> StartGuiApplication() {
 
 int WriteImage(RunState& state, const RenderOptions& options, std::ostream& err) {
   const auto application = StartGuiApplication();
-  const QSize size = chart::ChartAreaPixelSize(chart::FormFont()) * options.scale;
+  const QSize size = ChartAreaPixelSize(kDesignDpi) * options.scale;
   QImage image(size, QImage::Format_RGB32);
   image.fill(Qt::white);
   {
