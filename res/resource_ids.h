@@ -71,7 +71,10 @@ inline constexpr int kIdsWindowRestore = 61202;
 inline constexpr int kIdsTaskList = 61203;
 inline constexpr int kIdsPreviewClose = 61445;
 
-// The shell's own messages, and the field names they quote.
+// The shell's own messages, and the field names they quote: ids
+// kIdsShellMessageFirst to kIdsShellMessageLast.
+inline constexpr int kIdsShellMessageFirst = 20000;
+inline constexpr int kIdsShellMessageLast = 20199;
 inline constexpr int kIdsFileQuoted = 20000;
 inline constexpr int kIdsOpenFailed = 20001;
 inline constexpr int kIdsReadFailed = 20002;

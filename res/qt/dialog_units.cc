@@ -22,6 +22,12 @@ int ScaleToScreen(int design_pixels, int logical_dpi) {
       std::lround(static_cast<double>(design_pixels) * logical_dpi / kDesignDpi));
 }
 
+// Whether `text` in `font` fits `box` without being clipped.
+bool TextFits(const QFont& font, const QString& text, const QRect& box) {
+  const QFontMetricsF metrics(font);
+  return metrics.horizontalAdvance(text) <= box.width() && metrics.height() <= box.height();
+}
+
 bool EveryTextFits(const res::DialogTemplate& dialog, const QFont& font, int logical_dpi) {
   for (const res::DialogControl& control : dialog.controls) {
     const QString text = QString::fromUtf8(control.text);
@@ -53,11 +59,6 @@ QFont DialogFont(const res::DialogTemplate& dialog, int logical_dpi) {
     font.setPixelSize(--pixels);
   }
   return font;
-}
-
-bool TextFits(const QFont& font, const QString& text, const QRect& box) {
-  const QFontMetricsF metrics(font);
-  return metrics.horizontalAdvance(text) <= box.width() && metrics.height() <= box.height();
 }
 
 }  // namespace curvesmith

@@ -27,9 +27,6 @@ QRect DialogRectInPixels(const res::DialogRect& rect, int logical_dpi);
 // which every text of the template fits its control.
 QFont DialogFont(const res::DialogTemplate& dialog, int logical_dpi);
 
-// Whether `text` in `font` fits `box` without being clipped.
-bool TextFits(const QFont& font, const QString& text, const QRect& box);
-
 }  // namespace curvesmith
 
 #endif  // CURVESMITH_RES_QT_DIALOG_UNITS_H_
