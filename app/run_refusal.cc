@@ -1,7 +1,7 @@
 #include "app/run_refusal.h"
 
-#include "app/number_text.h"
 #include "app/resource_text.h"
+#include "engine/number_text.h"
 #include "engine/run_state.h"
 #include "res/resource_ids.h"
 
@@ -34,11 +34,6 @@ const FieldLimit& LimitOf(RunField field) {
 }
 
 }  // namespace
-
-RunParameters RunParametersOf(const ParameterSet& values) {
-  return {values.PopulationSize, values.Generations, values.CrossoverRate, values.MutationRate,
-          values.TargetCurve};
-}
 
 const FormField& FormFieldOf(RunField field) {
   return *FindField(LimitOf(field).control_id);

@@ -1,0 +1,52 @@
+#ifndef CURVESMITH_CLI_STUDY_GRID_H_
+#define CURVESMITH_CLI_STUDY_GRID_H_
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "engine/parameter_set.h"
+
+namespace curvesmith::cli {
+
+// One of the five run values a study varies, with its option.
+struct StudyAxis {
+  std::string_view option;
+  float ParameterSet::*member;
+};
+
+// In the order of the settings: the curve varies slowest, the mutation rate
+// fastest.
+inline constexpr int kStudyAxisCount = 5;
+extern const StudyAxis kStudyAxes[kStudyAxisCount];
+
+// The values an option's text stands for, each as the form holds it (single
+// precision):
+//  - one number, or a comma list "0.1,0.2,0.3" in the order given;
+//  - an inclusive range "START:STOP:STEP": START + i * STEP for i = 0, 1, ...
+//    while not above STOP + 1e-9 * STEP, computed in double precision.
+// Throws UsageError naming `option` for a text that is neither, an empty item,
+// a step of 0 or below, START above STOP, or a value a run refuses.
+std::vector<float> ReadStudyValues(std::string_view option, std::string_view text);
+
+// Every combination of the five options' values.
+class StudyGrid {
+ public:
+  // Each axis starts with the value a run takes by default.
+  StudyGrid();
+
+  void SetValues(int axis, std::vector<float> values) { values_[axis] = std::move(values); }
+  const std::vector<float>& Values(int axis) const { return values_[axis]; }
+
+  std::uint64_t SettingCount() const;
+  // Setting `index`, 0 <= index < SettingCount(), in the order of kStudyAxes.
+  ParameterSet Setting(std::uint64_t index) const;
+
+ private:
+  std::array<std::vector<float>, kStudyAxisCount> values_;
+};
+
+}  // namespace curvesmith::cli
+
+#endif  // CURVESMITH_CLI_STUDY_GRID_H_

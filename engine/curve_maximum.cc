@@ -1,0 +1,16 @@
+#include "engine/curve_maximum.h"
+
+#include <algorithm>
+
+#include "engine/genome_fitness.h"
+#include "engine/individual.h"
+
+namespace curvesmith {
+
+std::optional<double> CurveMaximum(double curve) {
+  const double* fitness = GenomeFitnessTable(curve);
+  if (fitness == nullptr) return std::nullopt;
+  return *std::max_element(fitness, fitness + kGenomeValues);
+}
+
+}  // namespace curvesmith

@@ -1,0 +1,15 @@
+#ifndef CURVESMITH_ENGINE_CURVE_MAXIMUM_H_
+#define CURVESMITH_ENGINE_CURVE_MAXIMUM_H_
+
+#include <optional>
+
+namespace curvesmith {
+
+// The highest fitness any of the 1024 genomes has on the curve chosen by
+// `curve`, exactly as ObjectiveFunction gives it, so that a run's best can be
+// compared with it for equality. No value when `curve` selects no curve.
+std::optional<double> CurveMaximum(double curve);
+
+}  // namespace curvesmith
+
+#endif  // CURVESMITH_ENGINE_CURVE_MAXIMUM_H_
