@@ -5,6 +5,7 @@
 
 #include "chart/chart_painter.h"
 #include "chart/qt/qpainter_surface.h"
+#include "chart/replay_erasures.h"
 
 namespace curvesmith {
 namespace {
@@ -42,29 +43,70 @@ int ChartAreaWidget::DeviceScale() const {
 }
 
 void ChartAreaWidget::PaintChart(RunState& state) {
+  StartImage();
+  painter_ = std::make_unique<chart::ChartPainter>(*surface_, state);
+  Advance();
+}
+
+void ChartAreaWidget::PaintChartAt(RunState& state, const chart::ReplayErasures& erasures,
+                                   int generation) {
+  StartImage();
+  painter_ = std::make_unique<chart::ChartPainter>(*surface_, state, erasures, generation);
+  Advance();
+}
+
+void ChartAreaWidget::StartImage() {
   AbandonPaint();
   image_scale_ = DeviceScale();
   image_ = QImage(size() * image_scale_, QImage::Format_RGB32);
   DrawControlBackground();
   surface_ = std::make_unique<chart::QPainterSurface>(&image_, image_scale_);
-  painter_ = std::make_unique<chart::ChartPainter>(*surface_, state);
-  Advance();
+  shown_generation_.reset();
 }
 
 void ChartAreaWidget::AbandonPaint() {
   if (clock_) clock_->Cancel();
+  pending_pause_.reset();
   painter_.reset();
   surface_.reset();
 }
 
+void ChartAreaWidget::SetHeld(bool held) {
+  if (held == held_) return;
+  held_ = held;
+  if (held_) {
+    clock_->Cancel();
+  } else {
+    TimePendingPause();
+  }
+}
+
+void ChartAreaWidget::SetSpeed(ReplaySpeed speed) {
+  if (speed == speed_) return;
+  speed_ = speed;
+  if (!held_) TimePendingPause();
+}
+
+void ChartAreaWidget::TimePendingPause() {
+  if (!pending_pause_) return;
+  clock_->StartPause(PauseAtSpeed(*pending_pause_, speed_), [this] { Advance(); });
+}
+
+// Handlers of the generation signal may start another paint: it is sent
+// last, when this step is done with the painter.
 void ChartAreaWidget::Advance() {
-  const auto pause = painter_->Step();
+  pending_pause_ = painter_->Step();
   update();
-  if (pause) {
-    clock_->StartPause(*pause, [this] { Advance(); });
+  const std::optional<int> generation = painter_->ReplayGeneration();
+  if (pending_pause_) {
+    if (!held_) TimePendingPause();
   } else {
     painter_.reset();
     surface_.reset();
+  }
+  if (generation && generation != shown_generation_) {
+    shown_generation_ = generation;
+    emit ReplayGenerationShown(*generation);
   }
 }
 

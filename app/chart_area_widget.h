@@ -3,9 +3,12 @@
 
 #include <QImage>
 #include <QWidget>
+#include <chrono>
 #include <memory>
+#include <optional>
 
 #include "app/replay_clock.h"
+#include "app/replay_speed.h"
 #include "engine/run_state.h"
 
 namespace curvesmith {
@@ -13,6 +16,7 @@ namespace curvesmith {
 namespace chart {
 class ChartPainter;
 class QPainterSurface;
+class ReplayErasures;
 }  // namespace chart
 
 // The chart area of the parameter form (control 1004): a widget with a
@@ -24,6 +28,10 @@ class QPainterSurface;
 // pause before the next one, and the window handles input meanwhile.
 // Ordinary exposes only show the image; the picture a replay leaves stays
 // until the next PaintChart().
+//
+// The replay player drives a replay through PaintChartAt() (a paint whose
+// replay starts at a given generation), SetHeld() (no further step until
+// released) and SetSpeed() (the pauses' lengths).
 class ChartAreaWidget : public QWidget {
   Q_OBJECT
 
@@ -39,9 +47,23 @@ class ChartAreaWidget : public QWidget {
   // paint and does not change while it runs (AbandonPaint() first).
   void PaintChart(RunState& state);
 
+  // As PaintChart(), with the replay starting at once at the picture of
+  // `generation` (the last generation being the final frame) and going on
+  // from there. REQUIRES: `erasures` describes the run in `state` and
+  // outlives the paint.
+  void PaintChartAt(RunState& state, const chart::ReplayErasures& erasures, int generation);
+
   // Stops the paint in progress where it stands: no further step is drawn,
   // and ReplayPending keeps its value.
   void AbandonPaint();
+
+  // While held, a replay stays at the picture it shows: the pause in which
+  // it waits is not timed. Releasing times that pause afresh.
+  void SetHeld(bool held);
+
+  // The speed of the pauses; a pause under way starts again at the new
+  // length.
+  void SetSpeed(ReplaySpeed speed);
 
   // True while a paint waits in one of its replay's pauses.
   bool IsReplaying() const { return painter_ != nullptr; }
@@ -54,13 +76,19 @@ class ChartAreaWidget : public QWidget {
   // drawn afresh by the view.
   void RepaintNeeded();
 
+  // A replay step has reached the picture of another generation (or the
+  // first picture of a paint's replay): its frame, or the final frame.
+  void ReplayGenerationShown(int generation);
+
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
   int DeviceScale() const;
+  void StartImage();
   void DrawControlBackground();
   void Advance();
+  void TimePendingPause();
 
   std::unique_ptr<ReplayClock> clock_;
   QImage image_;
@@ -68,6 +96,11 @@ class ChartAreaWidget : public QWidget {
   // The painter draws through the surface, so it is destroyed first.
   std::unique_ptr<chart::QPainterSurface> surface_;
   std::unique_ptr<chart::ChartPainter> painter_;
+  // The pause the replay waits in, once its step has been drawn.
+  std::optional<std::chrono::milliseconds> pending_pause_;
+  std::optional<int> shown_generation_;
+  bool held_ = false;
+  ReplaySpeed speed_ = ReplaySpeed::kNormal;
 };
 
 }  // namespace curvesmith

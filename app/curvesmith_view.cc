@@ -7,12 +7,13 @@
 #include <QPushButton>
 
 #include "app/chart_area_widget.h"
-#include "res/qt/dialog_units.h"
-#include "app/number_text.h"
+#include "app/replay_player.h"
 #include "app/run_refusal.h"
 #include "engine/crt_random.h"
 #include "engine/evolution.h"
+#include "engine/number_text.h"
 #include "res/parameter_form_template.h"
+#include "res/qt/dialog_units.h"
 #include "res/resource_ids.h"
 
 namespace curvesmith {
@@ -37,6 +38,7 @@ QString NeedsNumberText(const FormField& field) {
 CCurvesmithView::CCurvesmithView(CCurvesmithDoc& document, RunState& state, QWidget* parent)
     : QWidget(parent), document_(document), state_(state), seed_source_(SeedFromClock) {
   CreateControls();
+  player_ = new ReplayPlayer(state_, *chart_area_, this);
 }
 
 CCurvesmithView::~CCurvesmithView() = default;
@@ -158,8 +160,7 @@ void CCurvesmithView::OnChange() {
 }
 
 void CCurvesmithView::OnRun() {
-  const RunParameters parameters = RunParametersOf(values_);
-  if (const auto outside = FindValueOutsideModel(parameters)) {
+  if (const auto outside = FindValueOutsideModel(values_)) {
     const FormField& field = FormFieldOf(*outside);
     const QString message = RunRefusalMessage(*outside, values_);
     MarkField(&field, message);
@@ -169,9 +170,10 @@ void CCurvesmithView::OnRun() {
   }
   // A replay in progress reads the state the run is about to replace.
   chart_area_->AbandonPaint();
-  RunEvolution(state_, parameters, seed_source_());
+  RunEvolution(state_, values_, seed_source_());
   Invalidate();
   state_.ReplayPending = 1;
+  player_->TakeNewRun();
 }
 
 void CCurvesmithView::Invalidate() {

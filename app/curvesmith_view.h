@@ -8,7 +8,7 @@
 
 #include "app/curvesmith_doc.h"
 #include "app/form_fields.h"
-#include "app/parameter_set.h"
+#include "engine/parameter_set.h"
 #include "engine/run_state.h"
 
 class QLineEdit;
@@ -17,6 +17,7 @@ class QPushButton;
 namespace curvesmith {
 
 class ChartAreaWidget;
+class ReplayPlayer;
 
 // The parameter form (dialog template 101): five parameter fields, the small
 // auxiliary field, Run and the chart area. It keeps its own copy of the six
@@ -38,6 +39,8 @@ class CCurvesmithView : public QWidget {
   void SetSeedSource(std::function<std::uint32_t()> seed_source);
 
   ChartAreaWidget* ChartArea() const { return chart_area_; }
+  // The player of the last run's replay on the chart area.
+  ReplayPlayer& Player() const { return *player_; }
   QLineEdit* Field(int control_id) const;
   QPushButton* RunButton() const { return run_button_; }
   const ParameterSet& Values() const { return values_; }
@@ -87,6 +90,7 @@ class CCurvesmithView : public QWidget {
   std::function<std::uint32_t()> seed_source_;
 
   ChartAreaWidget* chart_area_ = nullptr;
+  ReplayPlayer* player_ = nullptr;
   QPushButton* run_button_ = nullptr;
   std::map<int, QLineEdit*> fields_;
   ParameterSet values_;

@@ -3,7 +3,7 @@
 
 #include <span>
 
-#include "app/parameter_set.h"
+#include "engine/parameter_set.h"
 
 namespace curvesmith {
 

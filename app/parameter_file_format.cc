@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "app/form_fields.h"
-#include "app/number_text.h"
+#include "engine/number_text.h"
 
 namespace curvesmith {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/parameter_set.h"
+#include "engine/parameter_set.h"
 
 namespace curvesmith {
 

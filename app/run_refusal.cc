@@ -1,6 +1,6 @@
 #include "app/run_refusal.h"
 
-#include "app/number_text.h"
+#include "engine/number_text.h"
 #include "engine/run_state.h"
 #include "res/resource_ids.h"
 
@@ -31,11 +31,6 @@ const FieldLimit& LimitOf(RunField field) {
 }
 
 }  // namespace
-
-RunParameters RunParametersOf(const ParameterSet& values) {
-  return {values.PopulationSize, values.Generations, values.CrossoverRate, values.MutationRate,
-          values.TargetCurve};
-}
 
 const FormField& FormFieldOf(RunField field) {
   return *FindField(LimitOf(field).control_id);

@@ -12,6 +12,7 @@
 #include "chart/qt/chart_area_size.h"
 #include "chart/qt/qpainter_surface.h"
 #include "chart/replay_animation.h"
+#include "chart/replay_erasures.h"
 #include "engine/evolution.h"
 #include "engine/run_state.h"
 
@@ -40,11 +41,11 @@ QImage ChartImage() {
 std::unique_ptr<RunState> LargestRun() {
   auto state = std::make_unique<RunState>();
   RunEvolution(*state,
-               RunParameters{.population_size = 1000.0f,
-                             .generations = 999.0f,
-                             .crossover_rate = 0.7f,
-                             .mutation_rate = 0.1f,
-                             .target_curve = 0.0f},
+               ParameterSet{.Generations = 999.0f,
+                            .CrossoverRate = 0.7f,
+                            .PopulationSize = 1000.0f,
+                            .MutationRate = 0.1f,
+                            .TargetCurve = 0.0f},
                12345u);
   state->ReplayPending = 1;
   return state;
@@ -89,9 +90,55 @@ BENCHMARK(BM_ReplayStep)->Arg(1)->Unit(benchmark::kMillisecond);
 // the first generation's markers and readouts.
 BENCHMARK(BM_ReplayStep)->Arg(0)->Unit(benchmark::kMillisecond);
 
-// `curvesmith-cli render` of the final frame for the largest run, without the
-// run and the file: every step executed in order without waiting.
+// A jump of the player to generation range(0) of the largest run, drawing
+// included: the base chart, every earlier erasure once, the repaired chart
+// and the generation's markers. The erasures are listed once per run.
+void BM_JumpInTheLargestRun(benchmark::State& bench) {
+  QImage image = ChartImage();
+  auto state = LargestRun();
+  const ReplayErasures erasures(*state);
+  const int generation = static_cast<int>(bench.range(0));
+  for (auto _ : bench) {
+    state->ReplayPending = 1;
+    image.fill(Qt::white);
+    QPainterSurface surface(&image);
+    ChartPainter painter(surface, *state, erasures, generation);
+    benchmark::DoNotOptimize(painter.Step());
+  }
+}
+BENCHMARK(BM_JumpInTheLargestRun)->Arg(998)->Arg(999)->Unit(benchmark::kMillisecond);
+
+// Listing the erasures of the largest run, once per run.
+void BM_ErasuresOfTheLargestRun(benchmark::State& bench) {
+  auto state = LargestRun();
+  for (auto _ : bench) {
+    const ReplayErasures erasures(*state);
+    benchmark::DoNotOptimize(erasures.LastGeneration());
+  }
+}
+BENCHMARK(BM_ErasuresOfTheLargestRun)->Unit(benchmark::kMillisecond);
+
+// `curvesmith-cli render --frame final` of the largest run, without the run
+// and the file: the erasures listed, then the jump to the final frame.
+// Compare with BM_BasePaint, `--frame base`.
 void BM_FinalRenderOfTheLargestRun(benchmark::State& bench) {
+  QImage image = ChartImage();
+  auto state = LargestRun();
+  for (auto _ : bench) {
+    state->ReplayPending = 1;
+    image.fill(Qt::white);
+    const ReplayErasures erasures(*state);
+    QPainterSurface surface(&image);
+    ChartPainter painter(surface, *state, erasures, state->Generation);
+    while (painter.Step()) {
+    }
+  }
+}
+BENCHMARK(BM_FinalRenderOfTheLargestRun)->Unit(benchmark::kMillisecond);
+
+// The whole replay of the largest run played step by step without waiting,
+// as the final render was drawn before jumps.
+void BM_PlayedReplayOfTheLargestRun(benchmark::State& bench) {
   QImage image = ChartImage();
   auto state = LargestRun();
   for (auto _ : bench) {
@@ -102,7 +149,7 @@ void BM_FinalRenderOfTheLargestRun(benchmark::State& bench) {
     }
   }
 }
-BENCHMARK(BM_FinalRenderOfTheLargestRun)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(BM_PlayedReplayOfTheLargestRun)->Iterations(1)->Unit(benchmark::kSecond);
 
 }  // namespace
 }  // namespace curvesmith::chart

@@ -28,7 +28,11 @@ BENCHMARK(BM_ObjectiveFloor)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMilliseco
 
 void BM_LargestRun(benchmark::State& bench) {
   const auto state = std::make_unique<RunState>();
-  const RunParameters parameters{1000.0f, 999.0f, 0.7f, 0.1f, static_cast<float>(bench.range(0))};
+  const ParameterSet parameters{.Generations = 999.0f,
+                                .CrossoverRate = 0.7f,
+                                .PopulationSize = 1000.0f,
+                                .MutationRate = 0.1f,
+                                .TargetCurve = static_cast<float>(bench.range(0))};
   std::uint32_t seed = 1;
   for (auto _ : bench) {
     RunEvolution(*state, parameters, seed++);

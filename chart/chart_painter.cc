@@ -16,22 +16,37 @@ constexpr ColorRef kCaptionColor = 0x000000;
 ChartPainter::ChartPainter(Surface& surface, RunState& state)
     : surface_(surface), state_(state), resources_(surface) {}
 
+ChartPainter::ChartPainter(Surface& surface, RunState& state, const ReplayErasures& erasures,
+                           int generation)
+    : surface_(surface),
+      state_(state),
+      resources_(surface),
+      erasures_(&erasures),
+      start_generation_(generation) {}
+
 ChartPainter::~ChartPainter() = default;
+
+std::optional<int> ChartPainter::ReplayGeneration() const {
+  if (!replay_) return std::nullopt;
+  return replay_->Generation();
+}
 
 std::optional<std::chrono::milliseconds> ChartPainter::Step() {
   if (finished_) return std::nullopt;
+  std::optional<std::chrono::milliseconds> pause;
   if (!started_) {
     started_ = true;
     DrawStaticChart();
     if (state_.ReplayPending == 1) {
       replay_ = std::make_unique<ReplayAnimation>(surface_, state_, resources_);
+      pause = erasures_ ? replay_->JumpTo(start_generation_, *erasures_) : replay_->Step();
     }
+  } else if (replay_) {
+    pause = replay_->Step();
   }
-  if (replay_) {
-    if (const auto pause = replay_->Step()) {
-      surface_.Flush();
-      return pause;
-    }
+  if (pause) {
+    surface_.Flush();
+    return pause;
   }
   EndPaint();
   return std::nullopt;
@@ -59,7 +74,6 @@ void ChartPainter::DrawStaticChart() {
 
 void ChartPainter::EndPaint() {
   finished_ = true;
-  replay_.reset();
   resources_.Free();
   surface_.Flush();
 }

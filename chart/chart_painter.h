@@ -12,6 +12,7 @@
 namespace curvesmith::chart {
 
 class ReplayAnimation;
+class ReplayErasures;
 
 // One paint of the chart, drawn step by step so that its pauses need not block
 // the thread. The paint sequence:
@@ -48,6 +49,12 @@ class ReplayAnimation;
 class ChartPainter {
  public:
   ChartPainter(Surface& surface, RunState& state);
+  // A paint whose replay starts at once at the picture of `generation`
+  // (0 .. Generation, the last being the FinalFrame) and goes on from there
+  // as the whole replay would (see ReplayAnimation::JumpTo). Without a replay
+  // pending it is the ordinary paint. REQUIRES: `erasures` describes the run
+  // in `state` and outlives the painter.
+  ChartPainter(Surface& surface, RunState& state, const ReplayErasures& erasures, int generation);
   ~ChartPainter();
 
   ChartPainter(const ChartPainter&) = delete;
@@ -58,6 +65,11 @@ class ChartPainter {
   // True once the paint has ended: Step() draws nothing more.
   bool Finished() const { return finished_; }
 
+  // The generation whose picture the replay has reached (see
+  // ReplayAnimation::Generation), also once it has ended; nothing when this
+  // paint has no replay.
+  std::optional<int> ReplayGeneration() const;
+
  private:
   void DrawStaticChart();
   void EndPaint();
@@ -66,6 +78,8 @@ class ChartPainter {
   RunState& state_;
   ChartResources resources_;
   std::unique_ptr<ReplayAnimation> replay_;
+  const ReplayErasures* erasures_ = nullptr;
+  int start_generation_ = 0;
   bool started_ = false;
   bool finished_ = false;
 };

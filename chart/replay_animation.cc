@@ -1,11 +1,12 @@
 #include "chart/replay_animation.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "chart/curve_trace.h"
 #include "chart/frame_and_grid.h"
 #include "chart/marker_box.h"
+#include "chart/replay_erasures.h"
+#include "chart/replay_extent.h"
 
 namespace curvesmith::chart {
 namespace {
@@ -14,34 +15,7 @@ constexpr ColorRef kFrameReadoutColor = 0x8080FF;
 constexpr ColorRef kErasingColor = 0xFFFFFF;
 constexpr ColorRef kFinalReadoutColor = 0xFF80FF;
 
-struct Point {
-  int x;
-  int y;
-};
-
-// Top-left corners of the readouts, inside the captions' gaps.
-constexpr Point kGenerationReadout{1120, 50};
-constexpr Point kPositionReadout{1020, 150};
-constexpr Point kFitnessReadout{1200, 150};
-
-// printf-style formatting of one readout, as long as the value needs.
-template <typename Value>
-std::string Format(const char* format, Value value) {
-  const int length = std::snprintf(nullptr, 0, format, value);
-  std::string text(static_cast<std::size_t>(std::max(length, 0)), '\0');
-  std::snprintf(text.data(), text.size() + 1, format, value);
-  return text;
-}
-
 }  // namespace
-
-int ReplayAnimation::LastGeneration() const {
-  return std::clamp(state_.Generation, 0, kByGenerationEntries - 1);
-}
-
-int ReplayAnimation::PopulationSize() const {
-  return std::clamp(state_.PopulationSize, 0, kHistoryPlaces);
-}
 
 std::optional<std::chrono::milliseconds> ReplayAnimation::Step() {
   switch (phase_) {
@@ -63,7 +37,7 @@ std::optional<std::chrono::milliseconds> ReplayAnimation::Step() {
     case Phase::kEnded:
       return std::nullopt;
   }
-  if (generation_ < LastGeneration()) {
+  if (generation_ < ReplayLastGeneration(state_)) {
     ShowGeneration();
     phase_ = Phase::kMarkersShown;
     return kMarkersPause;
@@ -73,10 +47,56 @@ std::optional<std::chrono::milliseconds> ReplayAnimation::Step() {
   return std::nullopt;
 }
 
+std::optional<std::chrono::milliseconds> ReplayAnimation::JumpTo(int generation,
+                                                                 const ReplayErasures& erasures) {
+  const int target = std::clamp(generation, 0, ReplayLastGeneration(state_));
+  if (state_.ReplayPending != 1 || !HasEveryResource()) {
+    auto pause = Step();
+    while (pause && !(generation_ == target && phase_ == Phase::kMarkersShown)) pause = Step();
+    return pause;
+  }
+  if (target > 0) EraseEarlierFrames(target, erasures);
+  generation_ = target;
+  if (target < ReplayLastGeneration(state_)) {
+    ShowGeneration();
+    phase_ = Phase::kMarkersShown;
+    return kMarkersPause;
+  }
+  DrawFinalFrame();
+  phase_ = Phase::kEnded;
+  return std::nullopt;
+}
+
+// The net effect of frames 0 to generation - 1 (see ReplayErasures): every
+// erasure once, the repaired chart over them, then the last readouts erased.
+void ReplayAnimation::EraseEarlierFrames(int generation, const ReplayErasures& erasures) {
+  resources_.Select(ChartResource::WhiteBrush);
+  resources_.Select(ChartResource::WhitePen);
+  for (const MarkerBoxEdges& box : erasures.BoxesErasedBefore(generation)) {
+    surface_.Ellipse(box.left, box.top, box.right, box.bottom);
+  }
+  surface_.SetTextColor(kErasingColor);
+  for (const ReplayErasures::Readout& readout : erasures.ReadoutsErasedBefore(generation)) {
+    DrawReadout(surface_, readout.slot, readout.text);
+  }
+  DrawFrameAndGrid(surface_, resources_);
+  DrawCurveTrace(surface_, resources_, state_.TargetCurve);
+  FormatReadouts(generation - 1);
+  DrawReadouts(surface_, readouts_);
+  FreeReadouts();
+}
+
+bool ReplayAnimation::HasEveryResource() const {
+  for (int resource = 0; resource < kChartResourceCount; ++resource) {
+    if (!resources_.Has(static_cast<ChartResource>(resource))) return false;
+  }
+  return true;
+}
+
 void ReplayAnimation::ShowGeneration() {
   surface_.SetTextColor(kFrameReadoutColor);
   FormatReadouts(generation_);
-  DrawReadouts();
+  DrawReadouts(surface_, readouts_);
   resources_.Select(ChartResource::RedBrush);
   resources_.Select(ChartResource::FramePen);
   DrawPopulationMarkers(generation_);
@@ -95,12 +115,12 @@ void ReplayAnimation::EraseMarkersAndRepair() {
 
 void ReplayAnimation::EraseReadouts() {
   surface_.SetTextColor(kErasingColor);
-  DrawReadouts();
+  DrawReadouts(surface_, readouts_);
   FreeReadouts();
 }
 
 void ReplayAnimation::DrawFinalFrame() {
-  const int last = LastGeneration();
+  const int last = ReplayLastGeneration(state_);
   resources_.Select(ChartResource::RedBrush);
   resources_.Select(ChartResource::FramePen);
   DrawPopulationMarkers(last);
@@ -108,31 +128,21 @@ void ReplayAnimation::DrawFinalFrame() {
   DrawBestMarker(last);
   FormatReadouts(last);
   surface_.SetTextColor(kFinalReadoutColor);
-  DrawReadouts();
+  DrawReadouts(surface_, readouts_);
   state_.ReplayPending = 0;
   FreeReadouts();
 }
 
 void ReplayAnimation::FormatReadouts(int generation) {
-  generation_text_ = Format("%d", generation);
-  position_text_ = Format("%f", state_.BestPositionByGeneration[generation]);
-  fitness_text_ = Format("%f", state_.BestFitnessByGeneration[generation]);
+  readouts_ = chart::FormatReadouts(state_, generation);
 }
 
 void ReplayAnimation::FreeReadouts() {
-  generation_text_.clear();
-  position_text_.clear();
-  fitness_text_.clear();
-}
-
-void ReplayAnimation::DrawReadouts() {
-  surface_.TextOut(kGenerationReadout.x, kGenerationReadout.y, generation_text_);
-  surface_.TextOut(kPositionReadout.x, kPositionReadout.y, position_text_);
-  surface_.TextOut(kFitnessReadout.x, kFitnessReadout.y, fitness_text_);
+  readouts_ = {};
 }
 
 void ReplayAnimation::DrawPopulationMarkers(int generation) {
-  const int population = PopulationSize();
+  const int population = ReplayPopulation(state_);
   for (int j = 0; j < population; ++j) {
     const MarkerBoxEdges box =
         MarkerBox(state_.PositionHistory[generation][j], state_.FitnessHistory[generation][j]);

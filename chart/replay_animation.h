@@ -6,6 +6,7 @@
 #include <string>
 
 #include "chart/chart_resources.h"
+#include "chart/readouts.h"
 #include "chart/surface.h"
 #include "engine/run_state.h"
 
@@ -38,6 +39,8 @@ inline constexpr std::chrono::milliseconds kReadoutsPause{500};
 //
 // REQUIRES: the surface is prepared as the paint leaves it (mapping, ChartFont
 // selected, transparent background) and `resources` are created.
+class ReplayErasures;
+
 class ReplayAnimation {
  public:
   ReplayAnimation(Surface& surface, RunState& state, const ChartResources& resources)
@@ -45,22 +48,33 @@ class ReplayAnimation {
 
   std::optional<std::chrono::milliseconds> Step();
 
+  // Instead of the first Step(): draws at once the picture that the steps
+  // show at `generation` (held to 0 .. Generation) and goes on from there, as
+  // if every earlier step had been drawn. For a generation before the last it
+  // is the picture of the frame's first pause, and the pause is returned; for
+  // the last it is the FinalFrame, and the replay has ended. `erasures` must
+  // describe the run in the state (see ReplayErasures for why the picture is
+  // exact). When a resource is missing, so that the erasures would not draw
+  // in white, the steps are drawn one by one instead.
+  // REQUIRES: no step has been drawn yet.
+  std::optional<std::chrono::milliseconds> JumpTo(int generation, const ReplayErasures& erasures);
+
+  // The generation whose picture the steps have reached: its frame (both
+  // pauses), or the FinalFrame's once the replay has ended.
+  int Generation() const { return generation_; }
+
  private:
   enum class Phase { kNotStarted, kMarkersShown, kChartRepaired, kEnded };
-
-  // The last evaluated generation and the markers per frame, held to the
-  // capacities of the tables.
-  int LastGeneration() const;
-  int PopulationSize() const;
 
   void ShowGeneration();
   void EraseMarkersAndRepair();
   void EraseReadouts();
   void DrawFinalFrame();
 
+  void EraseEarlierFrames(int generation, const ReplayErasures& erasures);
+  bool HasEveryResource() const;
   void FormatReadouts(int generation);
   void FreeReadouts();
-  void DrawReadouts();
   void DrawPopulationMarkers(int generation);
   void DrawBestMarker(int generation);
 
@@ -69,9 +83,7 @@ class ReplayAnimation {
   const ChartResources& resources_;
   Phase phase_ = Phase::kNotStarted;
   int generation_ = 0;
-  std::string generation_text_;
-  std::string position_text_;
-  std::string fitness_text_;
+  Readouts readouts_;
 };
 
 }  // namespace curvesmith::chart

@@ -1,10 +1,9 @@
 #include "cli/render_command.h"
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QGuiApplication>
 #include <QImage>
-#include <QSaveFile>
-#include <QString>
-#include <charconv>
 #include <memory>
 #include <optional>
 #include <string>
@@ -13,6 +12,10 @@
 #include "chart/qt/chart_area_size.h"
 #include "chart/qt/qpainter_surface.h"
 #include "chart/recording_surface.h"
+#include "chart/replay_erasures.h"
+#include "cli/file_output.h"
+#include "cli/number_text.h"
+#include "cli/shown_text.h"
 #include "engine/evolution.h"
 
 namespace curvesmith::cli {
@@ -42,19 +45,12 @@ struct RenderOptions {
   bool ops = false;
 };
 
-bool ParseInt(std::string_view text, int& value) {
-  const char* end = text.data() + text.size();
-  const auto [stop, error] = std::from_chars(text.data(), end, value);
-  return error == std::errc() && stop == end;
-}
-
 FrameChoice ParseFrame(std::string_view text) {
   if (text == "base") return {.kind = FrameChoice::Kind::kBase};
   if (text == "final") return {.kind = FrameChoice::Kind::kFinal};
   int generation = 0;
-  if (!ParseInt(text, generation) || generation < 0) {
-    throw UsageError("--frame takes base, final or a generation number, not \"" +
-                     std::string(text) + "\"");
+  if (!ReadNumber(text, generation) || generation < 0) {
+    Refuse("--frame", "base, final or a generation number", text);
   }
   return {.kind = FrameChoice::Kind::kGeneration, .generation = generation};
 }
@@ -68,18 +64,17 @@ RenderOptions ParseOptions(Arguments& arguments) {
       options.frame = ParseFrame(arguments.ValueOf(option));
     } else if (option == "--out") {
       const std::string_view file = arguments.ValueOf(option);
-      if (file.empty()) throw UsageError("--out takes a file name, not \"\"");
+      if (file.empty()) Refuse(option, "a file name", file);
       options.out = std::string(file);
     } else if (option == "--scale") {
       const std::string_view text = arguments.ValueOf(option);
-      if (!ParseInt(text, options.scale) || options.scale < 1 || options.scale > kMaxScale) {
-        throw UsageError("--scale takes a whole number from 1 to " + std::to_string(kMaxScale) +
-                         ", not \"" + std::string(text) + "\"");
+      if (!ReadNumber(text, options.scale) || options.scale < 1 || options.scale > kMaxScale) {
+        Refuse(option, "a whole number from 1 to " + std::to_string(kMaxScale), text);
       }
     } else if (option == "--ops") {
       options.ops = true;
     } else {
-      throw UsageError("unknown option \"" + std::string(option) + "\" for render (see --help)");
+      throw UsageError("unknown option " + Shown(option) + " for render (see --help)");
     }
   }
   CheckRunOptions(options.run);
@@ -93,12 +88,11 @@ RenderOptions ParseOptions(Arguments& arguments) {
 // The generation asked for must have a replay frame in this run.
 void CheckFrame(const FrameChoice& frame, const RunState& state) {
   if (frame.kind != FrameChoice::Kind::kGeneration || frame.generation < state.Generation) return;
-  throw UsageError(state.Generation == 0
-                       ? "--frame takes base or final for a run without replay frames, not \"" +
-                             std::to_string(frame.generation) + "\""
-                       : "--frame takes base, final or a generation from 0 to " +
-                             std::to_string(state.Generation - 1) + ", not \"" +
-                             std::to_string(frame.generation) + "\"");
+  Refuse("--frame",
+         state.Generation == 0
+             ? "base or final for a run without replay frames"
+             : "base, final or a generation from 0 to " + std::to_string(state.Generation - 1),
+         std::to_string(frame.generation));
 }
 
 // Runs the paint up to the chosen picture: the end of the paint, or the
@@ -127,8 +121,7 @@ int ListOperations(RunState& state, const FrameChoice& frame, std::ostream& out)
     // of the picture listed.
     listing = false;
   }
-  out.flush();
-  return out ? 0 : 1;
+  return 0;
 }
 
 // Fonts need a GUI application; without a display the offscreen platform
@@ -141,6 +134,12 @@ std::unique_ptr<QGuiApplication> StartGuiApplication() {
   return std::make_unique<QGuiApplication>(argc, argv);
 }
 
+// The replay generation whose picture is wanted: the final frame's for
+// `final`.
+int PictureGeneration(const FrameChoice& frame, const RunState& state) {
+  return frame.kind == FrameChoice::Kind::kGeneration ? frame.generation : state.Generation;
+}
+
 int WriteImage(RunState& state, const RenderOptions& options, std::ostream& err) {
   const auto application = StartGuiApplication();
   const QSize size = chart::ChartAreaPixelSize(chart::FormFont()) * options.scale;
@@ -148,21 +147,33 @@ int WriteImage(RunState& state, const RenderOptions& options, std::ostream& err)
   image.fill(Qt::white);
   {
     chart::QPainterSurface surface(&image, options.scale);
-    chart::ChartPainter painter(surface, state);
-    PaintUpTo(painter, options.frame, [](std::chrono::milliseconds) {});
+    if (options.frame.kind == FrameChoice::Kind::kBase) {
+      chart::ChartPainter painter(surface, state);
+      painter.Step();
+    } else {
+      // The replay's picture at that generation drawn at once: the same
+      // pixels as playing every step before it.
+      const chart::ReplayErasures erasures(state);
+      chart::ChartPainter painter(surface, state, erasures,
+                                  PictureGeneration(options.frame, state));
+      painter.Step();
+    }
     surface.Flush();
   }
 
-  // Written beside the target and renamed over it only when complete, so a
-  // failure leaves no partial image.
-  const QString file_name = QString::fromStdString(*options.out);
-  QSaveFile file(file_name);
-  if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit()) {
-    err << "curvesmith-cli: cannot write " << *options.out << ": "
-        << file.errorString().toStdString() << "\n";
-    return 1;
+  // Encoded whole in memory, so that writing the file is one step whose every
+  // failure is seen.
+  QByteArray png;
+  QBuffer buffer(&png);
+  std::string failure;
+  if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) {
+    failure = "the image could not be encoded as PNG";
+  } else {
+    failure = WriteFileContents(*options.out, std::string_view(png.constData(), png.size()));
   }
-  return 0;
+  if (failure.empty()) return 0;
+  err << "curvesmith-cli: cannot write " << ShownPath(*options.out) << ": " << failure << "\n";
+  return 1;
 }
 
 }  // namespace

@@ -4,13 +4,14 @@
 #include <string>
 
 #include "cli/run_report.h"
+#include "cli/shown_text.h"
 #include "engine/evolution.h"
 
 namespace curvesmith::cli {
 
 const char kRunCommandHelp[] = "  --output FORMAT   summary (default), best, history or json\n";
 
-int RunRunCommand(Arguments& arguments, std::ostream& out) {
+void RunRunCommand(Arguments& arguments, std::ostream& out) {
   RunOptions options;
   std::string_view output = "summary";
   while (!arguments.Done()) {
@@ -19,12 +20,11 @@ int RunRunCommand(Arguments& arguments, std::ostream& out) {
     if (option == "--output") {
       output = arguments.ValueOf(option);
       if (output != "summary" && output != "best" && output != "history" && output != "json") {
-        throw UsageError("--output takes summary, best, history or json, not \"" +
-                         std::string(output) + "\"");
+        Refuse(option, "summary, best, history or json", output);
       }
       continue;
     }
-    throw UsageError("unknown option \"" + std::string(option) + "\" for run (see --help)");
+    throw UsageError("unknown option " + Shown(option) + " for run (see --help)");
   }
   CheckRunOptions(options);
 
@@ -43,8 +43,6 @@ int RunRunCommand(Arguments& arguments, std::ostream& out) {
   } else {
     WriteSummary(out, *state, seed);
   }
-  out.flush();
-  return out ? 0 : 1;
 }
 
 }  // namespace curvesmith::cli

@@ -25,11 +25,6 @@ constexpr unsigned kMostJobs = 1024;
 // More shards than runs would leave shards empty; this many is already absurd.
 constexpr std::uint64_t kMostShards = 10'000'000;
 
-[[noreturn]] void Refuse(std::string_view option, std::string_view accepted, std::string_view got) {
-  throw UsageError(std::string(option) + " takes " + std::string(accepted) + ", not \"" +
-                   std::string(got) + "\"");
-}
-
 Shard ReadShard(std::string_view text) {
   const std::size_t slash = text.find('/');
   Shard shard;

@@ -15,30 +15,13 @@
 #include "chart/qt/chart_area_size.h"
 #include "chart/replay_animation.h"
 #include "tests/chart/chart_test_support.h"
+#include "tests/chart/gui_environment.h"
 
 namespace curvesmith::chart {
 namespace {
 
 using testing::FinishedRun;
 using testing::FreshState;
-
-// Fonts need a GUI application; the offscreen platform needs no display.
-class GuiEnvironment : public ::testing::Environment {
- public:
-  void SetUp() override {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    application_ = std::make_unique<QGuiApplication>(argc_, argv_);
-  }
-  void TearDown() override { application_.reset(); }
-
- private:
-  int argc_ = 1;
-  char name_[16] = "chart_qt_test";
-  char* argv_[2] = {name_, nullptr};
-  std::unique_ptr<QGuiApplication> application_;
-};
-
-const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new GuiEnvironment);
 
 constexpr QRgb kWhite = 0xFFFFFFFF;
 constexpr QRgb kBlack = 0xFF000000;

@@ -19,13 +19,15 @@ std::string Slurp(const std::filesystem::path& path) {
 
 }  // namespace
 
-CliResult RunCli(const std::string& arguments) {
+CliResult RunCli(const std::string& arguments, const std::string& stdout_redirection) {
   const auto folder = std::filesystem::temp_directory_path();
   const auto stem = "curvesmith-cli-test-" + std::to_string(::getpid());
   const auto out_path = folder / (stem + ".out");
   const auto err_path = folder / (stem + ".err");
-  const std::string command = std::string(CURVESMITH_CLI_PATH) + " " + arguments + " >" +
-                              out_path.string() + " 2>" + err_path.string() + " </dev/null";
+  const std::string out_to =
+      stdout_redirection.empty() ? ">" + out_path.string() : stdout_redirection;
+  const std::string command = std::string(CURVESMITH_CLI_PATH) + " " + arguments + " " + out_to +
+                              " 2>" + err_path.string() + " </dev/null";
   const int raw = std::system(command.c_str());
   CliResult result;
   result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;

@@ -1,0 +1,218 @@
+#include "app/replay_player.h"
+
+#include <QSignalSpy>
+#include <QTest>
+#include <chrono>
+#include <map>
+
+#include "app/main_frame.h"
+#include "res/resource_ids.h"
+#include "tests/app/view_fixture.h"
+
+namespace curvesmith {
+namespace {
+
+using std::chrono::milliseconds;
+
+constexpr int kGenerations = 6;
+
+void EnterRun(ViewFixture& fixture) {
+  fixture.Type(res::kIdcTargetCurve, "1");
+  fixture.Type(res::kIdcPopulationSize, "20");
+  fixture.Type(res::kIdcGenerations, QString::number(kGenerations));
+  fixture.Type(res::kIdcCrossoverRate, "0.7");
+  fixture.Type(res::kIdcMutationRate, "0.1");
+}
+
+// The pictures the uninterrupted replay shows, by generation: each frame's
+// during its first pause, then the final frame.
+std::map<int, QImage> PlayedPictures() {
+  ViewFixture fixture;
+  EnterRun(fixture);
+  fixture.Run();
+  std::map<int, QImage> pictures;
+  int generation = 0;
+  do {
+    if (fixture.clock.pauses.back() == milliseconds(600)) pictures[generation++] = fixture.Chart();
+  } while (Elapse(fixture.clock));
+  pictures[generation] = fixture.Chart();
+  return pictures;
+}
+
+// A fixture whose run's replay has begun (generation 0, first pause).
+struct PlayerFixture : ViewFixture {
+  PlayerFixture() {
+    EnterRun(*this);
+    Run();
+  }
+  ReplayPlayer& player() { return view->Player(); }
+};
+
+}  // namespace
+
+class ReplayPlayerTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { played_ = PlayedPictures(); }
+
+  void SeekShowsTheReplaysPictureAndKeepsPlayingOrPaused_data();
+  void SeekShowsTheReplaysPictureAndKeepsPlayingOrPaused();
+  void PauseKeepsThePictureAndResumeGoesOn();
+  void StepsMoveOneGenerationAndStopAtTheEnds_data();
+  void StepsMoveOneGenerationAndStopAtTheEnds();
+  void SpeedSetsTheLengthOfThePauses_data();
+  void SpeedSetsTheLengthOfThePauses();
+  void RunDuringAPausedReplayPlaysTheNewRun();
+  void ClosingDuringAPausedReplayClosesAtOnce();
+
+ private:
+  TemporarySettings settings_;
+  std::map<int, QImage> played_;
+};
+
+void ReplayPlayerTest::SeekShowsTheReplaysPictureAndKeepsPlayingOrPaused_data() {
+  QTest::addColumn<bool>("paused");
+  QTest::addColumn<int>("generation");
+  for (const bool paused : {false, true}) {
+    for (const int generation : {0, 3, kGenerations - 1, kGenerations}) {
+      QTest::addRow("%s to %d", paused ? "paused" : "playing", generation) << paused << generation;
+    }
+  }
+}
+
+void ReplayPlayerTest::SeekShowsTheReplaysPictureAndKeepsPlayingOrPaused() {
+  QFETCH(bool, paused);
+  QFETCH(int, generation);
+  PlayerFixture fixture;
+  QVERIFY(Elapse(fixture.clock));
+  fixture.player().SetPaused(paused);
+  QSignalSpy moves(&fixture.player(), &ReplayPlayer::PositionChanged);
+
+  fixture.player().Seek(generation);
+  QCOMPARE(fixture.Chart(), played_.at(generation));
+  QCOMPARE(fixture.player().Position(), generation);
+  QCOMPARE(moves.size(), generation == 0 ? 0 : 1);
+  QCOMPARE(fixture.player().IsPaused(), paused);
+  QCOMPARE(fixture.state->ReplayPending, generation == kGenerations ? 0 : 1);
+  if (generation == kGenerations) return;
+
+  // Playing goes on from the sought picture; paused stays there.
+  QCOMPARE(Elapse(fixture.clock), !paused);
+  QCOMPARE(Elapse(fixture.clock), !paused);
+  QCOMPARE(fixture.player().Position(), paused ? generation : generation + 1);
+  QCOMPARE(fixture.Chart(), played_.at(fixture.player().Position()));
+}
+
+void ReplayPlayerTest::PauseKeepsThePictureAndResumeGoesOn() {
+  PlayerFixture fixture;
+  QVERIFY(Elapse(fixture.clock));
+  const QImage repaired = fixture.Chart();
+  fixture.player().SetPaused(true);
+  QVERIFY(!Elapse(fixture.clock));
+  ProcessPostedEvents();
+  QCOMPARE(fixture.Chart(), repaired);
+
+  fixture.player().SetPaused(false);
+  QCOMPARE(fixture.clock.pauses.back(), milliseconds(500));
+  QVERIFY(Elapse(fixture.clock));
+  QCOMPARE(fixture.player().Position(), 1);
+  QCOMPARE(fixture.Chart(), played_.at(1));
+}
+
+void ReplayPlayerTest::StepsMoveOneGenerationAndStopAtTheEnds_data() {
+  QTest::addColumn<int>("from");
+  QTest::addColumn<bool>("forward");
+  QTest::addColumn<int>("to");
+  QTest::newRow("back from the first") << 0 << false << 0;
+  QTest::newRow("forward from the first") << 0 << true << 1;
+  QTest::newRow("back from the middle") << 3 << false << 2;
+  QTest::newRow("forward to the final frame") << kGenerations - 1 << true << kGenerations;
+  QTest::newRow("back from the final frame") << kGenerations << false << kGenerations - 1;
+  QTest::newRow("forward from the final frame") << kGenerations << true << kGenerations;
+}
+
+void ReplayPlayerTest::StepsMoveOneGenerationAndStopAtTheEnds() {
+  QFETCH(int, from);
+  QFETCH(bool, forward);
+  QFETCH(int, to);
+  PlayerFixture fixture;
+  fixture.player().SetPaused(true);
+  fixture.player().Seek(from);
+  if (forward) {
+    fixture.player().StepForward();
+  } else {
+    fixture.player().StepBack();
+  }
+  QCOMPARE(fixture.player().Position(), to);
+  QCOMPARE(fixture.Chart(), played_.at(to));
+  QVERIFY(fixture.player().IsPaused());
+}
+
+void ReplayPlayerTest::SpeedSetsTheLengthOfThePauses_data() {
+  QTest::addColumn<ReplaySpeed>("speed");
+  QTest::addColumn<int>("markers");
+  QTest::addColumn<int>("readouts");
+  QTest::newRow("x1") << ReplaySpeed::kNormal << 600 << 500;
+  QTest::newRow("x2") << ReplaySpeed::kDouble << 300 << 250;
+  QTest::newRow("x5") << ReplaySpeed::kFiveTimes << 120 << 100;
+  QTest::newRow("x20") << ReplaySpeed::kTwentyTimes << 30 << 25;
+  QTest::newRow("no wait") << ReplaySpeed::kNoWait << 0 << 0;
+}
+
+void ReplayPlayerTest::SpeedSetsTheLengthOfThePauses() {
+  QFETCH(ReplaySpeed, speed);
+  QFETCH(int, markers);
+  QFETCH(int, readouts);
+  PlayerFixture fixture;
+  fixture.player().SetSpeed(speed);
+  // The pause under way starts again at the new length.
+  QCOMPARE(fixture.clock.pauses.back(), milliseconds(markers));
+  QVERIFY(Elapse(fixture.clock));
+  QCOMPARE(fixture.clock.pauses.back(), milliseconds(readouts));
+  while (Elapse(fixture.clock)) {
+  }
+  QCOMPARE(fixture.Chart(), played_.at(kGenerations));
+}
+
+void ReplayPlayerTest::RunDuringAPausedReplayPlaysTheNewRun() {
+  PlayerFixture fixture;
+  fixture.player().SetPaused(true);
+  fixture.player().Seek(4);
+  QSignalSpy replaced(&fixture.player(), &ReplayPlayer::RunReplaced);
+  fixture.Run();
+  QCOMPARE(replaced.size(), 1);
+  QVERIFY(!fixture.player().IsPaused());
+  QCOMPARE(fixture.player().Position(), 0);
+  QCOMPARE(fixture.Chart(), played_.at(0));
+  int steps = 0;
+  while (Elapse(fixture.clock)) ++steps;
+  QCOMPARE(steps, 2 * kGenerations);
+  QCOMPARE(fixture.player().Position(), kGenerations);
+}
+
+void ReplayPlayerTest::ClosingDuringAPausedReplayClosesAtOnce() {
+  CCurvesmithDoc document;
+  auto state = std::make_unique<RunState>();
+  auto frame = std::make_unique<CMainFrame>(document, *state);
+  frame->show();
+  frame->OnFileNew();
+  CCurvesmithView* view = frame->View();
+  view->Field(res::kIdcPopulationSize)->setText("50");
+  view->Field(res::kIdcGenerations)->setText("999");
+  view->OnRun();
+  ProcessPostedEvents();
+  view->Player().SetPaused(true);
+  view->Player().Seek(500);
+  QVERIFY(view->ChartArea()->IsReplaying());
+
+  QVERIFY(frame->close());
+  frame.reset();
+  ProcessPostedEvents();
+  QCOMPARE(state->ReplayPending, 1);
+}
+
+}  // namespace curvesmith
+
+QTEST_MAIN(curvesmith::ReplayPlayerTest)
+#include "replay_player_test.moc"
