@@ -13,42 +13,9 @@
 #include "chart/replay_erasures.h"
 
 namespace curvesmith {
-namespace {
 
-// The sunken edge the control draws around itself, outermost ring first:
-// top-left colour, bottom-right colour.
-struct EdgeRing {
-  QRgb top_left;
-  QRgb bottom_right;
-};
-constexpr EdgeRing kSunkenEdge[] = {
-    {0xFF808080, 0xFFFFFFFF},
-    {0xFF404040, 0xFFD4D0C8},
-};
-
-// The control's own background: white inside its sunken edge, `scale`
-// device pixels to each of its rings.
-void DrawControlBackground(QImage& image, int scale) {
-  image.fill(Qt::white);
-  QPainter painter(&image);
-  QRect ring = image.rect();
-  for (const EdgeRing& edge : kSunkenEdge) {
-    for (int pixel = 0; pixel < scale; ++pixel) {
-      painter.setPen(QColor::fromRgb(edge.top_left));
-      painter.drawLine(ring.topLeft(), ring.topRight());
-      painter.drawLine(ring.topLeft(), ring.bottomLeft());
-      painter.setPen(QColor::fromRgb(edge.bottom_right));
-      painter.drawLine(ring.bottomLeft(), ring.bottomRight());
-      painter.drawLine(ring.topRight(), ring.bottomRight());
-      ring.adjust(1, 1, -1, -1);
-    }
-  }
-}
-
-}  // namespace
-
-ChartAreaWidget::ChartAreaWidget(QWidget* parent)
-    : QWidget(parent), clock_(std::make_unique<TimerReplayClock>()) {
+ChartAreaWidget::ChartAreaWidget(std::vector<EdgeRing> edges, QWidget* parent)
+    : QWidget(parent), edges_(std::move(edges)), clock_(std::make_unique<TimerReplayClock>()) {
   setFocusPolicy(Qt::NoFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -191,6 +158,12 @@ bool ChartAreaWidget::event(QEvent* event) {
     QToolTip::showText(help->globalPos(), text, this);
   }
   return true;
+}
+
+void ChartAreaWidget::DrawControlBackground(QImage& image, int scale) const {
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  DrawEdgeRings(painter, image.rect(), edges_, scale);
 }
 
 void ChartAreaWidget::paintEvent(QPaintEvent*) {

@@ -7,10 +7,12 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "app/replay_clock.h"
 #include "app/replay_speed.h"
 #include "engine/run_state.h"
+#include "res/qt/window_edges.h"
 
 namespace curvesmith {
 
@@ -40,7 +42,8 @@ class ChartAreaWidget : public QWidget {
   Q_OBJECT
 
  public:
-  explicit ChartAreaWidget(QWidget* parent = nullptr);
+  // `edges`: the rings of the edge the control draws around itself.
+  explicit ChartAreaWidget(std::vector<EdgeRing> edges, QWidget* parent = nullptr);
   ~ChartAreaWidget() override;
 
   // Replaces the clock that times the replay's pauses (tests drive their own).
@@ -101,9 +104,12 @@ class ChartAreaWidget : public QWidget {
  private:
   int DeviceScale() const;
   void StartImage(RunState& state);
+  // White inside the control's edge rings, `scale` device pixels per pixel.
+  void DrawControlBackground(QImage& image, int scale) const;
   void Advance();
   void TimePendingPause();
 
+  std::vector<EdgeRing> edges_;
   std::unique_ptr<ReplayClock> clock_;
   QImage image_;
   int image_scale_ = 0;

@@ -72,7 +72,7 @@ void ConvergencePanel::RestorePlacement(QSize window_size) {
         settings.value(kAreaKey, static_cast<int>(Qt::RightDockWidgetArea)).toInt());
     if (!(*area & Qt::AllDockWidgetAreas)) area = Qt::RightDockWidgetArea;
   } else if (const QScreen* screen = window_->screen()) {
-    area = DefaultPanelArea(window_size, plot_->sizeHint(), screen->availableGeometry());
+    area = DefaultPanelArea(window_size, minimumSizeHint(), screen->availableGeometry());
     visible = area.has_value();
   }
   window_->addDockWidget(area.value_or(Qt::RightDockWidgetArea), this);

@@ -134,7 +134,7 @@ QSize ConvergencePlot::sizeHint() const {
 
 QSize ConvergencePlot::minimumSizeHint() const {
   const int line = fontMetrics().height();
-  return {24 * line, 20 * line};
+  return {30 * line, 24 * line};
 }
 
 void ConvergencePlot::SetStatistics(RunStatistics statistics) {

@@ -5,11 +5,13 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <vector>
 
 #include "app/curvesmith_doc.h"
 #include "app/form_fields.h"
 #include "engine/parameter_set.h"
 #include "engine/run_state.h"
+#include "res/qt/window_edges.h"
 
 class QLineEdit;
 class QPushButton;
@@ -76,6 +78,7 @@ class CCurvesmithView : public QWidget {
   void RunRefused(const QString& message);
 
  protected:
+  void paintEvent(QPaintEvent* event) override;
   void showEvent(QShowEvent* event) override;
 
  private:
@@ -96,6 +99,8 @@ class CCurvesmithView : public QWidget {
   ReplayPlayer* player_ = nullptr;
   QPushButton* run_button_ = nullptr;
   std::map<int, QLineEdit*> fields_;
+  QLineEdit* first_field_ = nullptr;  // first in the tab order
+  std::vector<EdgeRing> edges_;
   ParameterSet values_;
 
   std::uint32_t last_seed_ = 0;

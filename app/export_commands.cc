@@ -9,15 +9,15 @@
 #include <algorithm>
 #include <sstream>
 
-#include "app/atomic_file.h"
+#include "app/regular_file.h"
 #include "app/chart_area_widget.h"
 #include "app/command_actions.h"
 #include "app/curvesmith_view.h"
 #include "app/replay_player.h"
 #include "app/resource_text.h"
-#include "chart/qt/chart_area_size.h"
 #include "chart/qt/replay_gif.h"
 #include "report/run_report.h"
+#include "res/qt/chart_area_size.h"
 #include "res/resource_ids.h"
 
 namespace curvesmith {
@@ -171,7 +171,7 @@ ExportCommands::Result ExportCommands::Export(int command, const QString& path) 
       bytes = Report([&](std::ostream& out) { report::WriteJson(out, state_, view_.LastSeed()); });
       break;
     case Format::kGif: {
-      const QSize size = chart::ChartAreaPixelSize(chart::FormFont());
+      const QSize size = ChartAreaPixelSize(kDesignDpi);
       bool cancelled = false;
       const auto gif = WithProgress([&](const auto& progress, const auto& was_cancelled) {
         auto encoded = chart::EncodeReplayGif(state_, size, what->factor, progress);

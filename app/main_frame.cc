@@ -38,8 +38,8 @@ CMainFrame::CMainFrame(CCurvesmithDoc& document, RunState& state, QWidget* paren
   CreateView();
   CreateBars();
   ConnectCommands();
-  ResizeToFitForm();
   CreatePanels();
+  resize(kRequestedWidth, kRequestedHeight);
 }
 
 CMainFrame::~CMainFrame() = default;
@@ -103,41 +103,42 @@ void CMainFrame::ConnectCommands() {
   });
 }
 
-// The requested size, shrunk (never enlarged) to what shows the whole form
-// with the bars, and to the screen.
-void CMainFrame::ResizeToFitForm() {
-  QWidget* central = centralWidget();
-  const QSize central_minimum = central->minimumSize();
-  central->setMinimumSize(view_->size());
-  const QSize fits_form = layout()->totalMinimumSize();
-  central->setMinimumSize(central_minimum);
+// After every initial update of the form (start-up, New, Open) the window
+// shrinks, never grows, to what shows the whole form with the bars, and stays
+// within the screen.
+void CMainFrame::InitialUpdate() {
+  view_->OnInitialUpdate();
+  QSize fits_form = FormWindowSize();
 
-  QSize size = QSize(kRequestedWidth, kRequestedHeight).boundedTo(fits_form);
-  if (const QScreen* shown_on = screen()) size = size.boundedTo(shown_on->availableSize());
-  resize(size);
+  const QSize screen_size = screen() ? screen()->availableSize() : fits_form;
+  const QSize shown = fits_form.boundedTo(screen_size);
+  // Where the screen cuts the form on one side, a scroll bar takes room on
+  // the other.
+  const int scroll_bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  if (shown.width() < fits_form.width()) fits_form.rheight() += scroll_bar;
+  if (shown.height() < fits_form.height()) fits_form.rwidth() += scroll_bar;
+  resize(size().boundedTo(fits_form).boundedTo(screen_size));
+  FitPanels();
 }
 
-// The convergence panel and the exports. The panel follows the chart: a new
-// run's figures when the run is made, and the generation the replay shows.
-// A panel shown by default widens (or lengthens) the window that fits the
-// form by its own size, as far as the screen allows.
+// A docked panel would take its preferred size from the form; it takes the
+// size the window was fitted with, so that the form shows whole.
+void CMainFrame::FitPanels() {
+  if (convergence_->isHidden() || convergence_->isFloating()) return;
+  const bool beside =
+      dockWidgetArea(convergence_) & (Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
+  const QSize minimum = convergence_->minimumSizeHint();
+  resizeDocks({convergence_}, {beside ? minimum.width() : minimum.height()},
+              beside ? Qt::Horizontal : Qt::Vertical);
+}
+
+// The convergence panel and the exports. The panel follows the replay: a
+// new run's figures when the run is made, the generation the chart shows,
+// and a press in its plot moves the replay. A panel docked and shown is part
+// of what the window fits at each initial update.
 void CMainFrame::CreatePanels() {
   convergence_ = new ConvergencePanel(this, actions_->Action(res::kIdViewConvergencePanel));
-  const QSize form_window = size();
-  convergence_->RestorePlacement(form_window);
-  if (!convergence_->isHidden() && !convergence_->isFloating()) {
-    const bool beside =
-        dockWidgetArea(convergence_) & (Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
-    const Qt::Orientation across = beside ? Qt::Horizontal : Qt::Vertical;
-    const QSize panel = convergence_->sizeHint();
-    const int extent = beside ? panel.width() : panel.height();
-    const int separator = style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this);
-    QSize grown = form_window;
-    (beside ? grown.rwidth() : grown.rheight()) += extent + separator;
-    if (const QScreen* shown_on = screen()) grown = grown.boundedTo(shown_on->availableSize());
-    resize(grown);
-    resizeDocks({convergence_}, {extent}, across);
-  }
+  convergence_->RestorePlacement(FormWindowSize());
   ReplayPlayer& player = view_->Player();
   connect(&player, &ReplayPlayer::RunReplaced, this, [this, &player] {
     convergence_->ShowRun(state_);
@@ -156,12 +157,23 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
   QMainWindow::closeEvent(event);
 }
 
+// The smallest window that shows the whole form with the bars (and the
+// panels shown beside or below it).
+QSize CMainFrame::FormWindowSize() {
+  QWidget* central = centralWidget();
+  const QSize central_minimum = central->minimumSize();
+  central->setMinimumSize(view_->size());
+  const QSize fits_form = layout()->totalMinimumSize();
+  central->setMinimumSize(central_minimum);
+  return fits_form;
+}
+
 void CMainFrame::ShowStatusText(const QString& text) {
   indicators_->MessagePane()->setText(text.isEmpty() ? LoadText(res::kIdsIdleMessage) : text);
 }
 
 void CMainFrame::OnFileNew() {
-  if (document_.OnNewDocument()) view_->OnInitialUpdate();
+  if (document_.OnNewDocument()) InitialUpdate();
 }
 
 void CMainFrame::OnAppExit() {
@@ -197,7 +209,7 @@ bool CMainFrame::OpenDocumentFile(const QString& path) {
     return false;
   }
   recent_files_->Add(path);
-  view_->OnInitialUpdate();
+  InitialUpdate();
   return true;
 }
 

@@ -27,7 +27,8 @@ class CMainFrame : public QMainWindow {
   Q_OBJECT
 
  public:
-  // The window's size before it is shrunk to fit the form and the screen.
+  // The window's size before it is first shrunk to fit the form and the
+  // screen.
   static constexpr int kRequestedWidth = 2100;
   static constexpr int kRequestedHeight = 1000;
 
@@ -72,7 +73,9 @@ class CMainFrame : public QMainWindow {
   void CreatePanels();
   void CreateBars();
   void ConnectCommands();
-  void ResizeToFitForm();
+  void InitialUpdate();
+  QSize FormWindowSize();
+  void FitPanels();
   void ShowStatusText(const QString& text);
   void Warn(const QString& message);
 

@@ -9,7 +9,7 @@
 
 #include "chart/chart_painter.h"
 #include "chart/chart_resources.h"
-#include "chart/qt/chart_area_size.h"
+#include "res/qt/chart_area_size.h"
 #include "chart/qt/qpainter_surface.h"
 #include "chart/qt/replay_gif.h"
 #include "chart/replay_animation.h"
@@ -33,7 +33,7 @@ void EnsureGuiApplication() {
 
 QImage ChartImage() {
   EnsureGuiApplication();
-  QImage image(ChartAreaPixelSize(FormFont()), QImage::Format_RGB32);
+  QImage image(ChartAreaPixelSize(kDesignDpi), QImage::Format_RGB32);
   image.fill(Qt::white);
   return image;
 }

@@ -10,7 +10,6 @@
 #include <string>
 
 #include "chart/chart_painter.h"
-#include "chart/qt/chart_area_size.h"
 #include "chart/qt/qpainter_surface.h"
 #include "chart/qt/replay_gif.h"
 #include "chart/recording_surface.h"
@@ -19,6 +18,7 @@
 #include "cli/number_text.h"
 #include "cli/shown_text.h"
 #include "engine/evolution.h"
+#include "res/qt/chart_area_size.h"
 
 namespace curvesmith::cli {
 
@@ -180,7 +180,7 @@ int WriteOutput(const std::string& path, std::string_view bytes, std::ostream& e
 
 int WriteGif(const RunState& state, const RenderOptions& options, std::ostream& err) {
   const auto application = StartGuiApplication();
-  const QSize size = chart::ChartAreaPixelSize(chart::FormFont());
+  const QSize size = ChartAreaPixelSize(kDesignDpi);
   const auto gif = chart::EncodeReplayGif(state, size, options.speed, nullptr);
   if (!gif) {
     err << "curvesmith-cli: cannot write " << ShownPath(*options.gif)
@@ -192,7 +192,7 @@ int WriteGif(const RunState& state, const RenderOptions& options, std::ostream& 
 
 int WriteImage(RunState& state, const RenderOptions& options, std::ostream& err) {
   const auto application = StartGuiApplication();
-  const QSize size = chart::ChartAreaPixelSize(chart::FormFont()) * options.scale;
+  const QSize size = ChartAreaPixelSize(kDesignDpi) * options.scale;
   QImage image(size, QImage::Format_RGB32);
   image.fill(Qt::white);
   {

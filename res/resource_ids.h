@@ -71,6 +71,36 @@ inline constexpr int kIdsWindowRestore = 61202;
 inline constexpr int kIdsTaskList = 61203;
 inline constexpr int kIdsPreviewClose = 61445;
 
+// The shell's own messages, and the field names they quote: ids
+// kIdsShellMessageFirst to kIdsShellMessageLast.
+inline constexpr int kIdsShellMessageFirst = 20000;
+inline constexpr int kIdsShellMessageLast = 20199;
+inline constexpr int kIdsFileQuoted = 20000;
+inline constexpr int kIdsOpenFailed = 20001;
+inline constexpr int kIdsReadFailed = 20002;
+inline constexpr int kIdsSaveFailed = 20003;
+inline constexpr int kIdsNotRegularFile = 20004;
+inline constexpr int kIdsNotParameterFile = 20005;
+inline constexpr int kIdsDamagedFile = 20006;
+inline constexpr int kIdsDamagedLine = 20007;
+inline constexpr int kIdsLineNotNameValue = 20008;
+inline constexpr int kIdsUnknownKey = 20009;
+inline constexpr int kIdsValueTwice = 20010;
+inline constexpr int kIdsValueNotNumber = 20011;
+inline constexpr int kIdsValueMissing = 20012;
+inline constexpr int kIdsNeedsNumber = 20013;
+inline constexpr int kIdsRunRefused = 20014;
+inline constexpr int kIdsRangeCountUpTo = 20015;
+inline constexpr int kIdsRangeRate = 20016;
+inline constexpr int kIdsRangeCurve = 20017;
+inline constexpr int kIdsPrintFailed = 20018;
+inline constexpr int kIdsFieldPopulationSize = 20020;
+inline constexpr int kIdsFieldMutationRate = 20021;
+inline constexpr int kIdsFieldGenerations = 20022;
+inline constexpr int kIdsFieldCrossoverRate = 20023;
+inline constexpr int kIdsFieldAuxParameter = 20024;
+inline constexpr int kIdsFieldTargetCurve = 20025;
+
 // Status-bar indicators; their ids are also the ids of their texts.
 inline constexpr int kIdSeparator = 0;  // the message pane
 inline constexpr int kIdIndicatorExtend = 59136;
@@ -112,7 +142,6 @@ inline constexpr int kIdsInspectorGenome = 20314;
 inline constexpr int kIdsInspectorMore = 20315;
 inline constexpr int kIdsExportDone = 20316;
 inline constexpr int kIdsExportFailed = 20317;
-inline constexpr int kIdsWriteCutShort = 20318;
 inline constexpr int kIdsExportProgress = 20319;
 inline constexpr int kIdsExportFilterPng = 20320;
 inline constexpr int kIdsExportFilterCsv = 20321;
