@@ -5,8 +5,8 @@
 #include <QString>
 
 #include "app/app_icons.h"
-#include "res/qt/dialog_units.h"
 #include "res/about_box_template.h"
+#include "res/qt/dialog_units.h"
 #include "res/resource_ids.h"
 
 namespace curvesmith {

@@ -6,13 +6,34 @@ namespace curvesmith::res {
 namespace {
 
 constexpr Accelerator kAccelerators[] = {
-    {Key::kN, kCtrl, kIdFileNew},         {Key::kO, kCtrl, kIdFileOpen},
-    {Key::kS, kCtrl, kIdFileSave},        {Key::kP, kCtrl, kIdFilePrint},
-    {Key::kZ, kCtrl, kIdEditUndo},        {Key::kX, kCtrl, kIdEditCut},
-    {Key::kC, kCtrl, kIdEditCopy},        {Key::kV, kCtrl, kIdEditPaste},
-    {Key::kBackspace, kAlt, kIdEditUndo}, {Key::kDelete, kShift, kIdEditCut},
-    {Key::kInsert, kCtrl, kIdEditCopy},   {Key::kInsert, kShift, kIdEditPaste},
-    {Key::kF6, kNoModifier, kIdNextPane}, {Key::kF6, kShift, kIdPrevPane},
+    {Key::kN, kCtrl, kIdFileNew},
+    {Key::kO, kCtrl, kIdFileOpen},
+    {Key::kS, kCtrl, kIdFileSave},
+    {Key::kP, kCtrl, kIdFilePrint},
+    {Key::kZ, kCtrl, kIdEditUndo},
+    {Key::kX, kCtrl, kIdEditCut},
+    {Key::kC, kCtrl, kIdEditCopy},
+    {Key::kV, kCtrl, kIdEditPaste},
+    {Key::kBackspace, kAlt, kIdEditUndo},
+    {Key::kDelete, kShift, kIdEditCut},
+    {Key::kInsert, kCtrl, kIdEditCopy},
+    {Key::kInsert, kShift, kIdEditPaste},
+    {Key::kF6, kNoModifier, kIdNextPane},
+    {Key::kF6, kShift, kIdPrevPane},
+    // The replay player and the seed.
+    {Key::kF5, kNoModifier, kIdReplayPause},
+    {Key::kF7, kCtrl, kIdReplayFirst},
+    {Key::kF7, kNoModifier, kIdReplayBack},
+    {Key::kF8, kNoModifier, kIdReplayForward},
+    {Key::kF8, kCtrl, kIdReplayLast},
+    {Key::k1, kCtrl, kIdReplaySpeed1},
+    {Key::k2, kCtrl, kIdReplaySpeed2},
+    {Key::k3, kCtrl, kIdReplaySpeed5},
+    {Key::k4, kCtrl, kIdReplaySpeed20},
+    {Key::k5, kCtrl, kIdReplayNoWait},
+    {Key::kR, kCtrl | kShift, kIdRunSameSeed},
+    {Key::kK, kCtrl | kShift, kIdRunWithSeed},
+    {Key::kF9, kNoModifier, kIdViewReplayBar},
 };
 
 }  // namespace

@@ -12,9 +12,11 @@ namespace curvesmith::res {
 // not depend on any platform's key codes.
 enum class Key {
   kC,
+  kK,
   kN,
   kO,
   kP,
+  kR,
   kS,
   kV,
   kX,
@@ -23,6 +25,15 @@ enum class Key {
   kDelete,
   kInsert,
   kF6,
+  kF5,
+  kF7,
+  kF8,
+  kF9,
+  k1,
+  k2,
+  k3,
+  k4,
+  k5,
 };
 
 enum Modifier : std::uint32_t {

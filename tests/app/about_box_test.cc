@@ -5,8 +5,8 @@
 #include <QTest>
 #include <QTimer>
 
-#include "res/qt/dialog_units.h"
 #include "res/about_box_template.h"
+#include "res/qt/dialog_units.h"
 
 namespace curvesmith {
 

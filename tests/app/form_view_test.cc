@@ -6,11 +6,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "res/qt/dialog_units.h"
 #include "app/form_fields.h"
 #include "app/main_frame.h"
 #include "chart/qt/chart_area_size.h"
 #include "res/parameter_form_template.h"
+#include "res/qt/dialog_units.h"
 #include "res/resource_ids.h"
 #include "tests/app/view_fixture.h"
 
