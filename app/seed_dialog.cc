@@ -29,8 +29,10 @@ SeedDialog::SeedDialog(std::optional<std::uint32_t> initial, QWidget* parent) : 
   if (initial) field_->setText(QString::number(*initial));
   field_->selectAll();
   prompt->setBuddy(field_);
+  // The refusal fits on one line, so showing it does not reflow the dialog.
   message_ = new QLabel(this);
-  message_->setWordWrap(true);
+  message_->setMinimumWidth(
+      message_->fontMetrics().horizontalAdvance(LoadText(res::kIdsSeedRefused)));
   message_->hide();
 
   auto* buttons = new QDialogButtonBox(this);
