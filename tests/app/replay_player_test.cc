@@ -1,6 +1,8 @@
 #include "app/replay_player.h"
 
+#include <QProcess>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <chrono>
 #include <map>
@@ -39,6 +41,21 @@ std::map<int, QImage> PlayedPictures() {
   return pictures;
 }
 
+// Whether the pictures agree wherever both have chart: the chart area's
+// image also has the control's two-pixel sunken edge, and either may be
+// larger than the other.
+bool SameChart(const QImage& chart_area, const QImage& rendered) {
+  constexpr int kEdge = 2;
+  const int width = std::min(chart_area.width() - kEdge, rendered.width());
+  const int height = std::min(chart_area.height() - kEdge, rendered.height());
+  for (int y = kEdge; y < height; ++y) {
+    for (int x = kEdge; x < width; ++x) {
+      if (chart_area.pixel(x, y) != rendered.pixel(x, y)) return false;
+    }
+  }
+  return width > kEdge && height > kEdge;
+}
+
 // A fixture whose run's replay has begun (generation 0, first pause).
 struct PlayerFixture : ViewFixture {
   PlayerFixture() {
@@ -63,6 +80,8 @@ class ReplayPlayerTest : public QObject {
   void StepsMoveOneGenerationAndStopAtTheEnds();
   void SpeedSetsTheLengthOfThePauses_data();
   void SpeedSetsTheLengthOfThePauses();
+  void RenderedFrameIsThePlayersPicture_data();
+  void RenderedFrameIsThePlayersPicture();
   void RunDuringAPausedReplayPlaysTheNewRun();
   void ClosingDuringAPausedReplayClosesAtOnce();
 
@@ -173,6 +192,32 @@ void ReplayPlayerTest::SpeedSetsTheLengthOfThePauses() {
   while (Elapse(fixture.clock)) {
   }
   QCOMPARE(fixture.Chart(), played_.at(kGenerations));
+}
+
+void ReplayPlayerTest::RenderedFrameIsThePlayersPicture_data() {
+  QTest::addColumn<QString>("frame");
+  QTest::addColumn<int>("generation");
+  QTest::newRow("first") << "0" << 0;
+  QTest::newRow("middle") << "3" << 3;
+  QTest::newRow("final") << "final" << kGenerations;
+}
+
+void ReplayPlayerTest::RenderedFrameIsThePlayersPicture() {
+  QFETCH(QString, frame);
+  QFETCH(int, generation);
+  PlayerFixture fixture;
+  fixture.player().SetPaused(true);
+  fixture.player().Seek(generation);
+
+  const QTemporaryDir folder;
+  const QString file = folder.filePath("frame.png");
+  QProcess cli;
+  cli.start(CURVESMITH_CLI_PATH, {"render", "--curve", "1", "--population", "20", "--generations",
+                                  QString::number(kGenerations), "--crossover", "0.7", "--mutation",
+                                  "0.1", "--seed", "12345", "--frame", frame, "--out", file});
+  QVERIFY(cli.waitForFinished());
+  QCOMPARE(cli.exitCode(), 0);
+  QVERIFY(SameChart(fixture.Chart(), QImage(file).convertToFormat(QImage::Format_RGB32)));
 }
 
 void ReplayPlayerTest::RunDuringAPausedReplayPlaysTheNewRun() {
