@@ -7,7 +7,6 @@
 #include <chrono>
 #include <map>
 
-#include "app/main_frame.h"
 #include "res/resource_ids.h"
 #include "tests/app/view_fixture.h"
 
@@ -83,7 +82,6 @@ class ReplayPlayerTest : public QObject {
   void RenderedFrameIsThePlayersPicture_data();
   void RenderedFrameIsThePlayersPicture();
   void RunDuringAPausedReplayPlaysTheNewRun();
-  void ClosingDuringAPausedReplayClosesAtOnce();
 
  private:
   TemporarySettings settings_;
@@ -234,27 +232,6 @@ void ReplayPlayerTest::RunDuringAPausedReplayPlaysTheNewRun() {
   while (Elapse(fixture.clock)) ++steps;
   QCOMPARE(steps, 2 * kGenerations);
   QCOMPARE(fixture.player().Position(), kGenerations);
-}
-
-void ReplayPlayerTest::ClosingDuringAPausedReplayClosesAtOnce() {
-  CCurvesmithDoc document;
-  auto state = std::make_unique<RunState>();
-  auto frame = std::make_unique<CMainFrame>(document, *state);
-  frame->show();
-  frame->OnFileNew();
-  CCurvesmithView* view = frame->View();
-  view->Field(res::kIdcPopulationSize)->setText("50");
-  view->Field(res::kIdcGenerations)->setText("999");
-  view->OnRun();
-  ProcessPostedEvents();
-  view->Player().SetPaused(true);
-  view->Player().Seek(500);
-  QVERIFY(view->ChartArea()->IsReplaying());
-
-  QVERIFY(frame->close());
-  frame.reset();
-  ProcessPostedEvents();
-  QCOMPARE(state->ReplayPending, 1);
 }
 
 }  // namespace curvesmith
