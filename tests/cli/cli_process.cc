@@ -8,16 +8,12 @@
 #include <sstream>
 
 namespace curvesmith::testing {
-namespace {
-
-std::string Slurp(const std::filesystem::path& path) {
+std::string Slurp(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   std::ostringstream text;
   text << in.rdbuf();
   return text.str();
 }
-
-}  // namespace
 
 CliResult RunCli(const std::string& arguments, const std::string& stdout_redirection) {
   const auto folder = std::filesystem::temp_directory_path();
