@@ -20,8 +20,8 @@ CliResult RunCli(const std::string& arguments, const std::string& stdout_redirec
   const auto stem = "curvesmith-cli-test-" + std::to_string(::getpid());
   const auto out_path = folder / (stem + ".out");
   const auto err_path = folder / (stem + ".err");
-  const std::string out_to =
-      stdout_redirection.empty() ? ">" + out_path.string() : stdout_redirection;
+  std::string out_to = stdout_redirection;
+  if (out_to.empty()) out_to = ">" + out_path.native();
   const std::string command = std::string(CURVESMITH_CLI_PATH) + " " + arguments + " " + out_to +
                               " 2>" + err_path.string() + " </dev/null";
   const int raw = std::system(command.c_str());
