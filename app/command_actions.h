@@ -6,8 +6,10 @@
 #include <QList>
 #include <QMap>
 #include <QObject>
+#include <span>
 
 #include "res/accelerator_table.h"
+#include "res/main_menu.h"
 
 class QMainWindow;
 class QMenu;
@@ -48,6 +50,7 @@ class CommandActions : public QObject {
 
  private:
   QAction* MakeAction(int command, const char* menu_text);
+  void PopulateMenu(QMenu* menu, std::span<const res::MenuItem> items);
 
   QWidget* window_;
   QMap<int, QAction*> actions_;

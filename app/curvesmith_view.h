@@ -5,11 +5,13 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <vector>
 
 #include "app/curvesmith_doc.h"
 #include "app/form_fields.h"
 #include "engine/parameter_set.h"
 #include "engine/run_state.h"
+#include "res/qt/window_edges.h"
 
 class QLineEdit;
 class QPushButton;
@@ -68,11 +70,15 @@ class CCurvesmithView : public QWidget {
   // say.
   const QString& StatusText() const { return status_text_; }
 
+  // The seed the last run was made with.
+  std::uint32_t LastSeed() const { return last_seed_; }
+
  signals:
   void StatusTextChanged(const QString& text);
   void RunRefused(const QString& message);
 
  protected:
+  void paintEvent(QPaintEvent* event) override;
   void showEvent(QShowEvent* event) override;
 
  private:
@@ -93,8 +99,11 @@ class CCurvesmithView : public QWidget {
   ReplayPlayer* player_ = nullptr;
   QPushButton* run_button_ = nullptr;
   std::map<int, QLineEdit*> fields_;
+  QLineEdit* first_field_ = nullptr;  // first in the tab order
+  std::vector<EdgeRing> edges_;
   ParameterSet values_;
 
+  std::uint32_t last_seed_ = 0;
   bool loading_fields_ = false;
   bool paint_pending_ = false;
   bool paint_posted_ = false;

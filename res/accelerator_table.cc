@@ -6,13 +6,32 @@ namespace curvesmith::res {
 namespace {
 
 constexpr Accelerator kAccelerators[] = {
-    {Key::kN, kCtrl, kIdFileNew},         {Key::kO, kCtrl, kIdFileOpen},
-    {Key::kS, kCtrl, kIdFileSave},        {Key::kP, kCtrl, kIdFilePrint},
-    {Key::kZ, kCtrl, kIdEditUndo},        {Key::kX, kCtrl, kIdEditCut},
-    {Key::kC, kCtrl, kIdEditCopy},        {Key::kV, kCtrl, kIdEditPaste},
-    {Key::kBackspace, kAlt, kIdEditUndo}, {Key::kDelete, kShift, kIdEditCut},
-    {Key::kInsert, kCtrl, kIdEditCopy},   {Key::kInsert, kShift, kIdEditPaste},
-    {Key::kF6, kNoModifier, kIdNextPane}, {Key::kF6, kShift, kIdPrevPane},
+    {Key::kN, kCtrl, kIdFileNew},
+    {Key::kO, kCtrl, kIdFileOpen},
+    {Key::kS, kCtrl, kIdFileSave},
+    {Key::kP, kCtrl, kIdFilePrint},
+    {Key::kZ, kCtrl, kIdEditUndo},
+    {Key::kX, kCtrl, kIdEditCut},
+    {Key::kC, kCtrl, kIdEditCopy},
+    {Key::kV, kCtrl, kIdEditPaste},
+    {Key::kBackspace, kAlt, kIdEditUndo},
+    {Key::kDelete, kShift, kIdEditCut},
+    {Key::kInsert, kCtrl, kIdEditCopy},
+    {Key::kInsert, kShift, kIdEditPaste},
+    {Key::kF6, kNoModifier, kIdNextPane},
+    {Key::kF6, kShift, kIdPrevPane},
+    // The convergence panel and the exports.
+    {Key::kG, kCtrl | kShift, kIdViewConvergencePanel},
+    {Key::kF12, kNoModifier, kIdExportChartPng1x},
+    {Key::kF12, kShift, kIdExportChartPng2x},
+    {Key::kF12, kCtrl, kIdExportChartPng4x},
+    {Key::kH, kCtrl | kShift, kIdExportHistoryCsv},
+    {Key::kB, kCtrl | kShift, kIdExportBestCsv},
+    {Key::kJ, kCtrl | kShift, kIdExportJson},
+    {Key::kF12, kAlt, kIdExportGif1x},
+    {Key::kD, kCtrl | kShift, kIdExportGif2x},
+    {Key::kF, kCtrl | kShift, kIdExportGif5x},
+    {Key::kW, kCtrl | kShift, kIdExportGif20x},
 };
 
 }  // namespace

@@ -11,7 +11,14 @@ namespace curvesmith::res {
 // The keys the table uses. Letters are listed by name so that the table does
 // not depend on any platform's key codes.
 enum class Key {
+  kB,
   kC,
+  kD,
+  kF,
+  kG,
+  kH,
+  kJ,
+  kW,
   kN,
   kO,
   kP,
@@ -23,6 +30,7 @@ enum class Key {
   kDelete,
   kInsert,
   kF6,
+  kF12,
 };
 
 enum Modifier : std::uint32_t {

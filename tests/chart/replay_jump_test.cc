@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "chart/chart_painter.h"
-#include "chart/qt/chart_area_size.h"
+#include "res/qt/chart_area_size.h"
 #include "chart/qt/qpainter_surface.h"
 #include "chart/replay_erasures.h"
 #include "engine/evolution.h"
@@ -51,7 +51,7 @@ std::unique_ptr<RunState> RunOf(const JumpCase& c) {
 }
 
 QImage BlankImage(int scale) {
-  QImage image(ChartAreaPixelSize(FormFont()) * scale, QImage::Format_RGB32);
+  QImage image(ChartAreaPixelSize(kDesignDpi) * scale, QImage::Format_RGB32);
   image.fill(Qt::white);
   return image;
 }

@@ -91,6 +91,10 @@ TEST_F(RenderCommandTest, BadOptionsExitWithTwoAndNameTheOption) {
       {"--frame base", "--out"},
       {"--ops --out x.png", "--ops"},
       {"--colour red --out x.png", "--colour"},
+      {"--gif x.gif --speed 3", "--speed"},
+      {"--speed 2 --out x.png", "--speed"},
+      {"--gif x.gif --frame 1", "--frame"},
+      {"--gif x.gif --out x.png", "--gif"},
   };
   for (const BadOption& c : cases) {
     SCOPED_TRACE(c.arguments);
@@ -142,6 +146,22 @@ TEST_F(RenderCommandTest, UnwritableFileIsReportedAndLeavesNothing) {
   EXPECT_NE(result.err.find("cannot write"), std::string::npos) << result.err;
   EXPECT_NE(result.err.find(file.string()), std::string::npos) << result.err;
   EXPECT_TRUE(FolderContents().empty());
+}
+
+TEST_F(RenderCommandTest, GifOfTheReplayIsWrittenWholeOrNotAtAll) {
+  const fs::path file = folder_ / "replay.gif";
+  auto result =
+      RunCli("render --seed 3 --generations 4 --population 20 --speed 20 --gif " + file.string());
+  ASSERT_EQ(result.status, 0) << result.err;
+  std::ifstream in(file, std::ios::binary);
+  std::string header(6, '\0');
+  in.read(header.data(), 6);
+  EXPECT_EQ(header, "GIF89a");
+
+  result = RunCli("render --seed 3 --gif " + (folder_ / "missing" / "replay.gif").string());
+  EXPECT_EQ(result.status, 1);
+  EXPECT_NE(result.err.find("cannot write"), std::string::npos) << result.err;
+  EXPECT_EQ(FolderContents(), std::vector<std::string>{"replay.gif"});
 }
 
 TEST_F(RenderCommandTest, FailedWriteLeavesTheEarlierFileAndSaysSo) {

@@ -14,8 +14,22 @@ namespace {
 
 const char* KeyName(Key key) {
   switch (key) {
+    case Key::kB:
+      return "B";
     case Key::kC:
       return "C";
+    case Key::kD:
+      return "D";
+    case Key::kF:
+      return "F";
+    case Key::kG:
+      return "G";
+    case Key::kH:
+      return "H";
+    case Key::kJ:
+      return "J";
+    case Key::kW:
+      return "W";
     case Key::kN:
       return "N";
     case Key::kO:
@@ -38,6 +52,8 @@ const char* KeyName(Key key) {
       return "Ins";
     case Key::kF6:
       return "F6";
+    case Key::kF12:
+      return "F12";
   }
   return "";
 }
@@ -86,9 +102,9 @@ TEST(MainMenuTest, PopupsInOrder) {
   EXPECT_STREQ(bar[1].text, "編集(&E)");
   EXPECT_STREQ(bar[2].text, "表示(&V)");
   EXPECT_STREQ(bar[3].text, "ﾍﾙﾌﾟ(&H)");
-  EXPECT_EQ(bar[0].children.size(), 12u);
+  EXPECT_EQ(bar[0].children.size(), 13u);
   EXPECT_EQ(bar[1].children.size(), 5u);
-  EXPECT_EQ(bar[2].children.size(), 2u);
+  EXPECT_EQ(bar[2].children.size(), 3u);
   EXPECT_EQ(bar[3].children.size(), 1u);
 }
 
@@ -108,10 +124,13 @@ TEST(MainMenuTest, OnlyTheRecentFilePlaceholderIsGreyed) {
 TEST(MainMenuTest, SampleTexts) {
   const std::span<const MenuItem> file = MainMenu()[0].children;
   EXPECT_STREQ(file[1].text, "開く(&O)...\tCtrl+O");
-  EXPECT_EQ(file[4].kind, MenuItemKind::kSeparator);
-  EXPECT_STREQ(file[6].text, "印刷ﾌﾟﾚﾋﾞｭｰ(&V)");
-  EXPECT_STREQ(file[9].text, "最近使ったﾌｧｲﾙ");
-  EXPECT_STREQ(file[11].text, "ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)");
+  // The export submenu follows Save As; the specified items keep their order.
+  EXPECT_EQ(file[4].kind, MenuItemKind::kPopup);
+  EXPECT_STREQ(file[4].text, "ｴｸｽﾎﾟｰﾄ(&E)");
+  EXPECT_EQ(file[5].kind, MenuItemKind::kSeparator);
+  EXPECT_STREQ(file[7].text, "印刷ﾌﾟﾚﾋﾞｭｰ(&V)");
+  EXPECT_STREQ(file[10].text, "最近使ったﾌｧｲﾙ");
+  EXPECT_STREQ(file[12].text, "ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)");
   EXPECT_STREQ(MainMenu()[3].children[0].text, "Curvesmith のﾊﾞｰｼﾞｮﾝ情報(&A)...");
 }
 
@@ -142,7 +161,7 @@ TEST(AcceleratorTableTest, AlternativeClipboardKeys) {
   for (const Accelerator& accelerator : AcceleratorTable()) {
     commands[AcceleratorText(accelerator)] = accelerator.command;
   }
-  EXPECT_EQ(commands.size(), 14u);
+  EXPECT_EQ(commands.size(), 25u);
   EXPECT_EQ(commands["Alt+Backspace"], kIdEditUndo);
   EXPECT_EQ(commands["Shift+Del"], kIdEditCut);
   EXPECT_EQ(commands["Ctrl+Ins"], kIdEditCopy);
