@@ -55,13 +55,13 @@ CAboutBox::CAboutBox(QWidget* parent) : QDialog(parent) {
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowCloseButtonHint);
   setModal(true);
-  setFont(DialogFont(about));
+  const int dpi = logicalDpiY();
+  setFont(DialogFont(about, dpi));
 
-  const DialogBaseUnits units = DialogBaseUnitsOf(font());
-  setFixedSize(ToPixels(units, res::DialogRect{0, 0, about.width, about.height}).size());
+  setFixedSize(DialogRectInPixels({0, 0, about.width, about.height}, dpi).size());
   for (const res::DialogControl& control : about.controls) {
     if (QWidget* widget = MakeControl(control, this)) {
-      widget->setGeometry(ToPixels(units, control.rect));
+      widget->setGeometry(DialogRectInPixels(control.rect, dpi));
       if (control.id != res::kIdcStatic) widget->setObjectName(QString::number(control.id));
     }
   }

@@ -20,10 +20,24 @@ namespace {
 
 Qt::Key QtKeyOf(res::Key key) {
   switch (key) {
+    case res::Key::kB:
+      return Qt::Key_B;
     case res::Key::kC:
       return Qt::Key_C;
     case res::Key::kK:
       return Qt::Key_K;
+    case res::Key::kD:
+      return Qt::Key_D;
+    case res::Key::kF:
+      return Qt::Key_F;
+    case res::Key::kG:
+      return Qt::Key_G;
+    case res::Key::kH:
+      return Qt::Key_H;
+    case res::Key::kJ:
+      return Qt::Key_J;
+    case res::Key::kW:
+      return Qt::Key_W;
     case res::Key::kN:
       return Qt::Key_N;
     case res::Key::kO:
@@ -66,6 +80,8 @@ Qt::Key QtKeyOf(res::Key key) {
       return Qt::Key_4;
     case res::Key::k5:
       return Qt::Key_5;
+    case res::Key::kF12:
+      return Qt::Key_F12;
   }
   return Qt::Key_unknown;
 }
@@ -130,16 +146,26 @@ QAction* CommandActions::MakeAction(int command, const char* menu_text) {
 
 void CommandActions::PopulateMenuBar(QMenuBar* bar) {
   for (const res::MenuItem& popup : res::MainMenu()) {
-    QMenu* menu = bar->addMenu(QString::fromUtf8(popup.text));
-    for (const res::MenuItem& item : popup.children) {
-      if (item.kind == res::MenuItemKind::kSeparator) {
+    PopulateMenu(bar->addMenu(QString::fromUtf8(popup.text)), popup.children);
+  }
+}
+
+void CommandActions::PopulateMenu(QMenu* menu, std::span<const res::MenuItem> items) {
+  for (const res::MenuItem& item : items) {
+    switch (item.kind) {
+      case res::MenuItemKind::kSeparator:
         menu->addSeparator();
-        continue;
+        break;
+      case res::MenuItemKind::kPopup:
+        PopulateMenu(menu->addMenu(QString::fromUtf8(item.text)), item.children);
+        break;
+      case res::MenuItemKind::kCommand: {
+        QAction* action = Action(item.command);
+        if (item.greyed) action->setEnabled(false);
+        menu->addAction(action);
+        menus_.insert(item.command, menu);
+        break;
       }
-      QAction* action = Action(item.command);
-      if (item.greyed) action->setEnabled(false);
-      menu->addAction(action);
-      menus_.insert(item.command, menu);
     }
   }
 }

@@ -9,6 +9,7 @@
 #include <span>
 
 #include "res/accelerator_table.h"
+#include "res/main_menu.h"
 #include "res/tool_bar.h"
 
 class QMainWindow;
@@ -57,6 +58,7 @@ class CommandActions : public QObject {
   QAction* MakeAction(int command, const char* menu_text);
   QToolBar* MakeToolBar(QMainWindow* window, const char* name, int toggle_command,
                         std::span<const res::ToolBarButton> buttons, QWidget* seek_controls);
+  void PopulateMenu(QMenu* menu, std::span<const res::MenuItem> items);
 
   QWidget* window_;
   QMap<int, QAction*> actions_;

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <cstdio>
 
+#include "app/file_name.h"
 #include "app/resource_text.h"
 #include "res/resource_ids.h"
 #include "res/version_info.h"
@@ -63,10 +64,14 @@ CommandLineInfo ParseCommandLine(const QStringList& arguments) {
   return info;
 }
 
-std::optional<int> AnswerWithoutWindow(int argc, char* argv[]) {
+QStringList ArgumentsOf(int argc, const char* const argv[]) {
   QStringList arguments;
-  for (int i = 0; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
-  const CommandLineInfo info = ParseCommandLine(arguments);
+  for (int i = 0; i < argc; ++i) arguments.append(DecodeFileName(argv[i]));
+  return arguments;
+}
+
+std::optional<int> AnswerWithoutWindow(int argc, char* argv[]) {
+  const CommandLineInfo info = ParseCommandLine(ArgumentsOf(argc, argv));
   if (!info.exit_status) return std::nullopt;
   std::fputs(info.text.toLocal8Bit().constData(), info.ok ? stdout : stderr);
   return info.exit_status;

@@ -23,6 +23,10 @@ struct CommandLineInfo {
 // `arguments` as main() receives them, the program's name first.
 CommandLineInfo ParseCommandLine(const QStringList& arguments);
 
+// main()'s arguments as QStrings that keep the bytes of file names which are
+// not UTF-8 (DecodeFileName()).
+QStringList ArgumentsOf(int argc, const char* const argv[]);
+
 // For main(), before any window system is touched: answers --help, --version
 // and a malformed command line on standard output or standard error and
 // returns the exit status; nullopt when the program should start.

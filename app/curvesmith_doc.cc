@@ -1,21 +1,25 @@
 #include "app/curvesmith_doc.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include "app/parameter_file_format.h"
+#include "app/regular_file.h"
+#include "app/resource_text.h"
+#include "res/resource_ids.h"
 
 namespace curvesmith {
 namespace {
 
 QString FileLabel(const QString& path) {
-  return QString::fromUtf8("「%1」").arg(path);
+  return LoadText(res::kIdsFileQuoted).arg(path);
 }
 
-QString SaveFailure(const QString& path, const QString& reason) {
-  return QString::fromUtf8(
-             "ファイル%1を保存できませんでした。既にあるファイルは変更していません。\n%2")
-      .arg(FileLabel(path), reason);
+QString DamagedFileMessage(const QString& path, const ParameterFileContent& content) {
+  const QString where =
+      content.line > 0 ? LoadText(res::kIdsDamagedLine).arg(content.line) : QString();
+  QString problem = LoadText(content.problem_id);
+  if (!content.problem_subject.empty()) problem = problem.arg(FromUtf8(content.problem_subject));
+  return LoadText(res::kIdsDamagedFile).arg(FileLabel(path), where, problem);
 }
 
 }  // namespace
@@ -26,54 +30,32 @@ bool CCurvesmithDoc::OnNewDocument() {
 }
 
 std::optional<QString> CCurvesmithDoc::OnSaveDocument(const QString& path) {
-  const std::string text = FormatParameterFile(parameters_);
-  const auto size = static_cast<qint64>(text.size());
-  QSaveFile file(path);
-  // Unbuffered, so that a write cut short (a full disk) shows in write()'s
-  // count: a buffered QSaveFile can commit the truncated file as a success.
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-    return SaveFailure(path, file.errorString());
+  if (const auto reason = WriteFileAtomically(path, FormatParameterFile(parameters_))) {
+    return LoadText(res::kIdsSaveFailed).arg(FileLabel(path), *reason);
   }
-  if (file.write(text.data(), size) != size) {
-    const QString reason = file.error() != QFileDevice::NoError
-                               ? file.errorString()
-                               : QString::fromUtf8(
-                                     "書き込みが途中で止まりました。"
-                                     "ディスクの空きを確かめてください。");
-    file.cancelWriting();
-    return SaveFailure(path, reason);
-  }
-  if (!file.commit()) return SaveFailure(path, file.errorString());
   path_name_ = path;
   return std::nullopt;
 }
 
 std::optional<QString> CCurvesmithDoc::OnOpenDocument(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    return QString::fromUtf8("ファイル%1を開けませんでした。\n%2")
-        .arg(FileLabel(path), file.errorString());
+  QFile file;
+  if (const auto reason = OpenRegularFile(path, file)) {
+    return LoadText(res::kIdsOpenFailed).arg(FileLabel(path), *reason);
   }
   // One byte more than a parameter file may have is enough to tell that a
   // file is too large, without reading all of it.
   const QByteArray bytes = file.read(static_cast<qint64>(kMaxParameterFileBytes) + 1);
   if (file.error() != QFileDevice::NoError) {
-    return QString::fromUtf8("ファイル%1を読み込めませんでした。\n%2")
-        .arg(FileLabel(path), file.errorString());
+    return LoadText(res::kIdsReadFailed).arg(FileLabel(path), file.errorString());
   }
 
   const ParameterFileContent content = ParseParameterFile(
       std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
   switch (content.kind) {
     case ParameterFileContent::Kind::kNotOurs:
-      return QString::fromUtf8("ファイル%1は Curvesmith のパラメータ ファイルではありません。")
-          .arg(FileLabel(path));
-    case ParameterFileContent::Kind::kDamaged: {
-      const QString where =
-          content.line > 0 ? QString::fromUtf8("（%1 行目）").arg(content.line) : QString();
-      return QString::fromUtf8("ファイル%1は壊れているため開けません%2。\n%3")
-          .arg(FileLabel(path), where, QString::fromStdString(content.problem));
-    }
+      return LoadText(res::kIdsNotParameterFile).arg(FileLabel(path));
+    case ParameterFileContent::Kind::kDamaged:
+      return DamagedFileMessage(path, content);
     case ParameterFileContent::Kind::kValues:
       parameters_ = content.values;
       break;

@@ -4,7 +4,7 @@
 #include <QString>
 #include <optional>
 
-#include "app/parameter_set.h"
+#include "engine/parameter_set.h"
 
 namespace curvesmith {
 

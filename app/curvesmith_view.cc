@@ -3,17 +3,20 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMetaObject>
+#include <QPainter>
 #include <QPalette>
 #include <QPushButton>
 
 #include "app/chart_area_widget.h"
-#include "app/number_text.h"
 #include "app/replay_player.h"
+#include "app/resource_text.h"
 #include "app/run_refusal.h"
 #include "engine/crt_random.h"
 #include "engine/evolution.h"
+#include "engine/number_text.h"
 #include "res/parameter_form_template.h"
 #include "res/qt/dialog_units.h"
+#include "res/qt/window_edges.h"
 #include "res/resource_ids.h"
 
 namespace curvesmith {
@@ -29,8 +32,7 @@ Qt::Alignment AlignmentOf(const res::DialogControl& control) {
 }
 
 QString NeedsNumberText(const FormField& field) {
-  return QString::fromUtf8("「%1」には数値を入力してください。")
-      .arg(QString::fromUtf8(field.label));
+  return LoadText(res::kIdsNeedsNumber).arg(LoadText(field.name_id));
 }
 
 }  // namespace
@@ -56,25 +58,28 @@ QLineEdit* CCurvesmithView::Field(int control_id) const {
 // the tab order.
 void CCurvesmithView::CreateControls() {
   const res::DialogTemplate& form = res::ParameterFormTemplate();
-  const QFont font = DialogFont(form);
-  setFont(font);
-  const DialogBaseUnits units = DialogBaseUnitsOf(font);
-  setFixedSize(ToPixels(units, res::DialogRect{0, 0, form.width, form.height}).size());
+  const int dpi = logicalDpiY();
+  setFont(DialogFont(form, dpi));
+  edges_ = EdgeRingsOf(form.styles, /*dialog=*/true);
+  const int edge = static_cast<int>(edges_.size());
+  setFixedSize(DialogRectInPixels({0, 0, form.width, form.height}, dpi).size() +
+               QSize(2 * edge, 2 * edge));
 
   for (const res::DialogControl& control : form.controls) {
-    const QRect rect = ToPixels(units, control.rect);
+    const QRect rect = DialogRectInPixels(control.rect, dpi).translated(edge, edge);
     const QString text = QString::fromUtf8(control.text);
     QWidget* widget = nullptr;
     switch (control.kind) {
       case res::ControlKind::kEdit:
         if (control.id == res::kIdcChartArea) {
-          chart_area_ = new ChartAreaWidget(this);
+          chart_area_ = new ChartAreaWidget(EdgeRingsOf(control.styles, /*dialog=*/false), this);
           connect(chart_area_, &ChartAreaWidget::RepaintNeeded, this, &CCurvesmithView::Invalidate);
           widget = chart_area_;
         } else {
           auto* edit = new QLineEdit(this);
           edit->setTextMargins(0, 0, 0, 0);
           fields_[control.id] = edit;
+          if (first_field_ == nullptr && (control.styles & res::kStyleTabStop)) first_field_ = edit;
           connect(edit, &QLineEdit::textChanged, this, &CCurvesmithView::OnChange);
           widget = edit;
         }
@@ -143,6 +148,8 @@ void CCurvesmithView::SetStatusText(const QString& text) {
 void CCurvesmithView::OnInitialUpdate() {
   values_ = document_.Parameters();
   UpdateData(false);
+  // As a dialog does, the form gives the keyboard to its first field.
+  first_field_->setFocus();
   Invalidate();
 }
 
@@ -173,8 +180,7 @@ void CCurvesmithView::OnRunSameSeed() {
 
 // A run with `seed`, or with the seed source's when none is given.
 void CCurvesmithView::RunWith(std::optional<std::uint32_t> seed) {
-  const RunParameters parameters = RunParametersOf(values_);
-  if (const auto outside = FindValueOutsideModel(parameters)) {
+  if (const auto outside = FindValueOutsideModel(values_)) {
     const FormField& field = FormFieldOf(*outside);
     const QString message = RunRefusalMessage(*outside, values_);
     MarkField(&field, message);
@@ -185,7 +191,7 @@ void CCurvesmithView::RunWith(std::optional<std::uint32_t> seed) {
   // A replay in progress reads the state the run is about to replace.
   chart_area_->AbandonPaint();
   last_seed_ = seed ? *seed : seed_source_();
-  RunEvolution(state_, parameters, *last_seed_);
+  RunEvolution(state_, values_, *last_seed_);
   Invalidate();
   state_.ReplayPending = 1;
   player_->TakeNewRun();
@@ -212,6 +218,11 @@ void CCurvesmithView::PaintIfPending() {
 void CCurvesmithView::OnDraw() {
   UpdateData(false);
   chart_area_->PaintChart(state_);
+}
+
+void CCurvesmithView::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  DrawEdgeRings(painter, rect(), edges_, 1);
 }
 
 // Showing the window again (after it was minimised, say) is an ordinary

@@ -6,11 +6,13 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <vector>
 
 #include "app/curvesmith_doc.h"
 #include "app/form_fields.h"
-#include "app/parameter_set.h"
+#include "engine/parameter_set.h"
 #include "engine/run_state.h"
+#include "res/qt/window_edges.h"
 
 class QLineEdit;
 class QPushButton;
@@ -84,6 +86,7 @@ class CCurvesmithView : public QWidget {
   void RunStarted(std::uint32_t seed);
 
  protected:
+  void paintEvent(QPaintEvent* event) override;
   void showEvent(QShowEvent* event) override;
 
  private:
@@ -106,6 +109,8 @@ class CCurvesmithView : public QWidget {
   ReplayPlayer* player_ = nullptr;
   QPushButton* run_button_ = nullptr;
   std::map<int, QLineEdit*> fields_;
+  QLineEdit* first_field_ = nullptr;  // first in the tab order
+  std::vector<EdgeRing> edges_;
   ParameterSet values_;
 
   bool loading_fields_ = false;

@@ -5,18 +5,18 @@
 namespace curvesmith {
 namespace {
 
-constexpr FormField kPopulationSize = {res::kIdcPopulationSize, "母集団サイズ", "population_size",
-                                       &ParameterSet::PopulationSize};
-constexpr FormField kMutationRate = {res::kIdcMutationRate, "突然変異率", "mutation_rate",
-                                     &ParameterSet::MutationRate};
-constexpr FormField kGenerations = {res::kIdcGenerations, "最大世代数", "generations",
+constexpr FormField kPopulationSize = {res::kIdcPopulationSize, res::kIdsFieldPopulationSize,
+                                       "population_size", &ParameterSet::PopulationSize};
+constexpr FormField kMutationRate = {res::kIdcMutationRate, res::kIdsFieldMutationRate,
+                                     "mutation_rate", &ParameterSet::MutationRate};
+constexpr FormField kGenerations = {res::kIdcGenerations, res::kIdsFieldGenerations, "generations",
                                     &ParameterSet::Generations};
-constexpr FormField kCrossoverRate = {res::kIdcCrossoverRate, "交叉率", "crossover_rate",
-                                      &ParameterSet::CrossoverRate};
+constexpr FormField kCrossoverRate = {res::kIdcCrossoverRate, res::kIdsFieldCrossoverRate,
+                                      "crossover_rate", &ParameterSet::CrossoverRate};
 // The small field at the far right has no label on the form.
-constexpr FormField kAuxParameter = {res::kIdcAuxParameter, "補助値", "aux_parameter",
-                                     &ParameterSet::AuxParameter};
-constexpr FormField kTargetCurve = {res::kIdcTargetCurve, "目標曲線", "target_curve",
+constexpr FormField kAuxParameter = {res::kIdcAuxParameter, res::kIdsFieldAuxParameter,
+                                     "aux_parameter", &ParameterSet::AuxParameter};
+constexpr FormField kTargetCurve = {res::kIdcTargetCurve, res::kIdsFieldTargetCurve, "target_curve",
                                     &ParameterSet::TargetCurve};
 
 constexpr FormField kExchangeOrder[] = {kPopulationSize, kMutationRate, kGenerations,

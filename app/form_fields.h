@@ -3,7 +3,7 @@
 
 #include <span>
 
-#include "app/parameter_set.h"
+#include "engine/parameter_set.h"
 
 namespace curvesmith {
 
@@ -11,7 +11,7 @@ namespace curvesmith {
 // parameter file and the messages that name it.
 struct FormField {
   int control_id;
-  const char* label;     // UTF-8, the field as the form's labels name it
+  int name_id;           // string id: the field as the form's labels name it
   const char* file_key;  // its key in a parameter file
   float ParameterSet::*member;
 };

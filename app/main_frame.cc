@@ -1,5 +1,6 @@
 #include "app/main_frame.h"
 
+#include <QCloseEvent>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLayout>
@@ -9,14 +10,18 @@
 #include <QScrollArea>
 #include <QSettings>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
 
 #include "app/about_box.h"
 #include "app/app_icons.h"
 #include "app/chart_area_widget.h"
 #include "app/command_actions.h"
+#include "app/convergence_panel.h"
+#include "app/convergence_plot.h"
 #include "app/curvesmith_view.h"
 #include "app/edit_commands.h"
+#include "app/export_commands.h"
 #include "app/lock_states.h"
 #include "app/print_support.h"
 #include "app/recent_files.h"
@@ -45,8 +50,9 @@ CMainFrame::CMainFrame(CCurvesmithDoc& document, RunState& state, QWidget* paren
   CreateBars();
   CreateReplayBar();
   ConnectCommands();
+  CreatePanels();
   RestoreReplayBar();
-  ResizeToFitForm();
+  resize(kRequestedWidth, kRequestedHeight);
 }
 
 CMainFrame::~CMainFrame() {
@@ -150,18 +156,69 @@ void CMainFrame::ConnectCommands() {
   });
 }
 
-// The requested size, shrunk (never enlarged) to what shows the whole form
-// with the bars, and to the screen.
-void CMainFrame::ResizeToFitForm() {
+// After every initial update of the form (start-up, New, Open) the window
+// shrinks, never grows, to what shows the whole form with the bars, and stays
+// within the screen.
+void CMainFrame::InitialUpdate() {
+  view_->OnInitialUpdate();
+  QSize fits_form = FormWindowSize();
+
+  const QSize screen_size = screen() ? screen()->availableSize() : fits_form;
+  const QSize shown = fits_form.boundedTo(screen_size);
+  // Where the screen cuts the form on one side, a scroll bar takes room on
+  // the other.
+  const int scroll_bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  if (shown.width() < fits_form.width()) fits_form.rheight() += scroll_bar;
+  if (shown.height() < fits_form.height()) fits_form.rwidth() += scroll_bar;
+  resize(size().boundedTo(fits_form).boundedTo(screen_size));
+  FitPanels();
+}
+
+// A docked panel would take its preferred size from the form; it takes the
+// size the window was fitted with, so that the form shows whole.
+void CMainFrame::FitPanels() {
+  if (convergence_->isHidden() || convergence_->isFloating()) return;
+  const bool beside =
+      dockWidgetArea(convergence_) & (Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
+  const QSize minimum = convergence_->minimumSizeHint();
+  resizeDocks({convergence_}, {beside ? minimum.width() : minimum.height()},
+              beside ? Qt::Horizontal : Qt::Vertical);
+}
+
+// The convergence panel and the exports. The panel follows the replay: a
+// new run's figures when the run is made, the generation the chart shows,
+// and a press in its plot moves the replay. A panel docked and shown is part
+// of what the window fits at each initial update.
+void CMainFrame::CreatePanels() {
+  convergence_ = new ConvergencePanel(this, actions_->Action(res::kIdViewConvergencePanel));
+  convergence_->RestorePlacement(FormWindowSize());
+  ReplayPlayer& player = view_->Player();
+  connect(&player, &ReplayPlayer::RunReplaced, this, [this, &player] {
+    convergence_->ShowRun(state_);
+    convergence_->ShowGeneration(player.Position());
+  });
+  connect(&player, &ReplayPlayer::PositionChanged, convergence_, &ConvergencePanel::ShowGeneration);
+  connect(convergence_->Plot(), &ConvergencePlot::SeekRequested, &player, &ReplayPlayer::Seek);
+
+  exports_ = new ExportCommands(this, *actions_, *view_, state_);
+  connect(exports_, &ExportCommands::Warning, this, &CMainFrame::Warn);
+  connect(exports_, &ExportCommands::Reported, this, &CMainFrame::ShowStatusText);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+  convergence_->SavePlacement();
+  QMainWindow::closeEvent(event);
+}
+
+// The smallest window that shows the whole form with the bars (and the
+// panels shown beside or below it).
+QSize CMainFrame::FormWindowSize() {
   QWidget* central = centralWidget();
   const QSize central_minimum = central->minimumSize();
   central->setMinimumSize(view_->size());
   const QSize fits_form = layout()->totalMinimumSize();
   central->setMinimumSize(central_minimum);
-
-  QSize size = QSize(kRequestedWidth, kRequestedHeight).boundedTo(fits_form);
-  if (const QScreen* shown_on = screen()) size = size.boundedTo(shown_on->availableSize());
-  resize(size);
+  return fits_form;
 }
 
 void CMainFrame::ShowStatusText(const QString& text) {
@@ -169,7 +226,7 @@ void CMainFrame::ShowStatusText(const QString& text) {
 }
 
 void CMainFrame::OnFileNew() {
-  if (document_.OnNewDocument()) view_->OnInitialUpdate();
+  if (document_.OnNewDocument()) InitialUpdate();
 }
 
 void CMainFrame::OnAppExit() {
@@ -210,7 +267,7 @@ bool CMainFrame::OpenDocumentFile(const QString& path) {
     return false;
   }
   recent_files_->Add(path);
-  view_->OnInitialUpdate();
+  InitialUpdate();
   return true;
 }
 

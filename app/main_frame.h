@@ -14,6 +14,8 @@ namespace curvesmith {
 
 class CCurvesmithView;
 class CommandActions;
+class ConvergencePanel;
+class ExportCommands;
 class EditCommands;
 class PrintSupport;
 class RecentFiles;
@@ -28,7 +30,8 @@ class CMainFrame : public QMainWindow {
   Q_OBJECT
 
  public:
-  // The window's size before it is shrunk to fit the form and the screen.
+  // The window's size before it is first shrunk to fit the form and the
+  // screen.
   static constexpr int kRequestedWidth = 2100;
   static constexpr int kRequestedHeight = 1000;
 
@@ -46,6 +49,8 @@ class CMainFrame : public QMainWindow {
   StatusIndicators* Indicators() const { return indicators_; }
   RecentFiles* RecentFileList() const { return recent_files_; }
   PrintSupport* Printing() const { return printing_; }
+  ConvergencePanel* Convergence() const { return convergence_; }
+  ExportCommands* Exports() const { return exports_; }
 
   // File commands. New keeps the values; Open and Save As ask for a file and
   // go on with OpenDocumentFile() and SaveDocumentAs(); Save saves to the
@@ -69,14 +74,20 @@ class CMainFrame : public QMainWindow {
   // Replaces how warnings reach the user (a message box); tests record them.
   void SetWarningSink(std::function<void(const QString&)> sink);
 
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
  private:
   void CreateView();
+  void CreatePanels();
   void CreateBars();
   void CreateReplayBar();
   void ConnectCommands();
   void RestoreReplayBar();
   void SaveReplayBar() const;
-  void ResizeToFitForm();
+  void InitialUpdate();
+  QSize FormWindowSize();
+  void FitPanels();
   void ShowStatusText(const QString& text);
   void Warn(const QString& message);
 
@@ -93,6 +104,8 @@ class CMainFrame : public QMainWindow {
   RecentFiles* recent_files_ = nullptr;
   EditCommands* edit_commands_ = nullptr;
   PrintSupport* printing_ = nullptr;
+  ConvergencePanel* convergence_ = nullptr;
+  ExportCommands* exports_ = nullptr;
   std::function<void(const QString&)> warning_sink_;
 };
 

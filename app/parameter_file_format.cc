@@ -3,7 +3,9 @@
 #include <vector>
 
 #include "app/form_fields.h"
-#include "app/number_text.h"
+#include "engine/number_text.h"
+#include "res/resource_ids.h"
+#include "res/string_table.h"
 
 namespace curvesmith {
 namespace {
@@ -27,16 +29,17 @@ std::string_view TakeLine(std::string_view& rest) {
   return line;
 }
 
-ParameterFileContent Damaged(int line, std::string problem) {
+ParameterFileContent Damaged(int line, int problem_id, std::string_view subject = {}) {
   ParameterFileContent content;
   content.kind = Kind::kDamaged;
   content.line = line;
-  content.problem = std::move(problem);
+  content.problem_id = problem_id;
+  content.problem_subject = subject;
   return content;
 }
 
-std::string Quoted(const char* label) {
-  return std::string("「") + label + "」";
+std::string_view NameOf(const FormField& field) {
+  return res::LoadString(field.name_id);
 }
 
 }  // namespace
@@ -77,24 +80,24 @@ ParameterFileContent ParseParameterFile(std::string_view text) {
 
     const auto equals = line.find('=');
     if (equals == std::string_view::npos) {
-      return Damaged(line_number, "「名前 = 値」の形の行ではありません。");
+      return Damaged(line_number, res::kIdsLineNotNameValue);
     }
     const std::string_view key = Trim(line.substr(0, equals));
     std::size_t index = 0;
     while (index < fields.size() && key != fields[index].file_key) ++index;
     if (index == fields.size()) {
-      return Damaged(line_number, "「" + std::string(key) + "」という項目はありません。");
+      return Damaged(line_number, res::kIdsUnknownKey, key);
     }
     const FormField& field = fields[index];
-    if (seen[index]) return Damaged(line_number, Quoted(field.label) + "が二度書かれています。");
+    if (seen[index]) return Damaged(line_number, res::kIdsValueTwice, NameOf(field));
     const auto value = ParseNumber(Trim(line.substr(equals + 1)));
-    if (!value) return Damaged(line_number, Quoted(field.label) + "の値が数値ではありません。");
+    if (!value) return Damaged(line_number, res::kIdsValueNotNumber, NameOf(field));
     content.values.*field.member = *value;
     seen[index] = true;
   }
 
   for (std::size_t index = 0; index < fields.size(); ++index) {
-    if (!seen[index]) return Damaged(0, Quoted(fields[index].label) + "の値がありません。");
+    if (!seen[index]) return Damaged(0, res::kIdsValueMissing, NameOf(fields[index]));
   }
   content.kind = Kind::kValues;
   return content;

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/parameter_set.h"
+#include "engine/parameter_set.h"
 
 namespace curvesmith {
 
@@ -42,8 +42,11 @@ struct ParameterFileContent {
   };
   Kind kind = Kind::kEmpty;
   ParameterSet values;
-  int line = 0;         // kDamaged: the line at fault (from 1), 0 for the whole file
-  std::string problem;  // kDamaged: what is wrong, in Japanese, naming the field
+  int line = 0;  // kDamaged: the line at fault (from 1), 0 for the whole file
+  // kDamaged: what is wrong, as the string id of a message, and what its "%1"
+  // names (the field's name, or the key as written; empty when it names none).
+  int problem_id = 0;
+  std::string problem_subject;
 };
 
 ParameterFileContent ParseParameterFile(std::string_view text);

@@ -1,15 +1,21 @@
 #include "app/print_support.h"
 
-#include <QPageSetupDialog>
+#include <QDialogButtonBox>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QPushButton>
 #include <QString>
 
 #include "app/resource_text.h"
 #include "res/resource_ids.h"
 
 namespace curvesmith {
+namespace {
+
+const QString kOkText = QStringLiteral("OK");
+
+}  // namespace
 
 QRect FitOnPage(const QSize& image, const QRect& page) {
   if (image.isEmpty() || page.isEmpty()) return QRect();
@@ -52,8 +58,15 @@ void PrintSupport::PrintPreview() {
   preview.exec();
 }
 
+// The print dialog chooses the printer, and through its properties the paper
+// and orientation; here it only keeps the choice for the next print, so its
+// button says OK rather than Print.
 void PrintSupport::PrinterSetup() {
-  QPageSetupDialog dialog(&printer_, parent_);
+  QPrintDialog dialog(&printer_, parent_);
+  dialog.setWindowTitle(ToolTipOf(res::kIdFilePrintSetup));
+  if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {
+    if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) ok->setText(kOkText);
+  }
   dialog.exec();
 }
 
@@ -61,7 +74,7 @@ void PrintSupport::PrintReportingFailure(QPrinter* printer) {
   if (PrintImage(printer, chart_())) return;
   const QString where =
       printer->outputFileName().isEmpty() ? printer->printerName() : printer->outputFileName();
-  warn_(QStringLiteral("%1 に印刷できませんでした。").arg(where));
+  warn_(LoadText(res::kIdsPrintFailed).arg(where));
 }
 
 }  // namespace curvesmith

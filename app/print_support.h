@@ -38,7 +38,8 @@ class PrintSupport : public QObject {
   void PrintDirect();
   // Shows the page as it would print, from where it can be printed.
   void PrintPreview();
-  // Lets the user choose paper, orientation and margins.
+  // Lets the user choose the printer, and its paper and orientation, for the
+  // next Print and Print Preview.
   void PrinterSetup();
 
   QPrinter* Printer() { return &printer_; }

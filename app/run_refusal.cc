@@ -1,6 +1,7 @@
 #include "app/run_refusal.h"
 
-#include "app/number_text.h"
+#include "app/resource_text.h"
+#include "engine/number_text.h"
 #include "engine/run_state.h"
 #include "res/resource_ids.h"
 
@@ -14,15 +15,17 @@ struct FieldLimit {
 };
 
 const FieldLimit& LimitOf(RunField field) {
+  const QString rate_range = LoadText(res::kIdsRangeRate)
+                                 .arg(QString::fromStdString(FormatNumber(kLowestRate)),
+                                      QString::fromStdString(FormatNumber(kHighestRate)));
   static const FieldLimit kLimits[] = {
       {RunField::kPopulationSize, res::kIdcPopulationSize,
-       QString::fromUtf8("%1 以下の有限の数値").arg(kMaxPopulation)},
+       LoadText(res::kIdsRangeCountUpTo).arg(kMaxPopulation)},
       {RunField::kGenerations, res::kIdcGenerations,
-       QString::fromUtf8("%1 以下の有限の数値").arg(kMaxGenerations)},
-      {RunField::kCrossoverRate, res::kIdcCrossoverRate, QString::fromUtf8("0 から 1 までの数値")},
-      {RunField::kMutationRate, res::kIdcMutationRate, QString::fromUtf8("0 から 1 までの数値")},
-      {RunField::kTargetCurve, res::kIdcTargetCurve,
-       QString::fromUtf8("有限の数値（曲線は 0, 1, 2）")},
+       LoadText(res::kIdsRangeCountUpTo).arg(kMaxGenerations)},
+      {RunField::kCrossoverRate, res::kIdcCrossoverRate, rate_range},
+      {RunField::kMutationRate, res::kIdcMutationRate, rate_range},
+      {RunField::kTargetCurve, res::kIdcTargetCurve, LoadText(res::kIdsRangeCurve)},
   };
   for (const FieldLimit& limit : kLimits) {
     if (limit.field == field) return limit;
@@ -32,19 +35,14 @@ const FieldLimit& LimitOf(RunField field) {
 
 }  // namespace
 
-RunParameters RunParametersOf(const ParameterSet& values) {
-  return {values.PopulationSize, values.Generations, values.CrossoverRate, values.MutationRate,
-          values.TargetCurve};
-}
-
 const FormField& FormFieldOf(RunField field) {
   return *FindField(LimitOf(field).control_id);
 }
 
 QString RunRefusalMessage(RunField field, const ParameterSet& values) {
   const FormField& form_field = FormFieldOf(field);
-  return QString::fromUtf8("実行できません。「%1」の値 %2 は範囲外です。%3を入力してください。")
-      .arg(QString::fromUtf8(form_field.label),
+  return LoadText(res::kIdsRunRefused)
+      .arg(LoadText(form_field.name_id),
            QString::fromStdString(FormatNumber(values.*form_field.member)), LimitOf(field).range);
 }
 

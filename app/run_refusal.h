@@ -4,13 +4,10 @@
 #include <QString>
 
 #include "app/form_fields.h"
-#include "app/parameter_set.h"
+#include "engine/parameter_set.h"
 #include "engine/run_parameters.h"
 
 namespace curvesmith {
-
-// The five values of the view that a run is started with.
-RunParameters RunParametersOf(const ParameterSet& values);
 
 // The form field that holds `field`.
 const FormField& FormFieldOf(RunField field);

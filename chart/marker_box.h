@@ -15,9 +15,9 @@ inline constexpr double MarkerScale = 5.0;
 // takes it. `top` is the numerically larger y (the lower edge on screen).
 struct MarkerBoxEdges {
   std::int32_t left;
-  std::int32_t top;
+  std::int32_t top;  // the larger y, the lower edge on screen
   std::int32_t right;
-  std::int32_t bottom;
+  std::int32_t bottom;  // the smaller y, the upper edge on screen
   friend bool operator==(const MarkerBoxEdges&, const MarkerBoxEdges&) = default;
 };
 

@@ -1,9 +1,13 @@
 #include "cli/arguments.h"
 
-#include <charconv>
-#include <cmath>
+#include <limits>
 
+#include "cli/number_text.h"
+#include "cli/shown_text.h"
 #include "engine/crt_random.h"
+#include "engine/number_text.h"
+#include "engine/run_parameters.h"
+#include "engine/run_state.h"
 
 namespace curvesmith::cli {
 namespace {
@@ -11,35 +15,49 @@ namespace {
 struct RunOptionInfo {
   std::string_view name;
   RunField field;
-  float RunParameters::*member;
-  std::string_view accepted;
+  float ParameterSet::*member;
 };
 
 constexpr RunOptionInfo kRunOptions[] = {
-    {"--population", RunField::kPopulationSize, &RunParameters::population_size,
-     "a number below 1001 (at most 1000 individuals)"},
-    {"--generations", RunField::kGenerations, &RunParameters::generations,
-     "a number below 1000 (at most 999 generations)"},
-    {"--crossover", RunField::kCrossoverRate, &RunParameters::crossover_rate,
-     "a number from 0 to 1"},
-    {"--mutation", RunField::kMutationRate, &RunParameters::mutation_rate, "a number from 0 to 1"},
-    {"--curve", RunField::kTargetCurve, &RunParameters::target_curve,
-     "a finite number (0, 1 or 2 select a curve)"},
+    {"--population", RunField::kPopulationSize, &ParameterSet::PopulationSize},
+    {"--generations", RunField::kGenerations, &ParameterSet::Generations},
+    {"--crossover", RunField::kCrossoverRate, &ParameterSet::CrossoverRate},
+    {"--mutation", RunField::kMutationRate, &ParameterSet::MutationRate},
+    {"--curve", RunField::kTargetCurve, &ParameterSet::TargetCurve},
 };
 
-[[noreturn]] void Refuse(std::string_view option, std::string_view accepted, std::string_view got) {
-  throw UsageError(std::string(option) + " takes " + std::string(accepted) + ", not \"" +
-                   std::string(got) + "\"");
+std::string SeedRange() {
+  return "0 to " + std::to_string(std::numeric_limits<std::uint32_t>::max());
 }
 
-// The whole text as a single-precision number, as the form would hold it.
-bool ParseFloat(std::string_view text, float& value) {
-  const char* end = text.data() + text.size();
-  const auto [stop, error] = std::from_chars(text.data(), end, value);
-  return error == std::errc() && stop == end;
+std::string RateRange() {
+  return FormatNumber(kLowestRate) + " to " + FormatNumber(kHighestRate);
+}
+
+// What the option of `field` accepts, from the limits of the data model.
+std::string Accepted(RunField field) {
+  switch (field) {
+    case RunField::kPopulationSize:
+      return "a number below " + std::to_string(kMaxPopulation + 1) + " (at most " +
+             std::to_string(kMaxPopulation) + " individuals)";
+    case RunField::kGenerations:
+      return "a number below " + std::to_string(kMaxGenerations + 1) + " (at most " +
+             std::to_string(kMaxGenerations) + " generations)";
+    case RunField::kCrossoverRate:
+    case RunField::kMutationRate:
+      return "a number from " + RateRange();
+    case RunField::kTargetCurve:
+      break;
+  }
+  return "a finite number (0, 1 or 2 select a curve)";
 }
 
 }  // namespace
+
+void Refuse(std::string_view option, std::string_view accepted, std::string_view text) {
+  throw UsageError(std::string(option) + " takes " + std::string(accepted) + ", not " +
+                   Shown(text));
+}
 
 std::string_view Arguments::NextOption() {
   return words_[next_++];
@@ -53,19 +71,18 @@ std::string_view Arguments::ValueOf(std::string_view option) {
 bool TakeRunOption(std::string_view option, Arguments& arguments, RunOptions& options) {
   if (option == "--seed") {
     const std::string_view text = arguments.ValueOf(option);
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, options.seed);
-    if (error != std::errc() || stop != end)
-      Refuse(option, "a whole number from 0 to 4294967295", text);
+    if (!ReadNumber(text, options.seed)) {
+      Refuse(option, "a whole number from " + SeedRange(), text);
+    }
     options.seed_given = true;
     return true;
   }
   for (const RunOptionInfo& info : kRunOptions) {
     if (option != info.name) continue;
     const std::string_view text = arguments.ValueOf(option);
-    float value = 0.0f;
-    if (!ParseFloat(text, value)) Refuse(option, info.accepted, text);
-    options.parameters.*info.member = value;
+    const auto value = ParseNumber(text);
+    if (!value) Refuse(option, Accepted(info.field), text);
+    options.parameters.*info.member = *value;
     return true;
   }
   return false;
@@ -75,11 +92,9 @@ void CheckRunOptions(const RunOptions& options) {
   const auto field = FindValueOutsideModel(options.parameters);
   if (!field) return;
   for (const RunOptionInfo& info : kRunOptions) {
-    if (info.field != *field) continue;
-    char text[32];
-    const float value = options.parameters.*info.member;
-    const auto result = std::to_chars(text, text + sizeof text, value);
-    Refuse(info.name, info.accepted, std::string_view(text, result.ptr - text));
+    if (info.field == *field) {
+      Refuse(info.name, Accepted(info.field), FormatNumber(options.parameters.*info.member));
+    }
   }
 }
 
@@ -87,13 +102,22 @@ std::uint32_t SeedOf(const RunOptions& options) {
   return options.seed_given ? options.seed : SeedFromClock();
 }
 
-const char kRunOptionsHelp[] =
-    "  --curve C         target curve: 0, 1 or 2 (default 0)\n"
-    "  --population N    population size, at most 1000 (default 100)\n"
-    "  --generations G   bred generations, at most 999 (default 50)\n"
-    "  --crossover R     crossover rate, 0 to 1 (default 0.7)\n"
-    "  --mutation R      mutation rate, 0 to 1 (default 0.1)\n"
-    "  --seed S          seed of the random generator, 0 to 4294967295\n"
-    "                    (default: the current time, as the desktop program does)\n";
+std::string RunOptionsHelp() {
+  const ParameterSet defaults = RunOptions().parameters;
+  const auto default_of = [&](float ParameterSet::*member) {
+    return "(default " + FormatNumber(defaults.*member) + ")\n";
+  };
+  return "  --curve C         target curve: 0, 1 or 2 " + default_of(&ParameterSet::TargetCurve) +
+         "  --population N    population size, at most " + std::to_string(kMaxPopulation) + " " +
+         default_of(&ParameterSet::PopulationSize) +
+         "  --generations G   bred generations, at most " + std::to_string(kMaxGenerations) + " " +
+         default_of(&ParameterSet::Generations) + "  --crossover R     crossover rate, " +
+         RateRange() + " " + default_of(&ParameterSet::CrossoverRate) +
+         "  --mutation R      mutation rate, " + RateRange() + " " +
+         default_of(&ParameterSet::MutationRate) +
+         "  --seed S          seed of the random generator, " + SeedRange() +
+         "\n"
+         "                    (default: the current time, as the desktop program does)\n";
+}
 
 }  // namespace curvesmith::cli

@@ -7,12 +7,13 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/run_parameters.h"
+#include "engine/parameter_set.h"
 
 namespace curvesmith::cli {
 
 // A mistake on the command line; the message is one line that names the
-// option and what it accepts. The tool prints it and exits with status 2.
+// option and what it accepts, and shows the text given through Shown(). The
+// tool prints it and exits with status 2.
 class UsageError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
@@ -35,17 +36,18 @@ class Arguments {
 
 // Options shared by every command that computes a run.
 struct RunOptions {
-  RunParameters parameters{.population_size = 100.0f,
-                           .generations = 50.0f,
-                           .crossover_rate = 0.7f,
-                           .mutation_rate = 0.1f,
-                           .target_curve = 0.0f};
+  ParameterSet parameters{.Generations = 50.0f,
+                          .CrossoverRate = 0.7f,
+                          .PopulationSize = 100.0f,
+                          .MutationRate = 0.1f,
+                          .TargetCurve = 0.0f};
   std::uint32_t seed = 0;
   bool seed_given = false;
 };
 
 // Takes `option` (and its value) when it is one of the run options:
 // --curve, --population, --generations, --crossover, --mutation, --seed.
+// Numbers are read as the parameter form reads its fields (ParseNumber).
 // Returns false for any other option. Throws UsageError for a bad value.
 bool TakeRunOption(std::string_view option, Arguments& arguments, RunOptions& options);
 
@@ -56,7 +58,11 @@ void CheckRunOptions(const RunOptions& options);
 std::uint32_t SeedOf(const RunOptions& options);
 
 // Lines of --help that describe the run options and their defaults.
-extern const char kRunOptionsHelp[];
+std::string RunOptionsHelp();
+
+// Throws the UsageError for `option` given `text`, which is not `accepted`:
+// "OPTION takes ACCEPTED, not "TEXT"".
+[[noreturn]] void Refuse(std::string_view option, std::string_view accepted, std::string_view text);
 
 }  // namespace curvesmith::cli
 

@@ -1,12 +1,17 @@
 // curvesmith-cli: the genetic algorithm of Curvesmith without a window.
 
+#include <unistd.h>
+
+#include <cstring>
 #include <iostream>
 #include <string_view>
 #include <vector>
 
 #include "cli/arguments.h"
+#include "cli/descriptor_output.h"
 #include "cli/render_command.h"
 #include "cli/run_command.h"
+#include "cli/shown_text.h"
 #include "cli/study_command.h"
 #include "cli/study_options.h"
 
@@ -25,48 +30,60 @@ void PrintHelp(std::ostream& out) {
          "  render    compute one run and draw its chart into a PNG image\n"
          "\n"
          "Run options:\n"
-      << curvesmith::cli::kRunOptionsHelp << "\n"
+      << curvesmith::cli::RunOptionsHelp() << "\n"
       << "Options of run:\n"
       << curvesmith::cli::kRunCommandHelp << "\n"
       << "Options of render:\n"
       << curvesmith::cli::kRenderCommandHelp << "\n"
       << "Options of study:\n"
-      << curvesmith::cli::kStudyCommandHelp << "\n"
+      << curvesmith::cli::StudyCommandHelp() << "\n"
       << "  --help            show this help\n"
          "  --version         show the version\n";
 }
 
-int Dispatch(std::string_view command, Arguments& arguments) {
-  if (command == "run") return curvesmith::cli::RunRunCommand(arguments, std::cout);
-  if (command == "render") {
-    return curvesmith::cli::RunRenderCommand(arguments, std::cout, std::cerr);
+int Dispatch(const std::vector<std::string_view>& words, std::ostream& out) {
+  for (std::string_view word : words) {
+    if (word == "--help" || word == "-h") {
+      PrintHelp(out);
+      return 0;
+    }
+    if (word == "--version") {
+      out << kVersion << "\n";
+      return 0;
+    }
   }
-  if (command == "study") {
-    return curvesmith::cli::RunStudyCommand(arguments, std::cout, std::cerr);
+  if (words.empty()) throw UsageError("no command given (see --help)");
+  const std::string_view command = words.front();
+  Arguments arguments(std::vector<std::string_view>(words.begin() + 1, words.end()));
+  if (command == "run") {
+    curvesmith::cli::RunRunCommand(arguments, out);
+    return 0;
   }
-  throw UsageError("unknown command \"" + std::string(command) + "\" (see --help)");
+  if (command == "render") return curvesmith::cli::RunRenderCommand(arguments, out, std::cerr);
+  if (command == "study") return curvesmith::cli::RunStudyCommand(arguments, out, std::cerr);
+  throw UsageError("unknown command " + curvesmith::cli::Shown(command) + " (see --help)");
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::vector<std::string_view> words(argv + 1, argv + argc);
-  for (std::string_view word : words) {
-    if (word == "--help" || word == "-h") {
-      PrintHelp(std::cout);
-      return 0;
-    }
-    if (word == "--version") {
-      std::cout << kVersion << "\n";
-      return 0;
-    }
-  }
+  curvesmith::cli::HoldClosedOutputDescriptors();
+  // Standard output goes through a buffer that remembers why a write failed:
+  // a full disk or a closed output is reported, never taken for success.
+  curvesmith::cli::DescriptorBuffer out_buffer(STDOUT_FILENO);
+  std::ostream out(&out_buffer);
+  int status = 0;
   try {
-    if (words.empty()) throw UsageError("no command given (see --help)");
-    Arguments arguments(std::vector<std::string_view>(words.begin() + 1, words.end()));
-    return Dispatch(words.front(), arguments);
+    status = Dispatch(std::vector<std::string_view>(argv + 1, argv + argc), out);
   } catch (const UsageError& error) {
     std::cerr << "curvesmith-cli: " << error.what() << "\n";
     return 2;
   }
+  out.flush();
+  if (out_buffer.Error() != 0) {
+    std::cerr << "curvesmith-cli: cannot write the output: " << std::strerror(out_buffer.Error())
+              << "\n";
+    return 1;
+  }
+  return status;
 }

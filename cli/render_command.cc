@@ -1,20 +1,24 @@
 #include "cli/render_command.h"
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QGuiApplication>
 #include <QImage>
-#include <QSaveFile>
-#include <QString>
-#include <charconv>
+#include <algorithm>
 #include <memory>
 #include <optional>
 #include <string>
 
 #include "chart/chart_painter.h"
-#include "chart/qt/chart_area_size.h"
 #include "chart/qt/qpainter_surface.h"
+#include "chart/qt/replay_gif.h"
 #include "chart/recording_surface.h"
 #include "chart/replay_erasures.h"
+#include "cli/file_output.h"
+#include "cli/number_text.h"
+#include "cli/shown_text.h"
 #include "engine/evolution.h"
+#include "res/qt/chart_area_size.h"
 
 namespace curvesmith::cli {
 
@@ -22,7 +26,9 @@ const char kRenderCommandHelp[] =
     "  --frame F         base, final (default) or a generation G from 0 to generations - 1\n"
     "  --out FILE.png    the image file to write\n"
     "  --scale K         device pixels per pixel, 1 to 8 (default 1)\n"
-    "  --ops             list the drawing operations instead of writing an image\n";
+    "  --ops             list the drawing operations instead of writing an image\n"
+    "  --gif FILE.gif    write the whole replay as a looping animated GIF instead\n"
+    "  --speed K         the GIF's pace: 1 (the replay's own), 2, 5 or 20 (default 1)\n";
 
 namespace {
 
@@ -38,24 +44,21 @@ struct FrameChoice {
 struct RenderOptions {
   RunOptions run;
   FrameChoice frame;
+  bool frame_given = false;
   std::optional<std::string> out;
+  std::optional<std::string> gif;
+  int speed = 1;
+  bool speed_given = false;
   int scale = 1;
   bool ops = false;
 };
-
-bool ParseInt(std::string_view text, int& value) {
-  const char* end = text.data() + text.size();
-  const auto [stop, error] = std::from_chars(text.data(), end, value);
-  return error == std::errc() && stop == end;
-}
 
 FrameChoice ParseFrame(std::string_view text) {
   if (text == "base") return {.kind = FrameChoice::Kind::kBase};
   if (text == "final") return {.kind = FrameChoice::Kind::kFinal};
   int generation = 0;
-  if (!ParseInt(text, generation) || generation < 0) {
-    throw UsageError("--frame takes base, final or a generation number, not \"" +
-                     std::string(text) + "\"");
+  if (!ReadNumber(text, generation) || generation < 0) {
+    Refuse("--frame", "base, final or a generation number", text);
   }
   return {.kind = FrameChoice::Kind::kGeneration, .generation = generation};
 }
@@ -67,39 +70,59 @@ RenderOptions ParseOptions(Arguments& arguments) {
     if (TakeRunOption(option, arguments, options.run)) continue;
     if (option == "--frame") {
       options.frame = ParseFrame(arguments.ValueOf(option));
+      options.frame_given = true;
     } else if (option == "--out") {
       const std::string_view file = arguments.ValueOf(option);
-      if (file.empty()) throw UsageError("--out takes a file name, not \"\"");
+      if (file.empty()) Refuse(option, "a file name", file);
       options.out = std::string(file);
     } else if (option == "--scale") {
       const std::string_view text = arguments.ValueOf(option);
-      if (!ParseInt(text, options.scale) || options.scale < 1 || options.scale > kMaxScale) {
-        throw UsageError("--scale takes a whole number from 1 to " + std::to_string(kMaxScale) +
-                         ", not \"" + std::string(text) + "\"");
+      if (!ReadNumber(text, options.scale) || options.scale < 1 || options.scale > kMaxScale) {
+        Refuse(option, "a whole number from 1 to " + std::to_string(kMaxScale), text);
       }
+    } else if (option == "--gif") {
+      const std::string_view file = arguments.ValueOf(option);
+      if (file.empty()) Refuse(option, "a file name", file);
+      options.gif = std::string(file);
+    } else if (option == "--speed") {
+      const std::string_view text = arguments.ValueOf(option);
+      const auto& speeds = chart::kReplayGifSpeeds;
+      if (!ReadNumber(text, options.speed) ||
+          std::find(std::begin(speeds), std::end(speeds), options.speed) == std::end(speeds)) {
+        Refuse(option, "1, 2, 5 or 20", text);
+      }
+      options.speed_given = true;
     } else if (option == "--ops") {
       options.ops = true;
     } else {
-      throw UsageError("unknown option \"" + std::string(option) + "\" for render (see --help)");
+      throw UsageError("unknown option " + Shown(option) + " for render (see --help)");
     }
   }
   CheckRunOptions(options.run);
   if (options.ops && options.out) {
     throw UsageError("--ops lists the operations instead of an image: leave out --out");
   }
-  if (!options.ops && !options.out) throw UsageError("render needs --out FILE.png or --ops");
+  if (options.gif && (options.ops || options.out)) {
+    throw UsageError("--gif writes the replay instead of one picture: leave out --out and --ops");
+  }
+  if (!options.ops && !options.out && !options.gif) {
+    throw UsageError("render needs --out FILE.png, --gif FILE.gif or --ops");
+  }
+  if (options.speed_given && !options.gif) throw UsageError("--speed is the pace of --gif");
+  if (options.gif && options.frame_given) {
+    throw UsageError("--gif writes every picture of the replay: leave out --frame");
+  }
   return options;
 }
 
 // The generation asked for must have a replay frame in this run.
 void CheckFrame(const FrameChoice& frame, const RunState& state) {
   if (frame.kind != FrameChoice::Kind::kGeneration || frame.generation < state.Generation) return;
-  throw UsageError(state.Generation == 0
-                       ? "--frame takes base or final for a run without replay frames, not \"" +
-                             std::to_string(frame.generation) + "\""
-                       : "--frame takes base, final or a generation from 0 to " +
-                             std::to_string(state.Generation - 1) + ", not \"" +
-                             std::to_string(frame.generation) + "\"");
+  Refuse("--frame",
+         state.Generation == 0
+             ? "base or final for a run without replay frames"
+             : "base, final or a generation from 0 to " + std::to_string(state.Generation - 1),
+         std::to_string(frame.generation));
 }
 
 // Runs the paint up to the chosen picture: the end of the paint, or the
@@ -128,8 +151,7 @@ int ListOperations(RunState& state, const FrameChoice& frame, std::ostream& out)
     // of the picture listed.
     listing = false;
   }
-  out.flush();
-  return out ? 0 : 1;
+  return 0;
 }
 
 // Fonts need a GUI application; without a display the offscreen platform
@@ -148,9 +170,29 @@ int PictureGeneration(const FrameChoice& frame, const RunState& state) {
   return frame.kind == FrameChoice::Kind::kGeneration ? frame.generation : state.Generation;
 }
 
+// Written whole, beside the target, and renamed over it only when complete.
+int WriteOutput(const std::string& path, std::string_view bytes, std::ostream& err) {
+  const std::string failure = WriteFileContents(path, bytes);
+  if (failure.empty()) return 0;
+  err << "curvesmith-cli: cannot write " << ShownPath(path) << ": " << failure << "\n";
+  return 1;
+}
+
+int WriteGif(const RunState& state, const RenderOptions& options, std::ostream& err) {
+  const auto application = StartGuiApplication();
+  const QSize size = ChartAreaPixelSize(kDesignDpi);
+  const auto gif = chart::EncodeReplayGif(state, size, options.speed, nullptr);
+  if (!gif) {
+    err << "curvesmith-cli: cannot write " << ShownPath(*options.gif)
+        << ": the replay could not be encoded as GIF\n";
+    return 1;
+  }
+  return WriteOutput(*options.gif, *gif, err);
+}
+
 int WriteImage(RunState& state, const RenderOptions& options, std::ostream& err) {
   const auto application = StartGuiApplication();
-  const QSize size = chart::ChartAreaPixelSize(chart::FormFont()) * options.scale;
+  const QSize size = ChartAreaPixelSize(kDesignDpi) * options.scale;
   QImage image(size, QImage::Format_RGB32);
   image.fill(Qt::white);
   {
@@ -169,16 +211,16 @@ int WriteImage(RunState& state, const RenderOptions& options, std::ostream& err)
     surface.Flush();
   }
 
-  // Written beside the target and renamed over it only when complete, so a
-  // failure leaves no partial image.
-  const QString file_name = QString::fromStdString(*options.out);
-  QSaveFile file(file_name);
-  if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit()) {
-    err << "curvesmith-cli: cannot write " << *options.out << ": "
-        << file.errorString().toStdString() << "\n";
+  // Encoded whole in memory, so that writing the file is one step whose every
+  // failure is seen.
+  QByteArray png;
+  QBuffer buffer(&png);
+  if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) {
+    err << "curvesmith-cli: cannot write " << ShownPath(*options.out)
+        << ": the image could not be encoded as PNG\n";
     return 1;
   }
-  return 0;
+  return WriteOutput(*options.out, std::string_view(png.constData(), png.size()), err);
 }
 
 }  // namespace
@@ -196,6 +238,7 @@ int RunRenderCommand(Arguments& arguments, std::ostream& out, std::ostream& err)
   state->ReplayPending = options.frame.kind == FrameChoice::Kind::kBase ? 0 : 1;
 
   if (options.ops) return ListOperations(*state, options.frame, out);
+  if (options.gif) return WriteGif(*state, options, err);
   return WriteImage(*state, options, err);
 }
 

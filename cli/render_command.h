@@ -11,8 +11,10 @@ namespace curvesmith::cli {
 // the desktop program shows it — `base` (a paint with no replay pending),
 // generation G (during the first pause of its replay frame) or `final` (after
 // the whole replay) — into a PNG file, or lists the drawing operations on
-// `out` (--ops). Returns the exit status; throws UsageError for a bad command
-// line before anything is written.
+// `out` (--ops; whether the listing could be written is the caller's to
+// check). Returns the exit status: 1 when the image file cannot be written, as
+// `err` then says. Throws UsageError for a bad command line before anything
+// is written.
 int RunRenderCommand(Arguments& arguments, std::ostream& out, std::ostream& err);
 
 extern const char kRenderCommandHelp[];

@@ -3,14 +3,15 @@
 #include <memory>
 #include <string>
 
-#include "cli/run_report.h"
+#include "report/run_report.h"
+#include "cli/shown_text.h"
 #include "engine/evolution.h"
 
 namespace curvesmith::cli {
 
 const char kRunCommandHelp[] = "  --output FORMAT   summary (default), best, history or json\n";
 
-int RunRunCommand(Arguments& arguments, std::ostream& out) {
+void RunRunCommand(Arguments& arguments, std::ostream& out) {
   RunOptions options;
   std::string_view output = "summary";
   while (!arguments.Done()) {
@@ -19,12 +20,11 @@ int RunRunCommand(Arguments& arguments, std::ostream& out) {
     if (option == "--output") {
       output = arguments.ValueOf(option);
       if (output != "summary" && output != "best" && output != "history" && output != "json") {
-        throw UsageError("--output takes summary, best, history or json, not \"" +
-                         std::string(output) + "\"");
+        Refuse(option, "summary, best, history or json", output);
       }
       continue;
     }
-    throw UsageError("unknown option \"" + std::string(option) + "\" for run (see --help)");
+    throw UsageError("unknown option " + Shown(option) + " for run (see --help)");
   }
   CheckRunOptions(options);
 
@@ -35,16 +35,14 @@ int RunRunCommand(Arguments& arguments, std::ostream& out) {
   RunEvolution(*state, options.parameters, seed);
 
   if (output == "best") {
-    WriteBestCsv(out, *state);
+    report::WriteBestCsv(out, *state);
   } else if (output == "history") {
-    WriteHistoryCsv(out, *state);
+    report::WriteHistoryCsv(out, *state);
   } else if (output == "json") {
-    WriteJson(out, *state, seed);
+    report::WriteJson(out, *state, seed);
   } else {
-    WriteSummary(out, *state, seed);
+    report::WriteSummary(out, *state, seed);
   }
-  out.flush();
-  return out ? 0 : 1;
 }
 
 }  // namespace curvesmith::cli

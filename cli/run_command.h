@@ -7,10 +7,10 @@
 
 namespace curvesmith::cli {
 
-// `curvesmith-cli run [options]`: computes one run and reports it on `out`.
-// Returns the exit status; throws UsageError for a bad command line, before
-// anything is written.
-int RunRunCommand(Arguments& arguments, std::ostream& out);
+// `curvesmith-cli run [options]`: computes one run and reports it on `out`
+// (whether the report could be written is the caller's to check). Throws
+// UsageError for a bad command line, before anything is written.
+void RunRunCommand(Arguments& arguments, std::ostream& out);
 
 extern const char kRunCommandHelp[];
 

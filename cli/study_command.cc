@@ -6,6 +6,7 @@
 #include <string>
 #include <thread>
 
+#include "cli/shown_text.h"
 #include "cli/study_progress.h"
 #include "cli/study_report.h"
 #include "cli/study_runner.h"
@@ -53,7 +54,7 @@ int MergeStudy(Arguments& arguments, std::ostream& out) {
     const std::string_view word = arguments.NextOption();
     if (TakeOutputOption(word, arguments, output)) continue;
     if (word.starts_with("--")) {
-      throw UsageError("unknown option \"" + std::string(word) + "\" for study merge (see --help)");
+      throw UsageError("unknown option " + Shown(word) + " for study merge (see --help)");
     }
     paths.emplace_back(word);
   }
@@ -68,14 +69,14 @@ int MergeStudy(Arguments& arguments, std::ostream& out) {
       const ShardFile& first = shards.begin()->second;
       if (file.study.Arguments() != first.study.Arguments() ||
           file.shard.count != first.shard.count) {
-        throw UsageError("study merge: " + path + " belongs to another study than " +
-                         path_of.begin()->second);
+        throw UsageError("study merge: " + ShownPath(path) + " belongs to another study than " +
+                         ShownPath(path_of.begin()->second));
       }
     }
     const std::uint64_t index = file.shard.index;
     if (path_of.contains(index)) {
-      throw UsageError("study merge: " + path_of[index] + " and " + path + " are both shard " +
-                       file.shard.Text());
+      throw UsageError("study merge: " + ShownPath(path_of[index]) + " and " + ShownPath(path) +
+                       " are both shard " + file.shard.Text());
     }
     path_of[index] = path;
     shards.emplace(index, std::move(file));
@@ -106,7 +107,7 @@ int RunStudyCommand(Arguments& arguments, std::ostream& out, std::ostream& err) 
     const std::string_view option = arguments.NextOption();
     if (first && option == "merge") return MergeStudy(arguments, out);
     if (TakeStudyOption(option, arguments, options)) continue;
-    throw UsageError("unknown option \"" + std::string(option) + "\" for study (see --help)");
+    throw UsageError("unknown option " + Shown(option) + " for study (see --help)");
   }
   CheckStudyOptions(options);
   return RunStudy(options, out, err);

@@ -5,15 +5,14 @@
 
 #include "cli/arguments.h"
 #include "cli/number_text.h"
+#include "engine/number_text.h"
 
 namespace curvesmith::cli {
 
 const StudyAxis kStudyAxes[kStudyAxisCount] = {
-    {"--curve", &RunParameters::target_curve},
-    {"--population", &RunParameters::population_size},
-    {"--generations", &RunParameters::generations},
-    {"--crossover", &RunParameters::crossover_rate},
-    {"--mutation", &RunParameters::mutation_rate},
+    {"--curve", &ParameterSet::TargetCurve},       {"--population", &ParameterSet::PopulationSize},
+    {"--generations", &ParameterSet::Generations}, {"--crossover", &ParameterSet::CrossoverRate},
+    {"--mutation", &ParameterSet::MutationRate},
 };
 
 namespace {
@@ -26,9 +25,9 @@ constexpr double kMostRangeValues = 10'000'000;
 // (0.05 + 5 * 0.05 is just above 0.3).
 constexpr double kRangeTolerance = 1e-9;
 
-[[noreturn]] void Refuse(std::string_view option, std::string_view text, std::string_view why) {
-  throw UsageError(std::string(option) + " " + std::string(why) + ", not \"" + std::string(text) +
-                   "\"");
+[[noreturn]] void RefuseValues(std::string_view option, std::string_view text,
+                               std::string_view accepted) {
+  Refuse(option, accepted, text);
 }
 
 std::vector<float> ReadRange(std::string_view option, std::string_view text) {
@@ -42,13 +41,15 @@ std::vector<float> ReadRange(std::string_view option, std::string_view text) {
       !ReadNumber(text.substr(first + 1, second - first - 1), stop) ||
       !ReadNumber(text.substr(second + 1), step) || !std::isfinite(start) || !std::isfinite(stop) ||
       !std::isfinite(step)) {
-    Refuse(option, text, "takes a range START:STOP:STEP of three numbers");
+    RefuseValues(option, text, "a range START:STOP:STEP of three numbers");
   }
-  if (!(step > 0.0)) Refuse(option, text, "takes a range whose STEP is above 0");
-  if (start > stop) Refuse(option, text, "takes a range whose START is not above its STOP");
+  if (!(step > 0.0)) RefuseValues(option, text, "a range whose STEP is above 0");
+  if (start > stop) RefuseValues(option, text, "a range whose START is not above its STOP");
   const double limit = stop + kRangeTolerance * step;
   if ((limit - start) / step >= kMostRangeValues) {
-    Refuse(option, text, "takes a range of at most 10000000 values");
+    RefuseValues(option, text,
+                 "a range of at most " +
+                     std::to_string(static_cast<std::uint64_t>(kMostRangeValues)) + " values");
   }
   std::vector<float> values;
   for (int i = 0;; ++i) {
@@ -64,12 +65,12 @@ std::vector<float> ReadList(std::string_view option, std::string_view text) {
   for (std::size_t begin = 0;;) {
     const std::size_t end = std::min(text.find(',', begin), text.size());
     const std::string_view item = text.substr(begin, end - begin);
-    if (item.empty()) Refuse(option, text, "takes a list without empty items");
-    float value = 0.0f;
-    if (!ReadNumber(item, value)) {
-      Refuse(option, text, "takes a number, a comma list of numbers or a range START:STOP:STEP");
+    if (item.empty()) RefuseValues(option, text, "a list without empty items");
+    const auto value = ParseNumber(item);
+    if (!value) {
+      RefuseValues(option, text, "a number, a comma list of numbers or a range START:STOP:STEP");
     }
-    values.push_back(value);
+    values.push_back(*value);
     if (end == text.size()) return values;
     begin = end + 1;
   }
@@ -106,8 +107,8 @@ std::uint64_t StudyGrid::SettingCount() const {
   return count;
 }
 
-RunParameters StudyGrid::Setting(std::uint64_t index) const {
-  RunParameters parameters;
+ParameterSet StudyGrid::Setting(std::uint64_t index) const {
+  ParameterSet parameters;
   for (int axis = kStudyAxisCount - 1; axis >= 0; --axis) {
     const std::uint64_t size = values_[axis].size();
     parameters.*kStudyAxes[axis].member = values_[axis][index % size];

@@ -6,14 +6,14 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/run_parameters.h"
+#include "engine/parameter_set.h"
 
 namespace curvesmith::cli {
 
 // One of the five run values a study varies, with its option.
 struct StudyAxis {
   std::string_view option;
-  float RunParameters::*member;
+  float ParameterSet::*member;
 };
 
 // In the order of the settings: the curve varies slowest, the mutation rate
@@ -41,7 +41,7 @@ class StudyGrid {
 
   std::uint64_t SettingCount() const;
   // Setting `index`, 0 <= index < SettingCount(), in the order of kStudyAxes.
-  RunParameters Setting(std::uint64_t index) const;
+  ParameterSet Setting(std::uint64_t index) const;
 
  private:
   std::array<std::vector<float>, kStudyAxisCount> values_;

@@ -30,7 +30,7 @@ using Row = std::vector<std::string>;
 // The statistics of one setting's runs, as the row's texts.
 Row SettingRow(const StudyDefinition& study, std::uint64_t setting,
                const std::vector<RunOutcome>& outcomes) {
-  const RunParameters parameters = study.grid.Setting(setting);
+  const ParameterSet parameters = study.grid.Setting(setting);
   Row row;
   for (const StudyAxis& axis : kStudyAxes) row.push_back(ShortestText(parameters.*axis.member));
 

@@ -44,7 +44,7 @@ class Worker {
   void Run(std::atomic<std::uint64_t>& next, std::uint64_t first, std::uint64_t end,
            RunOutcome* outcomes, std::atomic<std::uint64_t>& done) {
     for (std::uint64_t run = next++; run < end; run = next++) {
-      const RunParameters setting = study_.grid.Setting(run / study_.runs);
+      const ParameterSet setting = study_.grid.Setting(run / study_.runs);
       // A fresh run state is all zeros; a run reads only the fitness its
       // population records carry (a curve without a trace keeps them) and
       // place 0 of an empty population, so clearing those is enough to make
@@ -66,8 +66,8 @@ class Worker {
 
 }  // namespace
 
-double SuccessFitness(const RunParameters& setting) {
-  return CurveMaximum(setting.target_curve).value_or(0.0);
+double SuccessFitness(const ParameterSet& setting) {
+  return CurveMaximum(setting.TargetCurve).value_or(0.0);
 }
 
 std::vector<RunOutcome> RunStudyRuns(const StudyDefinition& study, std::uint64_t first,

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "cli/study_options.h"
-#include "engine/run_parameters.h"
+#include "engine/parameter_set.h"
 
 namespace curvesmith::cli {
 
@@ -23,7 +23,7 @@ struct RunOutcome {
 
 // The fitness a run must reach to succeed: the curve's maximum over the 1024
 // genomes, or 0 for a curve without a trace, where every fitness stays 0.
-double SuccessFitness(const RunParameters& setting);
+double SuccessFitness(const ParameterSet& setting);
 
 // Runs study runs first to end - 1 on `jobs` threads and returns their
 // outcomes in run order. Each run is exactly the run `curvesmith-cli run`

@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "cli/number_text.h"
+#include "cli/shown_text.h"
 #include "engine/run_state.h"
 
 namespace curvesmith::cli {
@@ -18,7 +19,7 @@ constexpr int kFieldCount = 9;
 
 // The fields of a per-run line that name its run: the setting and the seed.
 std::string RunKey(const StudyDefinition& study, std::uint64_t run) {
-  const RunParameters setting = study.grid.Setting(run / study.runs);
+  const ParameterSet setting = study.grid.Setting(run / study.runs);
   std::string key;
   for (const StudyAxis& axis : kStudyAxes) key += ShortestText(setting.*axis.member) + ",";
   return key + std::to_string(study.SeedOfRun(run));
@@ -54,7 +55,8 @@ class LineReader {
   }
 
   [[noreturn]] void Fail(const std::string& what) const {
-    throw UsageError(path_ + (number_ > 0 ? ":" + std::to_string(number_) : "") + ": " + what);
+    throw UsageError(ShownPath(path_) + (number_ > 0 ? ":" + std::to_string(number_) : "") + ": " +
+                     what);
   }
 
  private:
@@ -81,7 +83,7 @@ ShardFile ReadHeader(LineReader& reader) {
     while (!arguments.Done()) {
       const std::string_view option = arguments.NextOption();
       if (!TakeStudyOption(option, arguments, options)) {
-        throw UsageError("unknown option \"" + std::string(option) + "\"");
+        throw UsageError("unknown option " + Shown(option));
       }
     }
     CheckStudyOptions(options);
@@ -104,7 +106,7 @@ RunOutcome ReadRunLine(LineReader& reader, const std::string& line, const std::s
     reader.Fail("expected the run with setting and seed " + key);
   }
   const int generations =
-      std::max(static_cast<int>(study.grid.Setting(run / study.runs).generations), 0);
+      std::max(static_cast<int>(study.grid.Setting(run / study.runs).Generations), 0);
   RunOutcome outcome;
   if (!ReadNumber(fields[6], outcome.best)) reader.Fail("best is not a number");
   if (!fields[7].empty() &&

@@ -12,10 +12,8 @@ class CrtRandom {
   // Largest value Rand() returns.
   static constexpr int kRandMax = 0x7FFF;
 
+  // srand(seed): the state is the seed itself.
   explicit CrtRandom(std::uint32_t seed = 1) : state_(seed) {}
-
-  // srand(seed): the state becomes the seed itself.
-  void Seed(std::uint32_t seed) { state_ = seed; }
 
   // rand(): 0 to kRandMax.
   int Rand() {

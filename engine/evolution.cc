@@ -38,13 +38,13 @@ void BreedGeneration(RunState& state, CrtRandom& random) {
   Mutate(state, random);
 }
 
-void RunEvolution(RunState& state, const RunParameters& parameters, std::uint32_t seed) {
+void RunEvolution(RunState& state, const ParameterSet& parameters, std::uint32_t seed) {
   // 1 - Parameters.
-  state.PopulationSize = CountWithin(parameters.population_size, kMaxPopulation);
-  state.MaxGenerations = CountWithin(parameters.generations, kMaxGenerations);
-  state.CrossoverRate = RateWithin(parameters.crossover_rate);
-  state.MutationRate = RateWithin(parameters.mutation_rate);
-  state.TargetCurve = parameters.target_curve;
+  state.PopulationSize = CountWithin(parameters.PopulationSize, kMaxPopulation);
+  state.MaxGenerations = CountWithin(parameters.Generations, kMaxGenerations);
+  state.CrossoverRate = RateWithin(parameters.CrossoverRate);
+  state.MutationRate = RateWithin(parameters.MutationRate);
+  state.TargetCurve = parameters.TargetCurve;
 
   // 2 - One random sequence for the whole run.
   CrtRandom random(seed);

@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "engine/crt_random.h"
-#include "engine/run_parameters.h"
+#include "engine/parameter_set.h"
 #include "engine/run_state.h"
 
 namespace curvesmith {
@@ -18,7 +18,7 @@ void InitializePopulation(RunState& state, CrtRandom& random);
 void BreedGeneration(RunState& state, CrtRandom& random);
 
 // A whole run of the genetic algorithm:
-//  1. the five parameters are set from `parameters` (see RunParameters);
+//  1. the five run parameters are set from `parameters` (see ParameterSet);
 //  2. the generator is seeded with `seed`;
 //  3. generation 0 is created and evaluated;
 //  4. while Generation < MaxGenerations: Generation + 1, breed, evaluate.
@@ -30,7 +30,7 @@ void BreedGeneration(RunState& state, CrtRandom& random);
 // the capacities rather than trusted: a count that is not a number counts as
 // 0, the population is held to at most 1000 and the generations to at most
 // 999, and a rate is held to 0 to 1 (one that is not a number to 0).
-void RunEvolution(RunState& state, const RunParameters& parameters, std::uint32_t seed);
+void RunEvolution(RunState& state, const ParameterSet& parameters, std::uint32_t seed);
 
 }  // namespace curvesmith
 

@@ -7,8 +7,9 @@
 namespace curvesmith {
 namespace {
 
-// kDrawBelow[r + 1] is the draw of r, (r + 1) * 0.0001, for r = -1 to 10000:
-// the two ends, -infinity and +infinity, stand for "no draw" on either side.
+// Draws()[r + 1] is the draw of r, (r + 1) * 0.0001, for r = 0 to 9999. The
+// two ends stand for "no draw" on either side: -infinity lies above no share,
+// and NaN lies at or below none, not even a share of +infinity.
 using DrawTable = std::array<double, kRouletteDraws + 2>;
 
 const DrawTable& Draws() {
@@ -16,14 +17,15 @@ const DrawTable& Draws() {
     DrawTable table;
     table.front() = -std::numeric_limits<double>::infinity();
     for (int r = 0; r < kRouletteDraws; ++r) table[r + 1] = (r + 1) * kRouletteStep;
-    table.back() = std::numeric_limits<double>::infinity();
+    table.back() = std::numeric_limits<double>::quiet_NaN();
     return table;
   }();
   return draws;
 }
 
-// Number of draws d with d <= share. Draws rise with r, so this is the first r
-// whose draw lies above the share; one that is not a number stops them all.
+// Number of draws d with d <= share, from 0 to kRouletteDraws. Draws rise with
+// r, so this is the first r whose draw lies above the share; one that is not a
+// number stops them all.
 // share * 10000 lies within one of the count (NaN is held at the top), and one
 // exact comparison with the real draws each way settles it, without branches:
 // whether a guess is off is as good as random.

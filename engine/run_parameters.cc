@@ -12,17 +12,17 @@ bool IsCountWithin(float value, int most) {
 }
 
 bool IsRate(float value) {
-  return value >= 0.0f && value <= 1.0f;
+  return value >= kLowestRate && value <= kHighestRate;
 }
 
 }  // namespace
 
-std::optional<RunField> FindValueOutsideModel(const RunParameters& p) {
-  if (!IsCountWithin(p.population_size, kMaxPopulation)) return RunField::kPopulationSize;
-  if (!IsCountWithin(p.generations, kMaxGenerations)) return RunField::kGenerations;
-  if (!IsRate(p.crossover_rate)) return RunField::kCrossoverRate;
-  if (!IsRate(p.mutation_rate)) return RunField::kMutationRate;
-  if (!std::isfinite(p.target_curve)) return RunField::kTargetCurve;
+std::optional<RunField> FindValueOutsideModel(const ParameterSet& p) {
+  if (!IsCountWithin(p.PopulationSize, kMaxPopulation)) return RunField::kPopulationSize;
+  if (!IsCountWithin(p.Generations, kMaxGenerations)) return RunField::kGenerations;
+  if (!IsRate(p.CrossoverRate)) return RunField::kCrossoverRate;
+  if (!IsRate(p.MutationRate)) return RunField::kMutationRate;
+  if (!std::isfinite(p.TargetCurve)) return RunField::kTargetCurve;
   return std::nullopt;
 }
 

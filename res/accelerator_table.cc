@@ -34,6 +34,18 @@ constexpr Accelerator kAccelerators[] = {
     {Key::kR, kCtrl | kShift, kIdRunSameSeed},
     {Key::kK, kCtrl | kShift, kIdRunWithSeed},
     {Key::kF9, kNoModifier, kIdViewReplayBar},
+    // The convergence panel and the exports.
+    {Key::kG, kCtrl | kShift, kIdViewConvergencePanel},
+    {Key::kF12, kNoModifier, kIdExportChartPng1x},
+    {Key::kF12, kShift, kIdExportChartPng2x},
+    {Key::kF12, kCtrl, kIdExportChartPng4x},
+    {Key::kH, kCtrl | kShift, kIdExportHistoryCsv},
+    {Key::kB, kCtrl | kShift, kIdExportBestCsv},
+    {Key::kJ, kCtrl | kShift, kIdExportJson},
+    {Key::kF12, kAlt, kIdExportGif1x},
+    {Key::kD, kCtrl | kShift, kIdExportGif2x},
+    {Key::kF, kCtrl | kShift, kIdExportGif5x},
+    {Key::kW, kCtrl | kShift, kIdExportGif20x},
 };
 
 }  // namespace

@@ -11,8 +11,15 @@ namespace curvesmith::res {
 // The keys the table uses. Letters are listed by name so that the table does
 // not depend on any platform's key codes.
 enum class Key {
+  kB,
   kC,
   kK,
+  kD,
+  kF,
+  kG,
+  kH,
+  kJ,
+  kW,
   kN,
   kO,
   kP,
@@ -34,6 +41,7 @@ enum class Key {
   k3,
   k4,
   k5,
+  kF12,
 };
 
 enum Modifier : std::uint32_t {

@@ -18,7 +18,7 @@ constexpr int kUnitsPerCharHeight = 8;
 
 }  // namespace
 
-DialogRect ToPixels(const DialogRect& rect, const DialogBaseUnits& units) {
+DialogRect DialogUnitsToPixels(const DialogRect& rect, const DialogBaseUnits& units) {
   // Edges are converted, not sizes, so that controls which meet in dialog
   // units also meet in pixels.
   const int left = ScaleRounded(rect.x, units.x, kUnitsPerCharWidth);

@@ -81,7 +81,7 @@ struct DialogBaseUnits {
 };
 
 // `rect` in pixels: each edge rounded to the nearest pixel.
-DialogRect ToPixels(const DialogRect& rect, const DialogBaseUnits& units);
+DialogRect DialogUnitsToPixels(const DialogRect& rect, const DialogBaseUnits& units);
 
 // Looks up a control by id; nullptr when the template has none.
 const DialogControl* FindControl(const DialogTemplate& dialog, int id);

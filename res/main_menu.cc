@@ -15,11 +15,27 @@ constexpr MenuItem Popup(const char* text, std::span<const MenuItem> children) {
   return {MenuItemKind::kPopup, text, 0, false, children};
 }
 
+constexpr MenuItem kExportMenu[] = {
+    Command("ｸﾞﾗﾌ画像 等倍 (PNG)(&1)...", kIdExportChartPng1x),
+    Command("ｸﾞﾗﾌ画像 2 倍 (PNG)(&2)...", kIdExportChartPng2x),
+    Command("ｸﾞﾗﾌ画像 4 倍 (PNG)(&4)...", kIdExportChartPng4x),
+    Separator(),
+    Command("全個体の履歴 (CSV)(&H)...", kIdExportHistoryCsv),
+    Command("最良点の履歴 (CSV)(&B)...", kIdExportBestCsv),
+    Command("実行結果 (JSON)(&J)...", kIdExportJson),
+    Separator(),
+    Command("再生ｱﾆﾒｰｼｮﾝ 等速 (GIF)(&G)...", kIdExportGif1x),
+    Command("再生ｱﾆﾒｰｼｮﾝ 2 倍速 (GIF)(&D)...", kIdExportGif2x),
+    Command("再生ｱﾆﾒｰｼｮﾝ 5 倍速 (GIF)(&F)...", kIdExportGif5x),
+    Command("再生ｱﾆﾒｰｼｮﾝ 20 倍速 (GIF)(&W)...", kIdExportGif20x),
+};
+
 constexpr MenuItem kFileMenu[] = {
     Command("新規作成(&N)\tCtrl+N", kIdFileNew),
     Command("開く(&O)...\tCtrl+O", kIdFileOpen),
     Command("上書き保存(&S)\tCtrl+S", kIdFileSave),
     Command("名前を付けて保存(&A)...", kIdFileSaveAs),
+    Popup("ｴｸｽﾎﾟｰﾄ(&E)", kExportMenu),
     Separator(),
     Command("印刷(&P)...\tCtrl+P", kIdFilePrint),
     Command("印刷ﾌﾟﾚﾋﾞｭｰ(&V)", kIdFilePrintPreview),
@@ -41,6 +57,7 @@ constexpr MenuItem kViewMenu[] = {
     Command("ﾂｰﾙ ﾊﾞｰ(&T)", kIdViewToolBar),
     Command("ｽﾃｰﾀｽ ﾊﾞｰ(&S)", kIdViewStatusBar),
     Command("再生ﾂｰﾙ ﾊﾞｰ(&P)\tF9", kIdViewReplayBar),
+    Command("収束ｸﾞﾗﾌ(&G)", kIdViewConvergencePanel),
 };
 
 constexpr MenuItem kReplayMenu[] = {

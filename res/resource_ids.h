@@ -97,6 +97,35 @@ inline constexpr int kIdsSeedRefused = 20203;
 inline constexpr int kIdsReplayPosition = 20204;
 inline constexpr int kIdsSeedOk = 20205;
 inline constexpr int kIdsSeedCancel = 20206;
+// The shell's own messages, and the field names they quote: ids
+// kIdsShellMessageFirst to kIdsShellMessageLast.
+inline constexpr int kIdsShellMessageFirst = 20000;
+inline constexpr int kIdsShellMessageLast = 20199;
+inline constexpr int kIdsFileQuoted = 20000;
+inline constexpr int kIdsOpenFailed = 20001;
+inline constexpr int kIdsReadFailed = 20002;
+inline constexpr int kIdsSaveFailed = 20003;
+inline constexpr int kIdsNotRegularFile = 20004;
+inline constexpr int kIdsNotParameterFile = 20005;
+inline constexpr int kIdsDamagedFile = 20006;
+inline constexpr int kIdsDamagedLine = 20007;
+inline constexpr int kIdsLineNotNameValue = 20008;
+inline constexpr int kIdsUnknownKey = 20009;
+inline constexpr int kIdsValueTwice = 20010;
+inline constexpr int kIdsValueNotNumber = 20011;
+inline constexpr int kIdsValueMissing = 20012;
+inline constexpr int kIdsNeedsNumber = 20013;
+inline constexpr int kIdsRunRefused = 20014;
+inline constexpr int kIdsRangeCountUpTo = 20015;
+inline constexpr int kIdsRangeRate = 20016;
+inline constexpr int kIdsRangeCurve = 20017;
+inline constexpr int kIdsPrintFailed = 20018;
+inline constexpr int kIdsFieldPopulationSize = 20020;
+inline constexpr int kIdsFieldMutationRate = 20021;
+inline constexpr int kIdsFieldGenerations = 20022;
+inline constexpr int kIdsFieldCrossoverRate = 20023;
+inline constexpr int kIdsFieldAuxParameter = 20024;
+inline constexpr int kIdsFieldTargetCurve = 20025;
 
 // Status-bar indicators; their ids are also the ids of their texts.
 inline constexpr int kIdSeparator = 0;  // the message pane
@@ -107,6 +136,45 @@ inline constexpr int kIdIndicatorScroll = 59139;
 inline constexpr int kIdIndicatorOverwrite = 59140;
 inline constexpr int kIdIndicatorRecord = 59141;
 inline constexpr int kIdIndicatorKana = 59142;
+
+// The convergence panel, the individual inspector and the exports: commands
+// 32800-32839, their other strings 20300-20399.
+inline constexpr int kIdViewConvergencePanel = 32800;
+inline constexpr int kIdExportChartPng1x = 32801;
+inline constexpr int kIdExportChartPng2x = 32802;
+inline constexpr int kIdExportChartPng4x = 32803;
+inline constexpr int kIdExportHistoryCsv = 32804;
+inline constexpr int kIdExportBestCsv = 32805;
+inline constexpr int kIdExportJson = 32806;
+inline constexpr int kIdExportGif1x = 32807;
+inline constexpr int kIdExportGif2x = 32808;
+inline constexpr int kIdExportGif5x = 32809;
+inline constexpr int kIdExportGif20x = 32810;
+inline constexpr int kIdsConvergencePanelTitle = 20300;
+inline constexpr int kIdsAxisGeneration = 20301;
+inline constexpr int kIdsAxisFitness = 20302;
+inline constexpr int kIdsAxisGenomes = 20303;
+inline constexpr int kIdsAxisShare = 20304;
+inline constexpr int kIdsLegendBestSoFar = 20305;
+inline constexpr int kIdsLegendGenerationBest = 20306;
+inline constexpr int kIdsLegendMean = 20307;
+inline constexpr int kIdsLegendWorst = 20308;
+inline constexpr int kIdsLegendTrueMaximum = 20309;
+inline constexpr int kIdsLegendDistinctGenomes = 20310;
+inline constexpr int kIdsLegendBestGenomeShare = 20311;
+inline constexpr int kIdsPlotHover = 20312;
+inline constexpr int kIdsInspectorHeading = 20313;
+inline constexpr int kIdsInspectorGenome = 20314;
+inline constexpr int kIdsInspectorMore = 20315;
+inline constexpr int kIdsExportDone = 20316;
+inline constexpr int kIdsExportFailed = 20317;
+inline constexpr int kIdsExportProgress = 20319;
+inline constexpr int kIdsExportFilterPng = 20320;
+inline constexpr int kIdsExportFilterCsv = 20321;
+inline constexpr int kIdsExportFilterJson = 20322;
+inline constexpr int kIdsExportFilterGif = 20323;
+inline constexpr int kIdsExportEncodeFailed = 20324;
+inline constexpr int kIdsExportCancel = 20325;
 
 }  // namespace curvesmith::res
 

@@ -8,18 +8,24 @@
 
 namespace curvesmith {
 
-using DialogBaseUnits = res::DialogBaseUnits;
+// Both dialog templates are designed in "ＭＳ Ｐゴシック" 9 pt, whose base
+// units on a 96 DPI screen of the platform they come from are 6 x 12 pixels:
+// the 788 x 456-unit form is 1182 x 684 pixels there. Dialog units are
+// converted with those base units, scaled by the screen's DPI, whatever font
+// stands in for that one, so that a dialog keeps its designed size on every
+// machine.
+inline constexpr res::DialogBaseUnits kDesignBaseUnits = {6, 12};
+inline constexpr int kDesignDpi = 96;
 
-// The base units of a dialog laid out in `font`: the average width of the
-// Latin letters, rounded, and the font's line height, in pixels.
-DialogBaseUnits DialogBaseUnitsOf(const QFont& font);
+// `rect`, in dialog units, in pixels of a screen with `logical_dpi`. Edges are
+// converted, so that controls which meet in dialog units still meet.
+QRect DialogRectInPixels(const res::DialogRect& rect, int logical_dpi);
 
-// `rect`, given in dialog units, in pixels.
-QRect ToPixels(const DialogBaseUnits& units, const res::DialogRect& rect);
-
-// The font a dialog template asks for, falling back to the nearest Japanese
-// UI fonts where the template's own is not installed.
-QFont DialogFont(const res::DialogTemplate& dialog);
+// The font that stands in for a template's font on a screen with
+// `logical_dpi`: the template's own family, or the nearest Japanese UI font
+// installed, at the template's size or the largest pixel size below it at
+// which every text of the template fits its control.
+QFont DialogFont(const res::DialogTemplate& dialog, int logical_dpi);
 
 }  // namespace curvesmith
 

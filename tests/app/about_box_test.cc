@@ -59,10 +59,10 @@ class AboutBoxTest : public QObject {
   void laidOutFromTheTemplate() {
     CAboutBox about;
     const res::DialogTemplate& layout = res::AboutBoxTemplate();
-    const DialogBaseUnits units = DialogBaseUnitsOf(about.font());
-    QCOMPARE(about.size(), ToPixels(units, {0, 0, layout.width, layout.height}).size());
+    const int dpi = about.logicalDpiY();
+    QCOMPARE(about.size(), DialogRectInPixels({0, 0, layout.width, layout.height}, dpi).size());
     QPushButton* ok = about.findChild<QPushButton*>("1");
-    QCOMPARE(ok->geometry(), ToPixels(units, layout.controls.back().rect));
+    QCOMPARE(ok->geometry(), DialogRectInPixels(layout.controls.back().rect, dpi));
   }
 };
 

@@ -8,8 +8,8 @@
 
 #include "app/form_fields.h"
 #include "app/main_frame.h"
-#include "chart/qt/chart_area_size.h"
 #include "res/parameter_form_template.h"
+#include "res/qt/chart_area_size.h"
 #include "res/qt/dialog_units.h"
 #include "res/resource_ids.h"
 #include "tests/app/view_fixture.h"
@@ -83,18 +83,38 @@ void FormViewTest::ChartTracesTheCurveOfTheLastRunNotOfTheField() {
   QCOMPARE(CountPixels(fixture.Chart(), kCurveBlue), 0);
 }
 
+// The form keeps its designed size whatever font stands in for its own
+// (1182 x 684 pixels at 96 DPI, inside its three-pixel edge), and every label
+// fits its control in the font chosen.
 void FormViewTest::ControlsSitWhereTheTemplatePutsThem() {
   ViewFixture fixture;
   const res::DialogTemplate& form = res::ParameterFormTemplate();
-  const DialogBaseUnits units = DialogBaseUnitsOf(DialogFont(form));
+  const int dpi = fixture.view->logicalDpiY();
+  const int edge = 3;
+  const QSize designed = QSize(1182, 684) * dpi / kDesignDpi;
+  QVERIFY2((fixture.view->size() - QSize(2 * edge, 2 * edge) - designed).isEmpty(),
+           qPrintable(QString("%1x%2").arg(fixture.view->width()).arg(fixture.view->height())));
   for (const res::DialogControl& control : form.controls) {
-    if (control.id == res::kIdcStatic) continue;
-    const QWidget* widget = fixture.view->findChild<QWidget*>(QString::number(control.id));
-    QVERIFY2(widget != nullptr, qPrintable(QString::number(control.id)));
-    QCOMPARE(widget->geometry(), ToPixels(units, control.rect));
+    const QRect rect = DialogRectInPixels(control.rect, dpi).translated(edge, edge);
+    const QString text = QString::fromUtf8(control.text);
+    const QWidget* widget = nullptr;
+    for (const QWidget* child : fixture.view->findChildren<QWidget*>()) {
+      if (child->geometry() == rect) widget = child;
+    }
+    QVERIFY2(widget != nullptr, qPrintable(QString::number(control.id) + text));
+    if (control.id != res::kIdcStatic) QCOMPARE(widget->objectName(), QString::number(control.id));
+    if (text.isEmpty()) continue;
+    const QFontMetrics metrics(widget->font());
+    QVERIFY2(metrics.horizontalAdvance(text) <= rect.width() && metrics.height() <= rect.height(),
+             qPrintable(QString("%1: %2x%3 in %4x%5")
+                            .arg(text)
+                            .arg(metrics.horizontalAdvance(text))
+                            .arg(metrics.height())
+                            .arg(rect.width())
+                            .arg(rect.height())));
   }
   // The chart painter sizes its picture for the same rectangle.
-  QCOMPARE(fixture.view->ChartArea()->size(), chart::ChartAreaPixelSize(chart::FormFont()));
+  QCOMPARE(fixture.view->ChartArea()->size(), ChartAreaPixelSize(dpi));
   QCOMPARE(fixture.view->RunButton()->text(), QString("実行"));
 }
 

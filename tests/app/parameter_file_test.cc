@@ -1,12 +1,20 @@
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <atomic>
 #include <csignal>
+#include <filesystem>
+#include <thread>
 
+#include "app/command_line.h"
 #include "app/curvesmith_doc.h"
+#include "app/file_name.h"
 #include "app/parameter_file_format.h"
 
 namespace curvesmith {
@@ -61,6 +69,35 @@ class FileSizeLimit {
   void (*previous_signal_)(int) = nullptr;
 };
 
+// While it lives, keeps opening `fifo` for writing and closing it again, so
+// that a reader stuck in open() on it is let go and reads an empty file: a
+// test of code that wrongly waits on a FIFO then fails instead of hanging.
+class FifoWriter {
+ public:
+  explicit FifoWriter(const QByteArray& fifo)
+      : thread_([this, fifo] {
+          while (!stop_) {
+            const int fd = open(fifo.constData(), O_WRONLY | O_NONBLOCK);
+            if (fd >= 0) close(fd);
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+          }
+        }) {}
+  ~FifoWriter() {
+    stop_ = true;
+    thread_.join();
+  }
+
+ private:
+  std::atomic<bool> stop_ = false;
+  std::thread thread_;
+};
+
+// The kind of file at `path`, following symbolic links; 0 when there is none.
+mode_t KindOf(const QString& path) {
+  struct stat status {};
+  return stat(EncodeFileName(path).constData(), &status) == 0 ? status.st_mode & S_IFMT : 0;
+}
+
 }  // namespace
 
 class ParameterFileTest : public QObject {
@@ -80,6 +117,9 @@ class ParameterFileTest : public QObject {
   void SaveIntoMissingFolderFailsAndSaysSo();
   void FailedSaveLeavesTheEarlierFileIntact();
   void NewDocumentKeepsValuesAndForgetsTheFile();
+  void OnlyRegularFilesAreOpenedOrReplaced_data();
+  void OnlyRegularFilesAreOpenedOrReplaced();
+  void CommandLineNamesReachTheFileSystemAsGiven();
 
  private:
   QString PathOf(const QString& name) const { return directory_->filePath(name); }
@@ -170,14 +210,11 @@ void ParameterFileTest::RefusedFileChangesNothing_data() {
                               "generations = 1\ncrossover_rate = 0.5\naux_parameter = 0\n"
                               "population_size = 10\nmutation_rate = 0.5\n";
 
-  QTest::newRow("someone else's text")
-      << QByteArray("hello\n") << "パラメータ ファイルではありません";
-  QTest::newRow("binary") << QByteArray("\x89PNG\r\n\x1a\n\0\0", 10)
-                          << "パラメータ ファイルではありません";
-  QTest::newRow("too large") << header + QByteArray(8000, '#')
-                             << "パラメータ ファイルではありません";
+  QTest::newRow("someone else's text") << QByteArray("hello\n") << "ﾊﾟﾗﾒｰﾀ ﾌｧｲﾙではありません";
+  QTest::newRow("binary") << QByteArray("\x89PNG\r\n\x1a\n\0\0", 10) << "ﾊﾟﾗﾒｰﾀ ﾌｧｲﾙではありません";
+  QTest::newRow("too large") << header + QByteArray(8000, '#') << "ﾊﾟﾗﾒｰﾀ ﾌｧｲﾙではありません";
   QTest::newRow("later format version")
-      << QByteArray("Curvesmith parameters 2\n") << "パラメータ ファイルではありません";
+      << QByteArray("Curvesmith parameters 2\n") << "ﾊﾟﾗﾒｰﾀ ﾌｧｲﾙではありません";
   QTest::newRow("value missing") << complete << "「目標曲線」の値がありません";
   QTest::newRow("not a number") << complete + "target_curve = two\n"
                                 << "（7 行目）。\n「目標曲線」の値が数値ではありません";
@@ -250,6 +287,80 @@ void ParameterFileTest::NewDocumentKeepsValuesAndForgetsTheFile() {
   QVERIFY(document.OnNewDocument());
   QVERIFY(SameValues(document.Parameters(), SampleValues()));
   QVERIFY(document.PathName().isEmpty());
+}
+
+// A FIFO, a device or a folder is refused with the usual message before it is
+// opened (a FIFO would block until someone writes to it) and is never
+// replaced by a save. Open from the command line, the File menu and the
+// recent-file list all come here.
+void ParameterFileTest::OnlyRegularFilesAreOpenedOrReplaced_data() {
+  QTest::addColumn<QString>("kind");
+  QTest::addColumn<bool>("save_too");
+  QTest::newRow("fifo") << "fifo" << true;
+  QTest::newRow("folder") << "folder" << true;
+  // Saving onto a device would replace it for the whole machine if it failed.
+  QTest::newRow("device") << "device" << false;
+}
+
+void ParameterFileTest::OnlyRegularFilesAreOpenedOrReplaced() {
+  QFETCH(QString, kind);
+  QFETCH(bool, save_too);
+  QString path = PathOf(kind);
+  if (kind == "fifo") QCOMPARE(mkfifo(EncodeFileName(path).constData(), 0600), 0);
+  if (kind == "folder") QVERIFY(QDir().mkdir(path));
+  if (kind == "device") path = "/dev/null";
+  const mode_t before = KindOf(path);
+
+  CCurvesmithDoc document;
+  document.Parameters() = SampleValues();
+  std::optional<QString> opened;
+  {
+    const FifoWriter unblock(EncodeFileName(path));
+    opened = document.OnOpenDocument(path);
+  }
+  QVERIFY(opened.has_value());
+  QVERIFY2(opened->contains("通常のﾌｧｲﾙではありません"), qPrintable(*opened));
+  QVERIFY2(opened->contains(path), qPrintable(*opened));
+  QVERIFY(document.PathName().isEmpty());
+
+  if (save_too) {
+    const auto saved = document.OnSaveDocument(path);
+    QVERIFY(saved.has_value());
+    QVERIFY2(saved->contains("通常のﾌｧｲﾙではありません"), qPrintable(*saved));
+    QVERIFY(document.PathName().isEmpty());
+  }
+  QCOMPARE(KindOf(path), before);
+}
+
+void ParameterFileTest::CommandLineNamesReachTheFileSystemAsGiven() {
+  const QByteArray name = EncodeFileName(directory_->path()) + "/bad\xffname\xc3.txt";
+  {
+    CCurvesmithDoc writer;
+    writer.Parameters() = SampleValues();
+    QVERIFY(!writer.OnSaveDocument(PathOf("good.txt")));
+    QCOMPARE(rename(EncodeFileName(PathOf("good.txt")).constData(), name.constData()), 0);
+  }
+  const char* const argv[] = {"curvesmith", name.constData()};
+  const QStringList arguments = ArgumentsOf(2, argv);
+  QCOMPARE(EncodeFileName(arguments[1]), name);
+
+  CCurvesmithDoc document;
+  const auto opened = document.OnOpenDocument(arguments[1]);
+  QVERIFY2(!opened, qPrintable(opened.value_or(QString())));
+  QVERIFY(SameValues(document.Parameters(), SampleValues()));
+
+  // Saving goes back to the same bytes, not to a look-alike name.
+  document.Parameters().Generations = 7.0f;
+  QVERIFY(!document.OnSaveDocument(document.PathName()));
+  const std::filesystem::path folder(EncodeFileName(directory_->path()).toStdString());
+  QCOMPARE(std::distance(std::filesystem::directory_iterator(folder),
+                         std::filesystem::directory_iterator()),
+           1);
+  CCurvesmithDoc reader;
+  QVERIFY(!reader.OnOpenDocument(arguments[1]));
+  QCOMPARE(reader.Parameters().Generations, 7.0f);
+  // QTemporaryDir cannot name it to remove it.
+  QCOMPARE(unlink(name.constData()), 0);
 }
 
 }  // namespace curvesmith

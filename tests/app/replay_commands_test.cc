@@ -11,7 +11,6 @@
 #include "app/main_frame.h"
 #include "app/replay_player.h"
 #include "app/replay_seek_controls.h"
-#include "app/run_refusal.h"
 #include "app/seed_dialog.h"
 #include "engine/evolution.h"
 #include "res/resource_ids.h"
@@ -210,7 +209,7 @@ void ReplayCommandsTest::SeedRunsAsTheEngineDoesWithThatSeed() {
   QCOMPARE(fixture.frame->SeedPane()->text(), QString("ｼｰﾄﾞ %1").arg(seed));
   // What `curvesmith-cli run --seed` computes for the same values.
   auto expected = std::make_unique<RunState>();
-  RunEvolution(*expected, RunParametersOf(fixture.view().Values()), seed);
+  RunEvolution(*expected, fixture.view().Values(), seed);
   QVERIFY(SameRun(*fixture.state, *expected));
 
   // Run again with the same seed, after a run with another one.

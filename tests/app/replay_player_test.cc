@@ -41,10 +41,10 @@ std::map<int, QImage> PlayedPictures() {
 }
 
 // Whether the pictures agree wherever both have chart: the chart area's
-// image also has the control's two-pixel sunken edge, and either may be
-// larger than the other.
+// image also has the control's edge, a few pixels wide, where the chart
+// draws nothing, and either image may be larger than the other.
 bool SameChart(const QImage& chart_area, const QImage& rendered) {
-  constexpr int kEdge = 2;
+  constexpr int kEdge = 8;
   const int width = std::min(chart_area.width() - kEdge, rendered.width());
   const int height = std::min(chart_area.height() - kEdge, rendered.height());
   for (int y = kEdge; y < height; ++y) {

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
@@ -104,6 +105,57 @@ class ShellTest : public QObject {
     if (frame->height() < screen.height()) {
       QCOMPARE(scroll_area->viewport()->height(), form.height());
     }
+  }
+
+  // The keyboard goes to the first field of the tab order, and the window
+  // shrinks (never grows) to the form, whenever the form is updated afresh.
+  void firstFieldHasTheFocusAndWindowFitsAfterEachInitialUpdate_data() {
+    QTest::addColumn<QString>("update");
+    QTest::newRow("start") << "start";
+    QTest::newRow("new") << "new";
+    QTest::newRow("open") << "open";
+  }
+  void firstFieldHasTheFocusAndWindowFitsAfterEachInitialUpdate() {
+    QFETCH(QString, update);
+    const QString path = SavedFileWithPopulation("7");
+    QVERIFY(Start({"curvesmith"}));
+    CMainFrame* frame = app_->MainFrame();
+    QVERIFY(QTest::qWaitForWindowActive(frame));
+    const QSize fitted = frame->size();
+    QLineEdit* first = frame->View()->Field(res::kIdcGenerations);
+    if (update != "start") {
+      frame->View()->Field(res::kIdcMutationRate)->setFocus();
+      frame->resize(fitted + QSize(50, 40));
+      if (update == "new") frame->OnFileNew();
+      if (update == "open") QVERIFY(frame->OpenDocumentFile(path));
+      QCOMPARE(frame->size(), fitted);
+      frame->resize(fitted - QSize(50, 40));
+      if (update == "new") frame->OnFileNew();
+      if (update == "open") QVERIFY(frame->OpenDocumentFile(path));
+      QCOMPARE(frame->size(), fitted - QSize(50, 40));
+    }
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(first));
+    QTest::keyClicks(QApplication::focusWidget(), "5");
+    QCOMPARE(first->text(), QString("05"));
+  }
+
+  // Printer set-up chooses the printer too, on the printer that Print and
+  // Print Preview use next.
+  void printerSetUpChoosesThePrinterForTheNextPrint() {
+    QVERIFY(Start({"curvesmith"}));
+    CMainFrame* frame = app_->MainFrame();
+    QPrinter* chosen = nullptr;
+    QTimer::singleShot(0, frame, [&chosen] {
+      auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+      if (dialog == nullptr) {
+        if (QWidget* other = QApplication::activeModalWidget()) other->close();
+        return;
+      }
+      chosen = dialog->printer();
+      dialog->reject();
+    });
+    frame->Actions()->Action(res::kIdFilePrintSetup)->trigger();
+    QCOMPARE(chosen, frame->Printing()->Printer());
   }
 
   void menusToolBarAndStatusBarAreThere() {

@@ -12,7 +12,7 @@
 #include "chart/chart_resources.h"
 #include "chart/chart_texts.h"
 #include "chart/marker_box.h"
-#include "chart/qt/chart_area_size.h"
+#include "res/qt/chart_area_size.h"
 #include "chart/replay_animation.h"
 #include "tests/chart/chart_test_support.h"
 #include "tests/chart/gui_environment.h"
@@ -290,7 +290,7 @@ TEST(QPainterSurfaceTest, ScaleMultipliesTheDevicePixels) {
 }
 
 TEST(ChartAreaSizeTest, IsTheFormsChartAreaInDialogUnits) {
-  const QSize size = ChartAreaPixelSize(FormFont());
+  const QSize size = ChartAreaPixelSize(kDesignDpi);
   // 693 x 396 dialog units: wide enough for the chart, whose frame box ends
   // at device (886, 532) and lowest text near row 561, in the area's shape.
   EXPECT_GT(size.width(), 886);

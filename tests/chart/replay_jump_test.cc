@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "chart/chart_painter.h"
-#include "chart/qt/chart_area_size.h"
+#include "res/qt/chart_area_size.h"
 #include "chart/qt/qpainter_surface.h"
 #include "chart/replay_erasures.h"
 #include "engine/evolution.h"
@@ -40,18 +40,18 @@ std::unique_ptr<RunState> RunOf(const JumpCase& c) {
   if (c.hand_made) return testing::FinishedRun(c.generations, c.population, c.curve);
   auto state = testing::FreshState();
   RunEvolution(*state,
-               RunParameters{.population_size = static_cast<float>(c.population),
-                             .generations = static_cast<float>(c.generations),
-                             .crossover_rate = 0.7f,
-                             .mutation_rate = 0.1f,
-                             .target_curve = c.curve},
+               ParameterSet{.Generations = static_cast<float>(c.generations),
+                            .CrossoverRate = 0.7f,
+                            .PopulationSize = static_cast<float>(c.population),
+                            .MutationRate = 0.1f,
+                            .TargetCurve = c.curve},
                4242u);
   state->ReplayPending = 1;
   return state;
 }
 
 QImage BlankImage(int scale) {
-  QImage image(ChartAreaPixelSize(FormFont()) * scale, QImage::Format_RGB32);
+  QImage image(ChartAreaPixelSize(kDesignDpi) * scale, QImage::Format_RGB32);
   image.fill(Qt::white);
   return image;
 }

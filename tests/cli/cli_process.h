@@ -14,8 +14,13 @@ struct CliResult {
 };
 
 // Runs the built curvesmith-cli with `arguments` (passed to the shell as they
-// stand) and collects its output.
-CliResult RunCli(const std::string& arguments);
+// stand) and collects its output. A non-empty `stdout_redirection` (such as
+// ">/dev/full" or ">&-") sends standard output there instead; `out` is then
+// empty.
+CliResult RunCli(const std::string& arguments, const std::string& stdout_redirection = "");
+
+// The bytes of the file at `path` (empty when it cannot be read).
+std::string Slurp(const std::string& path);
 
 // `text` cut into lines, without their line ends.
 std::vector<std::string> Lines(const std::string& text);

@@ -1,6 +1,11 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -47,6 +52,26 @@ class RenderCommandTest : public ::testing::Test {
   fs::path folder_;
 };
 
+// A disk with only `bytes` of room, for this process and the programs it
+// starts, as long as it lives: a write beyond fails (EFBIG) as on a full disk.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) : previous_handler_(std::signal(SIGXFSZ, SIG_IGN)) {
+    ::getrlimit(RLIMIT_FSIZE, &saved_);
+    rlimit limit = saved_;
+    limit.rlim_cur = bytes;
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~FileSizeLimit() {
+    ::setrlimit(RLIMIT_FSIZE, &saved_);
+    std::signal(SIGXFSZ, previous_handler_);
+  }
+
+ private:
+  rlimit saved_;
+  void (*previous_handler_)(int);
+};
+
 struct BadOption {
   std::string arguments;
   std::string named;
@@ -66,6 +91,10 @@ TEST_F(RenderCommandTest, BadOptionsExitWithTwoAndNameTheOption) {
       {"--frame base", "--out"},
       {"--ops --out x.png", "--ops"},
       {"--colour red --out x.png", "--colour"},
+      {"--gif x.gif --speed 3", "--speed"},
+      {"--speed 2 --out x.png", "--speed"},
+      {"--gif x.gif --frame 1", "--frame"},
+      {"--gif x.gif --out x.png", "--gif"},
   };
   for (const BadOption& c : cases) {
     SCOPED_TRACE(c.arguments);
@@ -117,6 +146,88 @@ TEST_F(RenderCommandTest, UnwritableFileIsReportedAndLeavesNothing) {
   EXPECT_NE(result.err.find("cannot write"), std::string::npos) << result.err;
   EXPECT_NE(result.err.find(file.string()), std::string::npos) << result.err;
   EXPECT_TRUE(FolderContents().empty());
+}
+
+TEST_F(RenderCommandTest, GifOfTheReplayIsWrittenWholeOrNotAtAll) {
+  const fs::path file = folder_ / "replay.gif";
+  auto result =
+      RunCli("render --seed 3 --generations 4 --population 20 --speed 20 --gif " + file.string());
+  ASSERT_EQ(result.status, 0) << result.err;
+  std::ifstream in(file, std::ios::binary);
+  std::string header(6, '\0');
+  in.read(header.data(), 6);
+  EXPECT_EQ(header, "GIF89a");
+
+  result = RunCli("render --seed 3 --gif " + (folder_ / "missing" / "replay.gif").string());
+  EXPECT_EQ(result.status, 1);
+  EXPECT_NE(result.err.find("cannot write"), std::string::npos) << result.err;
+  EXPECT_EQ(FolderContents(), std::vector<std::string>{"replay.gif"});
+}
+
+TEST_F(RenderCommandTest, FailedWriteLeavesTheEarlierFileAndSaysSo) {
+  const fs::path file = folder_ / "chart.png";
+  const std::string render = "render --seed 1 --out " + file.string();
+  ASSERT_EQ(RunCli(render).status, 0);
+  const auto whole = static_cast<rlim_t>(fs::file_size(file));
+  // The disk fills within the last block of the image, or at once.
+  for (const rlim_t room : {whole - 100, rlim_t{1000}}) {
+    SCOPED_TRACE(room);
+    std::ofstream(file) << "earlier";
+    testing::CliResult result;
+    {
+      const FileSizeLimit limit(room);
+      result = RunCli(render);
+    }
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(Count(Lines(result.err), "curvesmith-cli: cannot write"), 1) << result.err;
+    const std::string kept = testing::Slurp(file);
+    EXPECT_TRUE(kept == "earlier") << "now " << kept.size() << " bytes";
+    EXPECT_EQ(FolderContents(), std::vector<std::string>{"chart.png"});
+  }
+}
+
+// A device node of this test's own where the system allows one (as root), so
+// that a fault replaces no device of the system's.
+fs::path DeviceLike(const fs::path& node, dev_t number, const fs::path& system_device) {
+  if (::mknod(node.c_str(), S_IFCHR | 0666, number) != 0) return system_device;
+  const int fd = ::open(node.c_str(), O_WRONLY);  // fails where devices are not allowed
+  if (fd < 0) return system_device;
+  ::close(fd);
+  return node;
+}
+
+TEST_F(RenderCommandTest, DevicesAndPipesAreWrittenIntoNeverReplaced) {
+  const fs::path pipe = folder_ / "pipe";
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  // Held open for reading with room for the whole image, so the writer never
+  // waits for this test to read.
+  const int reader = ::open(pipe.c_str(), O_RDONLY | O_NONBLOCK);
+  ASSERT_GE(reader, 0);
+  ::fcntl(reader, F_SETPIPE_SZ, 1 << 20);
+
+  struct Case {
+    fs::path target;
+    int status;
+  };
+  const Case cases[] = {
+      {DeviceLike(folder_ / "null", makedev(1, 3), "/dev/null"), 0},
+      {pipe, 0},
+      {DeviceLike(folder_ / "full", makedev(1, 7), "/dev/full"), 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.target.string());
+    const auto result = RunCli("render --seed 1 --frame base --out " + c.target.string());
+    EXPECT_EQ(result.status, c.status) << result.err;
+    EXPECT_EQ(Count(Lines(result.err), "curvesmith-cli: cannot write"), c.status) << result.err;
+    struct stat status;
+    ASSERT_EQ(::stat(c.target.c_str(), &status), 0);
+    EXPECT_FALSE(S_ISREG(status.st_mode));
+  }
+  std::string received(1 << 20, '\0');
+  const ssize_t length = ::read(reader, received.data(), received.size());
+  ::close(reader);
+  ASSERT_GT(length, 8);
+  EXPECT_EQ(received.substr(0, 8), "\x89PNG\r\n\x1a\n");
 }
 
 TEST_F(RenderCommandTest, OpsListTheDrawingOfTheChosenFrame) {

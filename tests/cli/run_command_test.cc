@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "cli/run_report.h"
 #include "engine/evolution.h"
+#include "report/run_report.h"
 #include "tests/cli/cli_process.h"
 
 namespace curvesmith {
@@ -59,6 +59,49 @@ TEST(RunCommandTest, BadInputExitsWithTwoAndNamesTheOption) {
   }
 }
 
+TEST(RunCommandTest, RefusalsShowTheArgumentEscapedAndCut) {
+  struct Case {
+    std::string argument;  // as the shell reads it
+    std::string shown;
+  };
+  const Case cases[] = {
+      {R"sh("$(printf '5\nX')")sh", R"("5\nX")"},
+      {R"sh("$(printf '\033[31mred')")sh", R"("\x1b[31mred")"},
+      {R"sh("$(printf 'bad\377"\\')")sh", R"("bad\xff\"\\")"},
+      {R"sh("$(head -c 100000 /dev/zero | tr '\0' x)")sh", '"' + std::string(40, 'x') + "...\""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.argument);
+    const auto result = RunCli("run --population " + c.argument);
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.err,
+              "curvesmith-cli: --population takes a number below 1001 (at most 1000 "
+              "individuals), not " +
+                  c.shown + "\n");
+  }
+}
+
+TEST(RunCommandTest, EveryFailureToWriteTheOutputIsReported) {
+  const std::string commands[] = {
+      "run --seed 1",
+      "run --seed 1 --output best",
+      "run --seed 1 --output history",
+      "run --seed 1 --output json",
+      "render --seed 1 --generations 2 --ops",
+      "--help",
+      "--version",
+  };
+  for (const std::string redirection : {">/dev/full", ">&-"}) {
+    for (const std::string& command : commands) {
+      SCOPED_TRACE(command + " " + redirection);
+      const auto result = RunCli(command, redirection);
+      EXPECT_EQ(result.status, 1);
+      EXPECT_EQ(Lines(result.err).size(), 1u) << result.err;
+      EXPECT_EQ(result.err.rfind("curvesmith-cli: cannot write the output: ", 0), 0u) << result.err;
+    }
+  }
+}
+
 TEST(RunCommandTest, VersionAndHelp) {
   EXPECT_EQ(RunCli("--version").out, "Curvesmith 1.0.0.1\n");
   const auto help = RunCli("--help");
@@ -75,7 +118,13 @@ TEST(RunCommandTest, CsvReportsHoldTheRunExactly) {
   ASSERT_EQ(history.status, 0) << history.err;
 
   const auto state = std::make_unique<RunState>();
-  RunEvolution(*state, {30.0f, 12.0f, 0.7f, 0.1f, 2.0f}, 77);
+  RunEvolution(*state,
+               {.Generations = 12.0f,
+                .CrossoverRate = 0.7f,
+                .PopulationSize = 30.0f,
+                .MutationRate = 0.1f,
+                .TargetCurve = 2.0f},
+               77);
 
   const auto best_lines = Lines(best.out);
   ASSERT_EQ(best_lines.size(), 1u + 13u);

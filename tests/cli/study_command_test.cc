@@ -48,11 +48,11 @@ void ExpectRefused(const std::string& arguments, const std::string& message) {
 
 // The statistics row of one setting, worked out here from single runs of the
 // engine in fresh run states, as `curvesmith-cli run --seed` computes them.
-std::vector<std::string> ExpectedRow(const RunParameters& setting, const std::string& values,
+std::vector<std::string> ExpectedRow(const ParameterSet& setting, const std::string& values,
                                      int runs, std::uint32_t seed) {
   double maximum = 0.0;  // a curve without a trace: every fitness stays 0
   for (int v = 0; v < 1024; ++v) {
-    const auto fitness = ObjectiveFunction(setting.target_curve, v * 0.01953125);
+    const auto fitness = ObjectiveFunction(setting.TargetCurve, v * 0.01953125);
     if (fitness) maximum = std::max(maximum, *fitness);
   }
   std::vector<double> bests;
@@ -109,7 +109,11 @@ TEST(StudyCommandTest, RowsHoldTheStatisticsOfSingleRuns) {
                   {7, 0.3f, "7,12,15,0.7,0.3"}};
   for (int s = 0; s < 4; ++s) {
     SCOPED_TRACE(settings[s].values);
-    const RunParameters setting{12.0f, 15.0f, 0.7f, settings[s].mutation, settings[s].curve};
+    const ParameterSet setting{.Generations = 15.0f,
+                               .CrossoverRate = 0.7f,
+                               .PopulationSize = 12.0f,
+                               .MutationRate = settings[s].mutation,
+                               .TargetCurve = settings[s].curve};
     EXPECT_EQ(Fields(lines[1 + s]), ExpectedRow(setting, settings[s].values, 4, 4294967294u));
   }
   // A curve without a trace: every run succeeds at generation 0.

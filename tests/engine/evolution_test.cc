@@ -4,7 +4,9 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 
+#include "engine/run_parameters.h"
 #include "tests/engine/engine_test_support.h"
 #include "tests/engine/reference_engine.h"
 
@@ -17,13 +19,17 @@ using testing::SameBytes;
 constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
 constexpr float kInf = std::numeric_limits<float>::infinity();
 
-RunParameters Parameters(float population, float generations, float crossover = 0.7f,
-                         float mutation = 0.1f, float curve = 0.0f) {
-  return {population, generations, crossover, mutation, curve};
+ParameterSet Parameters(float population, float generations, float crossover = 0.7f,
+                        float mutation = 0.1f, float curve = 0.0f) {
+  return {.Generations = generations,
+          .CrossoverRate = crossover,
+          .PopulationSize = population,
+          .MutationRate = mutation,
+          .TargetCurve = curve};
 }
 
 TEST(RunEvolutionTest, AgreesWithTheLiteralAlgorithmForWholeRuns) {
-  const RunParameters runs[] = {
+  const ParameterSet runs[] = {
       Parameters(100, 50),
       Parameters(1000, 30, 0.8f, 0.3f, 2),
       Parameters(7, 40, 1, 1, 1),
@@ -31,14 +37,14 @@ TEST(RunEvolutionTest, AgreesWithTheLiteralAlgorithmForWholeRuns) {
       Parameters(30, 20, 0.7f, 0.1f, 3),  // no curve
       Parameters(1, 5, 1, 1, 0),
   };
-  for (const RunParameters& p : runs) {
+  for (const ParameterSet& p : runs) {
     for (std::uint32_t seed : {0u, 12345u}) {
       auto fast = FreshState();
       auto literal = FreshState();
       RunEvolution(*fast, p, seed);
       reference::RunEvolution(*literal, p, seed);
       ASSERT_TRUE(SameBytes(*fast, *literal))
-          << p.population_size << " " << p.generations << " " << p.target_curve;
+          << p.PopulationSize << " " << p.Generations << " " << p.TargetCurve;
     }
   }
 }
@@ -119,7 +125,7 @@ TEST(RunEvolutionTest, LargestRunFillsExactlyItsRows) {
 
 TEST(RunEvolutionTest, ValuesOutsideTheModelAreHeldWithinTheCapacities) {
   struct Case {
-    RunParameters parameters;
+    ParameterSet parameters;
     int size, max_generations;
     double crossover, mutation;
   };
@@ -144,13 +150,13 @@ TEST(RunEvolutionTest, ValuesOutsideTheModelAreHeldWithinTheCapacities) {
 
 TEST(FindValueOutsideModelTest, NamesTheFirstOffendingValue) {
   struct Case {
-    RunParameters parameters;
+    ParameterSet parameters;
     std::optional<RunField> expected;
   };
   const Case cases[] = {
       {Parameters(1000.9f, 999.9f, 1, 0, 2), std::nullopt},
       {Parameters(0, 0, 0, 0, 0), std::nullopt},
-      {Parameters(-5, -5, 0.5f, 0.5f, 7), std::nullopt},  // run as specified
+      {Parameters(-5, -5, 0.5f, 0.5f, 7), std::nullopt},  // within the model: they run as they are
       {Parameters(1001, 1000, 2, 2, kNaN), RunField::kPopulationSize},
       {Parameters(kNaN, 5), RunField::kPopulationSize},
       {Parameters(10, 1000), RunField::kGenerations},
@@ -162,7 +168,7 @@ TEST(FindValueOutsideModelTest, NamesTheFirstOffendingValue) {
   };
   for (const Case& c : cases) {
     EXPECT_EQ(FindValueOutsideModel(c.parameters), c.expected)
-        << c.parameters.population_size << " " << c.parameters.generations;
+        << c.parameters.PopulationSize << " " << c.parameters.Generations;
   }
 }
 

@@ -84,12 +84,12 @@ void Mutate(RunState& s, Generator& g) {
   } while (i < count);
 }
 
-void RunEvolution(RunState& s, const RunParameters& p, std::uint32_t seed) {
-  s.PopulationSize = static_cast<int>(p.population_size);
-  s.MaxGenerations = static_cast<int>(p.generations);
-  s.CrossoverRate = p.crossover_rate;
-  s.MutationRate = p.mutation_rate;
-  s.TargetCurve = p.target_curve;
+void RunEvolution(RunState& s, const ParameterSet& p, std::uint32_t seed) {
+  s.PopulationSize = static_cast<int>(p.PopulationSize);
+  s.MaxGenerations = static_cast<int>(p.Generations);
+  s.CrossoverRate = p.CrossoverRate;
+  s.MutationRate = p.MutationRate;
+  s.TargetCurve = p.TargetCurve;
   Generator g{seed};
   s.Generation = 0;
   for (int i = 0; i < s.PopulationSize; ++i) {

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "engine/run_parameters.h"
+#include "engine/parameter_set.h"
 #include "engine/run_state.h"
 
 namespace curvesmith::reference {
@@ -23,7 +23,7 @@ struct Generator {
 
 void SelectAndCross(RunState& state, Generator& generator);
 void Mutate(RunState& state, Generator& generator);
-void RunEvolution(RunState& state, const RunParameters& parameters, std::uint32_t seed);
+void RunEvolution(RunState& state, const ParameterSet& parameters, std::uint32_t seed);
 
 }  // namespace curvesmith::reference
 

@@ -27,6 +27,7 @@ std::vector<double> RunningSums(const std::vector<double>& fitness) {
 }
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double kInf = std::numeric_limits<double>::infinity();
 
 TEST(RouletteWheelTest, GivesThePlaceOfThePlainScanForEveryDraw) {
   std::vector<double> thousand;
@@ -42,6 +43,9 @@ TEST(RouletteWheelTest, GivesThePlaceOfThePlainScanForEveryDraw) {
       {-0.5, 2.0},                           // beyond 0 to 1
       {kNaN, kNaN, kNaN},                    // zero total: every draw stops at 0
       {0.2, kNaN, 1.0},                      // a NaN stops the draws that reach it
+      {0.00005, kInf, kInf, 1.0},            // an infinite sum takes every draw left
+      {kInf},                                // even as the only place
+      {-kInf, 0.5, 1.0},                     // one below every draw takes none
   };
   for (const std::vector<double>& shares : cases) {
     const RouletteWheel wheel(shares.data(), static_cast<int>(shares.size()));

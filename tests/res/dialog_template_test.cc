@@ -93,17 +93,17 @@ TEST(AboutBoxTemplateTest, Contents) {
   EXPECT_TRUE(ok->styles & kStyleDefaultButton);
 }
 
-struct ToPixelsCase {
+struct DialogUnitsToPixelsCase {
   DialogRect units;
   DialogBaseUnits base;
   DialogRect pixels;
 };
 
-class ToPixelsTest : public testing::TestWithParam<ToPixelsCase> {};
+class DialogUnitsToPixelsTest : public testing::TestWithParam<DialogUnitsToPixelsCase> {};
 
-TEST_P(ToPixelsTest, ConvertsEdgesRoundingToNearest) {
-  const ToPixelsCase& c = GetParam();
-  const DialogRect got = ToPixels(c.units, c.base);
+TEST_P(DialogUnitsToPixelsTest, ConvertsEdgesRoundingToNearest) {
+  const DialogUnitsToPixelsCase& c = GetParam();
+  const DialogRect got = DialogUnitsToPixels(c.units, c.base);
   EXPECT_EQ(got.x, c.pixels.x);
   EXPECT_EQ(got.y, c.pixels.y);
   EXPECT_EQ(got.width, c.pixels.width);
@@ -111,15 +111,15 @@ TEST_P(ToPixelsTest, ConvertsEdgesRoundingToNearest) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Cases, ToPixelsTest,
+    Cases, DialogUnitsToPixelsTest,
     testing::Values(
         // Whole multiples convert exactly.
-        ToPixelsCase{{4, 8, 8, 16}, {6, 12}, {6, 12, 12, 24}},
+        DialogUnitsToPixelsCase{{4, 8, 8, 16}, {6, 12}, {6, 12, 12, 24}},
         // 298 * 6 / 4 = 447; (298 + 31) * 6 / 4 = 493.5 rounds up to 494.
-        ToPixelsCase{{298, 411, 31, 12}, {6, 12}, {447, 617, 47, 18}},
+        DialogUnitsToPixelsCase{{298, 411, 31, 12}, {6, 12}, {447, 617, 47, 18}},
         // Widths come from rounded edges: 1 * 7 / 4 = 1.75 -> 2, 2 * 7 / 4 = 3.5 -> 4.
-        ToPixelsCase{{1, 0, 1, 0}, {7, 13}, {2, 0, 2, 0}},
-        ToPixelsCase{{0, 0, 788, 456}, {7, 15}, {0, 0, 1379, 855}}));
+        DialogUnitsToPixelsCase{{1, 0, 1, 0}, {7, 13}, {2, 0, 2, 0}},
+        DialogUnitsToPixelsCase{{0, 0, 788, 456}, {7, 15}, {0, 0, 1379, 855}}));
 
 }  // namespace
 }  // namespace curvesmith::res

@@ -14,10 +14,24 @@ namespace {
 
 const char* KeyName(Key key) {
   switch (key) {
+    case Key::kB:
+      return "B";
     case Key::kC:
       return "C";
     case Key::kK:
       return "K";
+    case Key::kD:
+      return "D";
+    case Key::kF:
+      return "F";
+    case Key::kG:
+      return "G";
+    case Key::kH:
+      return "H";
+    case Key::kJ:
+      return "J";
+    case Key::kW:
+      return "W";
     case Key::kN:
       return "N";
     case Key::kO:
@@ -60,6 +74,8 @@ const char* KeyName(Key key) {
       return "4";
     case Key::k5:
       return "5";
+    case Key::kF12:
+      return "F12";
   }
   return "";
 }
@@ -109,10 +125,10 @@ TEST(MainMenuTest, PopupsInOrder) {
   EXPECT_STREQ(bar[2].text, "表示(&V)");
   EXPECT_STREQ(bar[3].text, "再生(&P)");
   EXPECT_STREQ(bar[4].text, "ﾍﾙﾌﾟ(&H)");
-  EXPECT_EQ(bar[0].children.size(), 12u);
+  EXPECT_EQ(bar[0].children.size(), 13u);
   EXPECT_EQ(bar[1].children.size(), 5u);
   // The replay tool bar's toggle follows the specified two items.
-  EXPECT_EQ(bar[2].children.size(), 3u);
+  EXPECT_EQ(bar[2].children.size(), 4u);
   EXPECT_EQ(bar[2].children[2].command, kIdViewReplayBar);
   EXPECT_EQ(bar[3].children.size(), 15u);
   EXPECT_EQ(bar[4].children.size(), 1u);
@@ -134,10 +150,13 @@ TEST(MainMenuTest, OnlyTheRecentFilePlaceholderIsGreyed) {
 TEST(MainMenuTest, SampleTexts) {
   const std::span<const MenuItem> file = MainMenu()[0].children;
   EXPECT_STREQ(file[1].text, "開く(&O)...\tCtrl+O");
-  EXPECT_EQ(file[4].kind, MenuItemKind::kSeparator);
-  EXPECT_STREQ(file[6].text, "印刷ﾌﾟﾚﾋﾞｭｰ(&V)");
-  EXPECT_STREQ(file[9].text, "最近使ったﾌｧｲﾙ");
-  EXPECT_STREQ(file[11].text, "ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)");
+  // The export submenu follows Save As; the specified items keep their order.
+  EXPECT_EQ(file[4].kind, MenuItemKind::kPopup);
+  EXPECT_STREQ(file[4].text, "ｴｸｽﾎﾟｰﾄ(&E)");
+  EXPECT_EQ(file[5].kind, MenuItemKind::kSeparator);
+  EXPECT_STREQ(file[7].text, "印刷ﾌﾟﾚﾋﾞｭｰ(&V)");
+  EXPECT_STREQ(file[10].text, "最近使ったﾌｧｲﾙ");
+  EXPECT_STREQ(file[12].text, "ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)");
   EXPECT_STREQ(MainMenu()[4].children[0].text, "Curvesmith のﾊﾞｰｼﾞｮﾝ情報(&A)...");
 }
 
@@ -169,7 +188,9 @@ TEST(AcceleratorTableTest, AlternativeClipboardKeys) {
   for (const Accelerator& accelerator : AcceleratorTable()) {
     commands[AcceleratorText(accelerator)] = accelerator.command;
   }
-  EXPECT_EQ(commands.size(), 14u + 13u);
+  // The specified fourteen, the replay player's thirteen, the panel's and
+  // exports' eleven.
+  EXPECT_EQ(commands.size(), 14u + 13u + 11u);
   EXPECT_EQ(commands["Alt+Backspace"], kIdEditUndo);
   EXPECT_EQ(commands["Shift+Del"], kIdEditCut);
   EXPECT_EQ(commands["Ctrl+Ins"], kIdEditCopy);
@@ -182,7 +203,7 @@ TEST(AcceleratorTableTest, AlternativeClipboardKeys) {
 // space, arrows, Home/End and the editing keys without Ctrl or Alt) never
 // runs a command: only function keys go bare or with Shift alone.
 TEST(AcceleratorTableTest, NoShortcutTakesAKeyFromTheFormsFields) {
-  const std::set<Key> function_keys = {Key::kF5, Key::kF6, Key::kF7, Key::kF8, Key::kF9};
+  const std::set<Key> function_keys = {Key::kF5, Key::kF6, Key::kF7, Key::kF8, Key::kF9, Key::kF12};
   for (const Accelerator& accelerator : AcceleratorTable()) {
     if (accelerator.modifiers & (kCtrl | kAlt)) continue;
     const bool shift_edit_key =

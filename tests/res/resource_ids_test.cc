@@ -4,6 +4,7 @@
 
 #include <set>
 
+#include "res/parameter_form_template.h"
 #include "res/status_indicators.h"
 #include "res/string_table.h"
 #include "res/version_info.h"
@@ -36,6 +37,42 @@ TEST(StringTableTest, ExactTextsAsWritten) {
   EXPECT_EQ(LoadString(kIdIndicatorScroll), "SCRL");
   EXPECT_EQ(LoadString(kIdFileSaveAs), "作業中のﾌｧｲﾙを新しい名前で保存\n名前をつけて保存");
   EXPECT_EQ(LoadString(kIdsWindowClose), "作業中のｳｨﾝﾄﾞｳを閉じ、変更したﾌｧｲﾙの保存を指示");
+}
+
+// Full-width katakana (U+30A0 to U+30FF) in UTF-8.
+bool HasFullWidthKatakana(std::string_view text) {
+  for (std::size_t i = 0; i + 2 < text.size(); ++i) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    const auto second = static_cast<unsigned char>(text[i + 1]);
+    if (lead == 0xE3 && (second == 0x82 || second == 0x83) &&
+        (second == 0x83 || static_cast<unsigned char>(text[i + 2]) >= 0xA0)) {
+      return true;
+    }
+  }
+  return false;
+}
+
+bool IsFormLabelText(std::string_view text) {
+  for (const DialogControl& control : ParameterFormTemplate().controls) {
+    if (std::string_view(control.text).find(text) != std::string_view::npos) return true;
+  }
+  return false;
+}
+
+// The shell's own messages read like the rest of the table: katakana
+// half-width (ﾌｧｲﾙ, ﾊﾟﾗﾒｰﾀ). A field's name keeps the spelling of the form's
+// label it quotes.
+TEST(StringTableTest, ShellMessagesAreWrittenInTheTablesStyle) {
+  int messages = 0;
+  for (const StringEntry& entry : StringTable()) {
+    if (entry.first_id < kIdsShellMessageFirst || entry.last_id > kIdsShellMessageLast) continue;
+    ++messages;
+    if (IsFormLabelText(entry.text)) continue;
+    EXPECT_FALSE(HasFullWidthKatakana(entry.text)) << entry.first_id << ": " << entry.text;
+  }
+  EXPECT_GT(messages, 20);
+  EXPECT_TRUE(HasFullWidthKatakana("ファイル"));
+  EXPECT_FALSE(HasFullWidthKatakana(LoadString(kIdsOpenFailed)));
 }
 
 TEST(StringTableTest, AllSixteenRecentFileEntriesShareTheirPrompt) {

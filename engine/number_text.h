@@ -1,5 +1,5 @@
-#ifndef CURVESMITH_APP_NUMBER_TEXT_H_
-#define CURVESMITH_APP_NUMBER_TEXT_H_
+#ifndef CURVESMITH_ENGINE_NUMBER_TEXT_H_
+#define CURVESMITH_ENGINE_NUMBER_TEXT_H_
 
 #include <optional>
 #include <string>
@@ -24,4 +24,4 @@ std::optional<float> ParseNumber(std::string_view text);
 
 }  // namespace curvesmith
 
-#endif  // CURVESMITH_APP_NUMBER_TEXT_H_
+#endif  // CURVESMITH_ENGINE_NUMBER_TEXT_H_

@@ -1,4 +1,4 @@
-#include "app/number_text.h"
+#include "engine/number_text.h"
 
 #include <charconv>
 #include <system_error>
