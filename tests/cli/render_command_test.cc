@@ -52,13 +52,6 @@ class RenderCommandTest : public ::testing::Test {
   fs::path folder_;
 };
 
-std::string Slurp(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
 // A disk with only `bytes` of room, for this process and the programs it
 // starts, as long as it lives: a write beyond fails (EFBIG) as on a full disk.
 class FileSizeLimit {
@@ -187,7 +180,7 @@ TEST_F(RenderCommandTest, FailedWriteLeavesTheEarlierFileAndSaysSo) {
     }
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(Count(Lines(result.err), "curvesmith-cli: cannot write"), 1) << result.err;
-    const std::string kept = Slurp(file);
+    const std::string kept = testing::Slurp(file);
     EXPECT_TRUE(kept == "earlier") << "now " << kept.size() << " bytes";
     EXPECT_EQ(FolderContents(), std::vector<std::string>{"chart.png"});
   }
