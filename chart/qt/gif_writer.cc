@@ -177,15 +177,19 @@ bool GifWriter::Start() {
 bool GifWriter::Add(const QImage& picture, int delay_centiseconds) {
   if (failed_) return false;
   const QImage current = picture.convertToFormat(QImage::Format_RGB32);
-  if (previous_.isNull()) {
+  if (first_) {
     failed_ = !WriteFrame(current.rect(), current, delay_centiseconds, false);
+    first_ = false;
   } else {
     QRect changed = ChangedRect(previous_, current);
     // A picture that changes nothing still needs its frame for its delay.
     if (changed.isEmpty()) changed = QRect(0, 0, 1, 1);
     failed_ = !WriteFrame(changed, current, delay_centiseconds, true);
   }
-  previous_ = current;
+  // Kept in a buffer of the writer's own, reused from picture to picture.
+  if (previous_.isNull()) previous_ = QImage(size_, QImage::Format_RGB32);
+  std::memcpy(previous_.bits(), current.constBits(),
+              static_cast<std::size_t>(current.sizeInBytes()));
   return !failed_;
 }
 

@@ -44,6 +44,7 @@ class GifWriter {
   std::unique_ptr<Gif> gif_;
   std::string bytes_;
   QImage previous_;
+  bool first_ = true;
   bool failed_ = false;
 };
 
