@@ -1,9 +1,13 @@
 # The two set-up commands of the README, and the builds behind them.
 BUILD_DIR ?= build
 SANITIZE_DIR ?= build-sanitize
+FUZZ_DIR ?= build-fuzz
+# How long each fuzz target runs.
+FUZZ_SECONDS ?= 60
+FUZZERS = number_text_fuzz parameter_file_fuzz run_options_fuzz
 JOBS ?= $(shell nproc)
 
-.PHONY: run test sanitize bench deps configure build clean
+.PHONY: run test sanitize fuzz bench deps configure build clean
 
 run: build
 	$(BUILD_DIR)/app/curvesmith
@@ -16,6 +20,12 @@ sanitize: deps
 	  -DCURVESMITH_BUILD_BENCHMARKS=OFF
 	cmake --build $(SANITIZE_DIR) -j $(JOBS)
 	cd $(SANITIZE_DIR) && ctest --output-on-failure -j $(JOBS)
+
+fuzz: deps
+	cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DCMAKE_CXX_COMPILER=clang++ -DCURVESMITH_FUZZ=ON
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target $(FUZZERS)
+	scripts/run_fuzzers.sh $(FUZZ_DIR)/tests/fuzz $(FUZZ_SECONDS) $(FUZZERS)
 
 bench: build
 	for b in $(BUILD_DIR)/bench/*_bench; do QT_QPA_PLATFORM=offscreen $$b || exit 1; done
@@ -30,4 +40,4 @@ build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR)

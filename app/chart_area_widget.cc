@@ -1,10 +1,15 @@
 #include "app/chart_area_widget.h"
 
+#include <QHelpEvent>
 #include <QPainter>
+#include <QToolTip>
 #include <cmath>
 
+#include "app/disc_inspector.h"
+#include "chart/chart_mapping.h"
 #include "chart/chart_painter.h"
 #include "chart/qt/qpainter_surface.h"
+#include "chart/replay_animation.h"
 #include "chart/replay_erasures.h"
 
 namespace curvesmith {
@@ -29,29 +34,34 @@ int ChartAreaWidget::DeviceScale() const {
 }
 
 void ChartAreaWidget::PaintChart(RunState& state) {
-  StartImage();
+  StartImage(state);
   painter_ = std::make_unique<chart::ChartPainter>(*surface_, state);
   Advance();
 }
 
 void ChartAreaWidget::PaintChartAt(RunState& state, const chart::ReplayErasures& erasures,
                                    int generation) {
-  StartImage();
+  StartImage(state);
   painter_ = std::make_unique<chart::ChartPainter>(*surface_, state, erasures, generation);
   Advance();
 }
 
-void ChartAreaWidget::StartImage() {
+void ChartAreaWidget::StartImage(RunState& state) {
   AbandonPaint();
   image_scale_ = DeviceScale();
   image_ = QImage(size() * image_scale_, QImage::Format_RGB32);
-  DrawControlBackground();
+  DrawControlBackground(image_, image_scale_);
   surface_ = std::make_unique<chart::QPainterSurface>(&image_, image_scale_);
   shown_generation_.reset();
+  state_ = &state;
+  replay_ = state.ReplayPending == 1;
+  discs_erased_ = false;
 }
 
 void ChartAreaWidget::AbandonPaint() {
   if (clock_) clock_->Cancel();
+  // The state may change from here on: no disc is read from it any more.
+  marked_generation_.reset();
   pending_pause_.reset();
   painter_.reset();
   surface_.reset();
@@ -84,6 +94,8 @@ void ChartAreaWidget::Advance() {
   pending_pause_ = painter_->Step();
   update();
   const std::optional<int> generation = painter_->ReplayGeneration();
+  discs_erased_ = pending_pause_ == chart::kReadoutsPause;
+  marked_generation_ = discs_erased_ ? std::nullopt : generation;
   if (pending_pause_) {
     if (!held_) TimePendingPause();
   } else {
@@ -96,10 +108,62 @@ void ChartAreaWidget::Advance() {
   }
 }
 
-void ChartAreaWidget::DrawControlBackground() {
-  image_.fill(Qt::white);
-  QPainter painter(&image_);
-  DrawEdgeRings(painter, image_.rect(), edges_, image_scale_);
+// The picture of a replay's generation is drawn at once (as the player's
+// jumps are), then taken through the erasing step where the chart has got
+// that far; a paint without a replay is its one step.
+std::optional<QImage> ChartAreaWidget::Render(int scale,
+                                              const std::function<bool(int, int)>& progress) const {
+  if (state_ == nullptr) return std::nullopt;
+  const auto state = std::make_unique<RunState>(*state_);
+  state->ReplayPending = replay_ ? 1 : 0;
+  QImage image(size() * scale, QImage::Format_RGB32);
+  DrawControlBackground(image, scale);
+  chart::QPainterSurface surface(&image, scale);
+  std::unique_ptr<chart::ReplayErasures> erasures;
+  std::unique_ptr<chart::ChartPainter> painter;
+  int steps = 1;
+  if (replay_ && shown_generation_) {
+    erasures = std::make_unique<chart::ReplayErasures>(*state);
+    painter = std::make_unique<chart::ChartPainter>(surface, *state, *erasures, *shown_generation_);
+    steps += discs_erased_ ? 1 : 0;
+  } else {
+    painter = std::make_unique<chart::ChartPainter>(surface, *state);
+  }
+  for (int step = 0; step < steps; ++step) {
+    if (progress && !progress(step, steps)) return std::nullopt;
+    painter->Step();
+  }
+  painter.reset();
+  surface.Flush();
+  return image;
+}
+
+bool ChartAreaWidget::event(QEvent* event) {
+  if (event->type() != QEvent::ToolTip) return QWidget::event(event);
+  const auto* help = static_cast<QHelpEvent*>(event);
+  QString text;
+  if (state_ != nullptr && marked_generation_) {
+    // Widget pixels to the chart's logical units, the inverse of the
+    // surface's mapping (its device pixels per pixel cancel out); a pixel's
+    // width of slack all round.
+    const double per_pixel = static_cast<double>(chart::kWindowExtent) / chart::kViewportExtent;
+    const QPointF logical = QPointF(help->pos()) * per_pixel;
+    text = InspectorText(*state_, *marked_generation_,
+                         PlacesUnder(*state_, *marked_generation_, logical, per_pixel));
+  }
+  if (text.isEmpty()) {
+    QToolTip::hideText();
+    event->ignore();
+  } else {
+    QToolTip::showText(help->globalPos(), text, this);
+  }
+  return true;
+}
+
+void ChartAreaWidget::DrawControlBackground(QImage& image, int scale) const {
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  DrawEdgeRings(painter, image.rect(), edges_, scale);
 }
 
 void ChartAreaWidget::paintEvent(QPaintEvent*) {

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QWidget>
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -34,6 +35,9 @@ class ReplayErasures;
 // The replay player drives a replay through PaintChartAt() (a paint whose
 // replay starts at a given generation), SetHeld() (no further step until
 // released) and SetSpeed() (the pauses' lengths).
+//
+// Hovering a disc while its generation's discs are on the chart shows a
+// tool-tip on the individuals under the pointer (see InspectorText).
 class ChartAreaWidget : public QWidget {
   Q_OBJECT
 
@@ -74,6 +78,16 @@ class ChartAreaWidget : public QWidget {
   // The chart as last drawn; null before the first paint.
   const QImage& Image() const { return image_; }
 
+  // The generation whose discs are on the chart now, if any: during the
+  // first pause of its frame, and after the final frame.
+  std::optional<int> MarkedGeneration() const { return marked_generation_; }
+
+  // The chart exactly as it stands, drawn afresh at `scale` device pixels per
+  // pixel. `progress` is told the steps done and in all, and stops it by
+  // returning false (nothing is returned then); nothing before the first
+  // paint. REQUIRES: the run state has not changed since the paint began.
+  std::optional<QImage> Render(int scale, const std::function<bool(int, int)>& progress) const;
+
  signals:
   // The image no longer matches the screen's pixel density and should be
   // drawn afresh by the view.
@@ -85,11 +99,13 @@ class ChartAreaWidget : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  bool event(QEvent* event) override;
 
  private:
   int DeviceScale() const;
-  void StartImage();
-  void DrawControlBackground();
+  void StartImage(RunState& state);
+  // White inside the control's edge rings, `scale` device pixels per pixel.
+  void DrawControlBackground(QImage& image, int scale) const;
   void Advance();
   void TimePendingPause();
 
@@ -104,6 +120,13 @@ class ChartAreaWidget : public QWidget {
   std::optional<std::chrono::milliseconds> pending_pause_;
   std::optional<int> shown_generation_;
   bool held_ = false;
+  // What the paint on the image drew, so that it can be drawn again: its
+  // state, and whether it plays a replay; the chart's replay generation and
+  // whether its discs have been erased again (the frame's second pause).
+  RunState* state_ = nullptr;
+  bool replay_ = false;
+  bool discs_erased_ = false;
+  std::optional<int> marked_generation_;
   ReplaySpeed speed_ = ReplaySpeed::kNormal;
 };
 

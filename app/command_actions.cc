@@ -20,14 +20,32 @@ namespace {
 
 Qt::Key QtKeyOf(res::Key key) {
   switch (key) {
+    case res::Key::kB:
+      return Qt::Key_B;
     case res::Key::kC:
       return Qt::Key_C;
+    case res::Key::kK:
+      return Qt::Key_K;
+    case res::Key::kD:
+      return Qt::Key_D;
+    case res::Key::kF:
+      return Qt::Key_F;
+    case res::Key::kG:
+      return Qt::Key_G;
+    case res::Key::kH:
+      return Qt::Key_H;
+    case res::Key::kJ:
+      return Qt::Key_J;
+    case res::Key::kW:
+      return Qt::Key_W;
     case res::Key::kN:
       return Qt::Key_N;
     case res::Key::kO:
       return Qt::Key_O;
     case res::Key::kP:
       return Qt::Key_P;
+    case res::Key::kR:
+      return Qt::Key_R;
     case res::Key::kS:
       return Qt::Key_S;
     case res::Key::kV:
@@ -44,6 +62,26 @@ Qt::Key QtKeyOf(res::Key key) {
       return Qt::Key_Insert;
     case res::Key::kF6:
       return Qt::Key_F6;
+    case res::Key::kF5:
+      return Qt::Key_F5;
+    case res::Key::kF7:
+      return Qt::Key_F7;
+    case res::Key::kF8:
+      return Qt::Key_F8;
+    case res::Key::kF9:
+      return Qt::Key_F9;
+    case res::Key::k1:
+      return Qt::Key_1;
+    case res::Key::k2:
+      return Qt::Key_2;
+    case res::Key::k3:
+      return Qt::Key_3;
+    case res::Key::k4:
+      return Qt::Key_4;
+    case res::Key::k5:
+      return Qt::Key_5;
+    case res::Key::kF12:
+      return Qt::Key_F12;
   }
   return Qt::Key_unknown;
 }
@@ -108,41 +146,66 @@ QAction* CommandActions::MakeAction(int command, const char* menu_text) {
 
 void CommandActions::PopulateMenuBar(QMenuBar* bar) {
   for (const res::MenuItem& popup : res::MainMenu()) {
-    QMenu* menu = bar->addMenu(QString::fromUtf8(popup.text));
-    for (const res::MenuItem& item : popup.children) {
-      if (item.kind == res::MenuItemKind::kSeparator) {
+    PopulateMenu(bar->addMenu(QString::fromUtf8(popup.text)), popup.children);
+  }
+}
+
+void CommandActions::PopulateMenu(QMenu* menu, std::span<const res::MenuItem> items) {
+  for (const res::MenuItem& item : items) {
+    switch (item.kind) {
+      case res::MenuItemKind::kSeparator:
         menu->addSeparator();
-        continue;
+        break;
+      case res::MenuItemKind::kPopup:
+        PopulateMenu(menu->addMenu(QString::fromUtf8(item.text)), item.children);
+        break;
+      case res::MenuItemKind::kCommand: {
+        QAction* action = Action(item.command);
+        if (item.greyed) action->setEnabled(false);
+        menu->addAction(action);
+        menus_.insert(item.command, menu);
+        break;
       }
-      QAction* action = Action(item.command);
-      if (item.greyed) action->setEnabled(false);
-      menu->addAction(action);
-      menus_.insert(item.command, menu);
     }
   }
 }
 
 QToolBar* CommandActions::CreateToolBar(QMainWindow* window) {
+  return MakeToolBar(window, "ToolBar", res::kIdViewToolBar, res::ToolBar(), nullptr);
+}
+
+QToolBar* CommandActions::CreateReplayToolBar(QMainWindow* window, QWidget* seek_controls) {
+  return MakeToolBar(window, "ReplayToolBar", res::kIdViewReplayBar, res::ReplayToolBar(),
+                     seek_controls);
+}
+
+QToolBar* CommandActions::MakeToolBar(QMainWindow* window, const char* name, int toggle_command,
+                                      std::span<const res::ToolBarButton> buttons,
+                                      QWidget* seek_controls) {
+  QAction* toggle = Action(toggle_command);
   auto* tool_bar = new QToolBar(window);
-  tool_bar->setObjectName("ToolBar");
-  // Named like its View menu item, without the mnemonic.
-  tool_bar->setWindowTitle(
-      Action(res::kIdViewToolBar)->text().remove(QRegularExpression(R"(\(&.\))")));
+  tool_bar->setObjectName(name);
+  // Named like its View menu item, without the mnemonic and the shortcut.
+  tool_bar->setWindowTitle(toggle->text().remove(QRegularExpression(R"(\(&.\)|\t.*)")));
   tool_bar->setMovable(true);
   tool_bar->setFloatable(true);
   tool_bar->setAllowedAreas(Qt::AllToolBarAreas);
   tool_bar->setIconSize(QSize(res::kToolBarImageWidth, res::kToolBarImageHeight));
   tool_bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
-  for (const res::ToolBarButton& button : res::ToolBar()) {
+  for (const res::ToolBarButton& button : buttons) {
     if (button.command == res::kIdSeparator) {
       tool_bar->addSeparator();
+    } else if (button.command == res::kIdReplaySeek) {
+      tool_bar->addWidget(seek_controls);
     } else {
-      tool_bar->addAction(Action(button.command));
+      QAction* action = Action(button.command);
+      // A button without an image shows its tool-tip as its text.
+      if (action->icon().isNull()) action->setIconText(action->toolTip());
+      tool_bar->addAction(action);
     }
   }
   window->addToolBar(Qt::TopToolBarArea, tool_bar);
 
-  QAction* toggle = Action(res::kIdViewToolBar);
   toggle->setCheckable(true);
   toggle->setChecked(true);
   connect(toggle, &QAction::toggled, tool_bar, &QToolBar::setVisible);

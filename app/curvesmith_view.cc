@@ -171,6 +171,19 @@ void CCurvesmithView::OnChange() {
 }
 
 void CCurvesmithView::OnRun() {
+  RunWith(std::nullopt);
+}
+
+void CCurvesmithView::OnRunWithSeed(std::uint32_t seed) {
+  RunWith(seed);
+}
+
+void CCurvesmithView::OnRunSameSeed() {
+  if (last_seed_) RunWith(*last_seed_);
+}
+
+// A run with `seed`, or with the seed source's when none is given.
+void CCurvesmithView::RunWith(std::optional<std::uint32_t> seed) {
   if (const auto outside = FindValueOutsideModel(values_)) {
     const FormField& field = FormFieldOf(*outside);
     const QString message = RunRefusalMessage(*outside, values_);
@@ -181,10 +194,12 @@ void CCurvesmithView::OnRun() {
   }
   // A replay in progress reads the state the run is about to replace.
   chart_area_->AbandonPaint();
-  RunEvolution(state_, values_, seed_source_());
+  last_seed_ = seed ? *seed : seed_source_();
+  RunEvolution(state_, values_, *last_seed_);
   Invalidate();
   state_.ReplayPending = 1;
   player_->TakeNewRun();
+  emit RunStarted(*last_seed_);
 }
 
 void CCurvesmithView::Invalidate() {

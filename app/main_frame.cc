@@ -1,5 +1,6 @@
 #include "app/main_frame.h"
 
+#include <QCloseEvent>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLayout>
@@ -7,6 +8,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QScrollArea>
+#include <QSettings>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
@@ -15,16 +17,30 @@
 #include "app/app_icons.h"
 #include "app/chart_area_widget.h"
 #include "app/command_actions.h"
+#include "app/convergence_panel.h"
+#include "app/convergence_plot.h"
 #include "app/curvesmith_view.h"
 #include "app/edit_commands.h"
+#include "app/export_commands.h"
 #include "app/lock_states.h"
 #include "app/print_support.h"
 #include "app/recent_files.h"
+#include "app/replay_commands.h"
+#include "app/replay_player.h"
+#include "app/replay_seek_controls.h"
 #include "app/resource_text.h"
+#include "app/seed_dialog.h"
 #include "app/status_indicators.h"
 #include "res/resource_ids.h"
 
 namespace curvesmith {
+namespace {
+
+// Where the replay tool bar's place is kept between sessions.
+constexpr char kReplayBarVisibleKey[] = "ReplayToolBar/Visible";
+constexpr char kReplayBarAreaKey[] = "ReplayToolBar/Area";
+
+}  // namespace
 
 CMainFrame::CMainFrame(CCurvesmithDoc& document, RunState& state, QWidget* parent)
     : QMainWindow(parent), document_(document), state_(state) {
@@ -32,11 +48,16 @@ CMainFrame::CMainFrame(CCurvesmithDoc& document, RunState& state, QWidget* paren
   setWindowIcon(ResourceIcon(res::kIdrMainFrame));
   CreateView();
   CreateBars();
+  CreateReplayBar();
   ConnectCommands();
+  CreatePanels();
+  RestoreReplayBar();
   resize(kRequestedWidth, kRequestedHeight);
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame() {
+  SaveReplayBar();
+}
 
 // The form is a fixed-size page; a window smaller than it scrolls.
 void CMainFrame::CreateView() {
@@ -70,6 +91,42 @@ void CMainFrame::CreateBars() {
       [this](const QString& message) { Warn(message); });
 }
 
+// The replay tool bar, its commands and the seed's status-bar pane.
+void CMainFrame::CreateReplayBar() {
+  ReplayPlayer& player = view_->Player();
+  seek_controls_ = new ReplaySeekControls(player);
+  replay_bar_ = actions_->CreateReplayToolBar(this, seek_controls_);
+  replay_commands_ = new ReplayCommands(*actions_, player, this);
+
+  // A pane of its own, between the message pane and the lock indicators.
+  seed_pane_ = new QLabel;
+  seed_pane_->setObjectName("SeedPane");
+  seed_pane_->setFrameShape(QFrame::Panel);
+  seed_pane_->setFrameShadow(QFrame::Sunken);
+  seed_pane_->hide();
+  statusBar()->insertPermanentWidget(1, seed_pane_);
+  connect(view_, &CCurvesmithView::RunStarted, this, [this](std::uint32_t seed) {
+    seed_pane_->setText(LoadText(res::kIdsSeedPane).arg(seed));
+    seed_pane_->show();
+  });
+}
+
+void CMainFrame::RestoreReplayBar() {
+  const QSettings settings;
+  const auto area = static_cast<Qt::ToolBarArea>(
+      settings.value(kReplayBarAreaKey, static_cast<int>(Qt::TopToolBarArea)).toInt());
+  if (area != Qt::TopToolBarArea && (area & Qt::AllToolBarAreas)) addToolBar(area, replay_bar_);
+  // The View menu's toggle shows or hides the bar.
+  actions_->Action(res::kIdViewReplayBar)
+      ->setChecked(settings.value(kReplayBarVisibleKey, true).toBool());
+}
+
+void CMainFrame::SaveReplayBar() const {
+  QSettings settings;
+  settings.setValue(kReplayBarVisibleKey, replay_bar_->isVisibleTo(this));
+  settings.setValue(kReplayBarAreaKey, static_cast<int>(toolBarArea(replay_bar_)));
+}
+
 void CMainFrame::ConnectCommands() {
   const struct {
     int id;
@@ -84,6 +141,8 @@ void CMainFrame::ConnectCommands() {
       {res::kIdFilePrintSetup, [this] { printing_->PrinterSetup(); }},
       {res::kIdAppExit, [this] { OnAppExit(); }},
       {res::kIdAppAbout, [this] { OnAppAbout(); }},
+      {res::kIdRunSameSeed, [this] { view_->OnRunSameSeed(); }},
+      {res::kIdRunWithSeed, [this] { OnRunWithSeed(); }},
   };
   for (const auto& command : commands) {
     connect(actions_->Action(command.id), &QAction::triggered, this, command.handler);
@@ -102,11 +161,7 @@ void CMainFrame::ConnectCommands() {
 // within the screen.
 void CMainFrame::InitialUpdate() {
   view_->OnInitialUpdate();
-  QWidget* central = centralWidget();
-  const QSize central_minimum = central->minimumSize();
-  central->setMinimumSize(view_->size());
-  QSize fits_form = layout()->totalMinimumSize();
-  central->setMinimumSize(central_minimum);
+  QSize fits_form = FormWindowSize();
 
   const QSize screen_size = screen() ? screen()->availableSize() : fits_form;
   const QSize shown = fits_form.boundedTo(screen_size);
@@ -116,6 +171,54 @@ void CMainFrame::InitialUpdate() {
   if (shown.width() < fits_form.width()) fits_form.rheight() += scroll_bar;
   if (shown.height() < fits_form.height()) fits_form.rwidth() += scroll_bar;
   resize(size().boundedTo(fits_form).boundedTo(screen_size));
+  FitPanels();
+}
+
+// A docked panel would take its preferred size from the form; it takes the
+// size the window was fitted with, so that the form shows whole.
+void CMainFrame::FitPanels() {
+  if (convergence_->isHidden() || convergence_->isFloating()) return;
+  const bool beside =
+      dockWidgetArea(convergence_) & (Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
+  const QSize minimum = convergence_->minimumSizeHint();
+  resizeDocks({convergence_}, {beside ? minimum.width() : minimum.height()},
+              beside ? Qt::Horizontal : Qt::Vertical);
+}
+
+// The convergence panel and the exports. The panel follows the replay: a
+// new run's figures when the run is made, the generation the chart shows,
+// and a press in its plot moves the replay. A panel docked and shown is part
+// of what the window fits at each initial update.
+void CMainFrame::CreatePanels() {
+  convergence_ = new ConvergencePanel(this, actions_->Action(res::kIdViewConvergencePanel));
+  convergence_->RestorePlacement(FormWindowSize());
+  ReplayPlayer& player = view_->Player();
+  connect(&player, &ReplayPlayer::RunReplaced, this, [this, &player] {
+    convergence_->ShowRun(state_);
+    convergence_->ShowGeneration(player.Position());
+  });
+  connect(&player, &ReplayPlayer::PositionChanged, convergence_, &ConvergencePanel::ShowGeneration);
+  connect(convergence_->Plot(), &ConvergencePlot::SeekRequested, &player, &ReplayPlayer::Seek);
+
+  exports_ = new ExportCommands(this, *actions_, *view_, state_);
+  connect(exports_, &ExportCommands::Warning, this, &CMainFrame::Warn);
+  connect(exports_, &ExportCommands::Reported, this, &CMainFrame::ShowStatusText);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+  convergence_->SavePlacement();
+  QMainWindow::closeEvent(event);
+}
+
+// The smallest window that shows the whole form with the bars (and the
+// panels shown beside or below it).
+QSize CMainFrame::FormWindowSize() {
+  QWidget* central = centralWidget();
+  const QSize central_minimum = central->minimumSize();
+  central->setMinimumSize(view_->size());
+  const QSize fits_form = layout()->totalMinimumSize();
+  central->setMinimumSize(central_minimum);
+  return fits_form;
 }
 
 void CMainFrame::ShowStatusText(const QString& text) {
@@ -133,6 +236,11 @@ void CMainFrame::OnAppExit() {
 void CMainFrame::OnAppAbout() {
   CAboutBox about(this);
   about.exec();
+}
+
+void CMainFrame::OnRunWithSeed() {
+  SeedDialog dialog(view_->LastSeed(), this);
+  if (dialog.exec() == QDialog::Accepted) view_->OnRunWithSeed(dialog.Seed());
 }
 
 void CMainFrame::OnFileOpen() {

@@ -7,15 +7,20 @@
 #include "app/curvesmith_doc.h"
 #include "engine/run_state.h"
 
+class QLabel;
 class QToolBar;
 
 namespace curvesmith {
 
 class CCurvesmithView;
 class CommandActions;
+class ConvergencePanel;
+class ExportCommands;
 class EditCommands;
 class PrintSupport;
 class RecentFiles;
+class ReplayCommands;
+class ReplaySeekControls;
 class StatusIndicators;
 
 // The program's window: menus, the dockable tool bar, the parameter form with
@@ -37,9 +42,15 @@ class CMainFrame : public QMainWindow {
   CCurvesmithView* View() const { return view_; }
   CommandActions* Actions() const { return actions_; }
   QToolBar* ToolBar() const { return tool_bar_; }
+  QToolBar* ReplayToolBar() const { return replay_bar_; }
+  ReplaySeekControls* SeekControls() const { return seek_controls_; }
+  // The status-bar pane that shows the last run's seed.
+  QLabel* SeedPane() const { return seed_pane_; }
   StatusIndicators* Indicators() const { return indicators_; }
   RecentFiles* RecentFileList() const { return recent_files_; }
   PrintSupport* Printing() const { return printing_; }
+  ConvergencePanel* Convergence() const { return convergence_; }
+  ExportCommands* Exports() const { return exports_; }
 
   // File commands. New keeps the values; Open and Save As ask for a file and
   // go on with OpenDocumentFile() and SaveDocumentAs(); Save saves to the
@@ -51,6 +62,8 @@ class CMainFrame : public QMainWindow {
   void OnAppExit();
   // Help > About: the About box, modally.
   void OnAppAbout();
+  // 再生 > ｼｰﾄﾞを指定して実行...: asks for a seed, then runs with it.
+  void OnRunWithSeed();
 
   // Open and save a named file; a failure is shown to the user and changes
   // nothing. A success puts the file at the top of the recent-file list.
@@ -61,11 +74,20 @@ class CMainFrame : public QMainWindow {
   // Replaces how warnings reach the user (a message box); tests record them.
   void SetWarningSink(std::function<void(const QString&)> sink);
 
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
  private:
   void CreateView();
+  void CreatePanels();
   void CreateBars();
+  void CreateReplayBar();
   void ConnectCommands();
+  void RestoreReplayBar();
+  void SaveReplayBar() const;
   void InitialUpdate();
+  QSize FormWindowSize();
+  void FitPanels();
   void ShowStatusText(const QString& text);
   void Warn(const QString& message);
 
@@ -74,10 +96,16 @@ class CMainFrame : public QMainWindow {
   CCurvesmithView* view_ = nullptr;
   CommandActions* actions_ = nullptr;
   QToolBar* tool_bar_ = nullptr;
+  QToolBar* replay_bar_ = nullptr;
+  ReplaySeekControls* seek_controls_ = nullptr;
+  ReplayCommands* replay_commands_ = nullptr;
+  QLabel* seed_pane_ = nullptr;
   StatusIndicators* indicators_ = nullptr;
   RecentFiles* recent_files_ = nullptr;
   EditCommands* edit_commands_ = nullptr;
   PrintSupport* printing_ = nullptr;
+  ConvergencePanel* convergence_ = nullptr;
+  ExportCommands* exports_ = nullptr;
   std::function<void(const QString&)> warning_sink_;
 };
 

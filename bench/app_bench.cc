@@ -2,14 +2,19 @@
 // under 300 ms) and one step of a replay as it reaches the screen.
 #include <benchmark/benchmark.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <memory>
 
 #include "app/chart_area_widget.h"
+#include "app/convergence_panel.h"
+#include "app/convergence_plot.h"
 #include "app/curvesmith_doc.h"
 #include "app/curvesmith_view.h"
 #include "app/main_frame.h"
+#include "engine/evolution.h"
 #include "engine/run_state.h"
 #include "res/resource_ids.h"
 
@@ -106,6 +111,36 @@ void BM_ReplayStepOnScreen(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_ReplayStepOnScreen)->Unit(benchmark::kMillisecond);
+
+// The convergence panel following one replay step of the largest run: the
+// cursor moved and the panel shown again (goal: under 2 ms).
+void BM_ConvergencePanelStep(benchmark::State& state) {
+  EnsureApplication();
+  RunState& run = BenchRunState();
+  RunEvolution(run,
+               ParameterSet{.Generations = 999.0f,
+                            .CrossoverRate = 0.7f,
+                            .PopulationSize = 1000.0f,
+                            .MutationRate = 0.1f,
+                            .TargetCurve = 0.0f},
+               1u);
+  QMainWindow window;
+  QAction toggle;
+  ConvergencePanel panel(&window, &toggle);
+  window.addDockWidget(Qt::RightDockWidgetArea, &panel);
+  window.resize(1000, 700);
+  window.show();
+  QCoreApplication::processEvents();
+  panel.ShowRun(run);
+  panel.Plot()->repaint();
+  int generation = 0;
+  for (auto _ : state) {
+    panel.ShowGeneration(generation);
+    panel.Plot()->repaint();
+    generation = (generation + 1) % (kMaxGenerations + 1);
+  }
+}
+BENCHMARK(BM_ConvergencePanelStep)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace curvesmith

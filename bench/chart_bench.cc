@@ -11,6 +11,7 @@
 #include "chart/chart_resources.h"
 #include "res/qt/chart_area_size.h"
 #include "chart/qt/qpainter_surface.h"
+#include "chart/qt/replay_gif.h"
 #include "chart/replay_animation.h"
 #include "chart/replay_erasures.h"
 #include "engine/evolution.h"
@@ -150,6 +151,18 @@ void BM_PlayedReplayOfTheLargestRun(benchmark::State& bench) {
   }
 }
 BENCHMARK(BM_PlayedReplayOfTheLargestRun)->Iterations(1)->Unit(benchmark::kSecond);
+
+// The whole replay of the largest run as an animated GIF at 20 times its pace
+// (goal: under 10 s and under 20 MB); the size is reported as a counter.
+void BM_LargestReplayGif(benchmark::State& bench) {
+  const QSize size = ChartImage().size();
+  auto state = LargestRun();
+  for (auto _ : bench) {
+    const auto gif = EncodeReplayGif(*state, size, 20, nullptr);
+    bench.counters["megabytes"] = gif ? static_cast<double>(gif->size()) / 1e6 : -1.0;
+  }
+}
+BENCHMARK(BM_LargestReplayGif)->Iterations(1)->Unit(benchmark::kSecond);
 
 }  // namespace
 }  // namespace curvesmith::chart

@@ -8,6 +8,7 @@
 #include "engine/evolution.h"
 #include "engine/individual.h"
 #include "engine/objective.h"
+#include "engine/run_statistics.h"
 
 namespace curvesmith {
 namespace {
@@ -40,6 +41,21 @@ void BM_LargestRun(benchmark::State& bench) {
   }
 }
 BENCHMARK(BM_LargestRun)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
+// The convergence statistics of the largest run, computed once per run
+// (goal: under 5 ms).
+void BM_StatisticsOfTheLargestRun(benchmark::State& bench) {
+  const auto state = std::make_unique<RunState>();
+  RunEvolution(*state,
+               ParameterSet{.Generations = 999.0f,
+                            .CrossoverRate = 0.7f,
+                            .PopulationSize = 1000.0f,
+                            .MutationRate = 0.1f,
+                            .TargetCurve = 0.0f},
+               1);
+  for (auto _ : bench) benchmark::DoNotOptimize(ComputeRunStatistics(*state));
+}
+BENCHMARK(BM_StatisticsOfTheLargestRun)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace curvesmith

@@ -36,7 +36,7 @@ void PrintHelp(std::ostream& out) {
       << "Options of render:\n"
       << curvesmith::cli::kRenderCommandHelp << "\n"
       << "Options of study:\n"
-      << curvesmith::cli::kStudyCommandHelp << "\n"
+      << curvesmith::cli::StudyCommandHelp() << "\n"
       << "  --help            show this help\n"
          "  --version         show the version\n";
 }

@@ -4,19 +4,21 @@
 #include <QByteArray>
 #include <QGuiApplication>
 #include <QImage>
+#include <algorithm>
 #include <memory>
 #include <optional>
 #include <string>
 
 #include "chart/chart_painter.h"
-#include "res/qt/chart_area_size.h"
 #include "chart/qt/qpainter_surface.h"
+#include "chart/qt/replay_gif.h"
 #include "chart/recording_surface.h"
 #include "chart/replay_erasures.h"
 #include "cli/file_output.h"
 #include "cli/number_text.h"
 #include "cli/shown_text.h"
 #include "engine/evolution.h"
+#include "res/qt/chart_area_size.h"
 
 namespace curvesmith::cli {
 
@@ -24,7 +26,9 @@ const char kRenderCommandHelp[] =
     "  --frame F         base, final (default) or a generation G from 0 to generations - 1\n"
     "  --out FILE.png    the image file to write\n"
     "  --scale K         device pixels per pixel, 1 to 8 (default 1)\n"
-    "  --ops             list the drawing operations instead of writing an image\n";
+    "  --ops             list the drawing operations instead of writing an image\n"
+    "  --gif FILE.gif    write the whole replay as a looping animated GIF instead\n"
+    "  --speed K         the GIF's pace: 1 (the replay's own), 2, 5 or 20 (default 1)\n";
 
 namespace {
 
@@ -40,7 +44,11 @@ struct FrameChoice {
 struct RenderOptions {
   RunOptions run;
   FrameChoice frame;
+  bool frame_given = false;
   std::optional<std::string> out;
+  std::optional<std::string> gif;
+  int speed = 1;
+  bool speed_given = false;
   int scale = 1;
   bool ops = false;
 };
@@ -62,6 +70,7 @@ RenderOptions ParseOptions(Arguments& arguments) {
     if (TakeRunOption(option, arguments, options.run)) continue;
     if (option == "--frame") {
       options.frame = ParseFrame(arguments.ValueOf(option));
+      options.frame_given = true;
     } else if (option == "--out") {
       const std::string_view file = arguments.ValueOf(option);
       if (file.empty()) Refuse(option, "a file name", file);
@@ -71,6 +80,18 @@ RenderOptions ParseOptions(Arguments& arguments) {
       if (!ReadNumber(text, options.scale) || options.scale < 1 || options.scale > kMaxScale) {
         Refuse(option, "a whole number from 1 to " + std::to_string(kMaxScale), text);
       }
+    } else if (option == "--gif") {
+      const std::string_view file = arguments.ValueOf(option);
+      if (file.empty()) Refuse(option, "a file name", file);
+      options.gif = std::string(file);
+    } else if (option == "--speed") {
+      const std::string_view text = arguments.ValueOf(option);
+      const auto& speeds = chart::kReplayGifSpeeds;
+      if (!ReadNumber(text, options.speed) ||
+          std::find(std::begin(speeds), std::end(speeds), options.speed) == std::end(speeds)) {
+        Refuse(option, "1, 2, 5 or 20", text);
+      }
+      options.speed_given = true;
     } else if (option == "--ops") {
       options.ops = true;
     } else {
@@ -81,7 +102,16 @@ RenderOptions ParseOptions(Arguments& arguments) {
   if (options.ops && options.out) {
     throw UsageError("--ops lists the operations instead of an image: leave out --out");
   }
-  if (!options.ops && !options.out) throw UsageError("render needs --out FILE.png or --ops");
+  if (options.gif && (options.ops || options.out)) {
+    throw UsageError("--gif writes the replay instead of one picture: leave out --out and --ops");
+  }
+  if (!options.ops && !options.out && !options.gif) {
+    throw UsageError("render needs --out FILE.png, --gif FILE.gif or --ops");
+  }
+  if (options.speed_given && !options.gif) throw UsageError("--speed is the pace of --gif");
+  if (options.gif && options.frame_given) {
+    throw UsageError("--gif writes every picture of the replay: leave out --frame");
+  }
   return options;
 }
 
@@ -140,6 +170,26 @@ int PictureGeneration(const FrameChoice& frame, const RunState& state) {
   return frame.kind == FrameChoice::Kind::kGeneration ? frame.generation : state.Generation;
 }
 
+// Written whole, beside the target, and renamed over it only when complete.
+int WriteOutput(const std::string& path, std::string_view bytes, std::ostream& err) {
+  const std::string failure = WriteFileContents(path, bytes);
+  if (failure.empty()) return 0;
+  err << "curvesmith-cli: cannot write " << ShownPath(path) << ": " << failure << "\n";
+  return 1;
+}
+
+int WriteGif(const RunState& state, const RenderOptions& options, std::ostream& err) {
+  const auto application = StartGuiApplication();
+  const QSize size = ChartAreaPixelSize(kDesignDpi);
+  const auto gif = chart::EncodeReplayGif(state, size, options.speed, nullptr);
+  if (!gif) {
+    err << "curvesmith-cli: cannot write " << ShownPath(*options.gif)
+        << ": the replay could not be encoded as GIF\n";
+    return 1;
+  }
+  return WriteOutput(*options.gif, *gif, err);
+}
+
 int WriteImage(RunState& state, const RenderOptions& options, std::ostream& err) {
   const auto application = StartGuiApplication();
   const QSize size = ChartAreaPixelSize(kDesignDpi) * options.scale;
@@ -165,15 +215,12 @@ int WriteImage(RunState& state, const RenderOptions& options, std::ostream& err)
   // failure is seen.
   QByteArray png;
   QBuffer buffer(&png);
-  std::string failure;
   if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) {
-    failure = "the image could not be encoded as PNG";
-  } else {
-    failure = WriteFileContents(*options.out, std::string_view(png.constData(), png.size()));
+    err << "curvesmith-cli: cannot write " << ShownPath(*options.out)
+        << ": the image could not be encoded as PNG\n";
+    return 1;
   }
-  if (failure.empty()) return 0;
-  err << "curvesmith-cli: cannot write " << ShownPath(*options.out) << ": " << failure << "\n";
-  return 1;
+  return WriteOutput(*options.out, std::string_view(png.constData(), png.size()), err);
 }
 
 }  // namespace
@@ -191,6 +238,7 @@ int RunRenderCommand(Arguments& arguments, std::ostream& out, std::ostream& err)
   state->ReplayPending = options.frame.kind == FrameChoice::Kind::kBase ? 0 : 1;
 
   if (options.ops) return ListOperations(*state, options.frame, out);
+  if (options.gif) return WriteGif(*state, options, err);
   return WriteImage(*state, options, err);
 }
 

@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "cli/run_report.h"
+#include "report/run_report.h"
 #include "cli/shown_text.h"
 #include "engine/evolution.h"
 
@@ -35,13 +35,13 @@ void RunRunCommand(Arguments& arguments, std::ostream& out) {
   RunEvolution(*state, options.parameters, seed);
 
   if (output == "best") {
-    WriteBestCsv(out, *state);
+    report::WriteBestCsv(out, *state);
   } else if (output == "history") {
-    WriteHistoryCsv(out, *state);
+    report::WriteHistoryCsv(out, *state);
   } else if (output == "json") {
-    WriteJson(out, *state, seed);
+    report::WriteJson(out, *state, seed);
   } else {
-    WriteSummary(out, *state, seed);
+    report::WriteSummary(out, *state, seed);
   }
 }
 

@@ -47,7 +47,9 @@ std::vector<float> ReadRange(std::string_view option, std::string_view text) {
   if (start > stop) RefuseValues(option, text, "a range whose START is not above its STOP");
   const double limit = stop + kRangeTolerance * step;
   if ((limit - start) / step >= kMostRangeValues) {
-    RefuseValues(option, text, "a range of at most 10000000 values");
+    RefuseValues(option, text,
+                 "a range of at most " +
+                     std::to_string(static_cast<std::uint64_t>(kMostRangeValues)) + " values");
   }
   std::vector<float> values;
   for (int i = 0;; ++i) {

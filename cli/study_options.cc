@@ -1,21 +1,10 @@
 #include "cli/study_options.h"
 
+#include <limits>
+
 #include "cli/number_text.h"
 
 namespace curvesmith::cli {
-
-const char kStudyCommandHelp[] =
-    "  --curve, --population, --generations, --crossover, --mutation\n"
-    "                    each one value, a comma list (0.1,0.2) or a range\n"
-    "                    START:STOP:STEP; every combination is a setting\n"
-    "  --runs R          runs per setting, 1 to 1000000 (default 100)\n"
-    "  --seed S          seeds S to S + R - 1 for each setting (default 1)\n"
-    "  --jobs N          runs at the same time (default: one per processor)\n"
-    "  --shard K/N       only the K-th of N shares, as per-run CSV for merge\n"
-    "  --output FORMAT   table (default on a terminal), csv or json\n"
-    "  --quiet           no progress line\n"
-    "  study merge [--output FORMAT] FILE.csv...\n"
-    "                    the study's output from the CSV files of all its shards\n";
 
 namespace {
 
@@ -31,12 +20,28 @@ Shard ReadShard(std::string_view text) {
   if (slash == std::string_view::npos || !ReadNumber(text.substr(0, slash), shard.index) ||
       !ReadNumber(text.substr(slash + 1), shard.count) || shard.index < 1 ||
       shard.index > shard.count || shard.count > kMostShards) {
-    Refuse("--shard", "K/N with whole numbers 1 <= K <= N <= 10000000", text);
+    Refuse("--shard", "K/N with whole numbers 1 <= K <= N <= " + std::to_string(kMostShards), text);
   }
   return shard;
 }
 
 }  // namespace
+
+std::string StudyCommandHelp() {
+  return "  --curve, --population, --generations, --crossover, --mutation\n"
+         "                    each one value, a comma list (0.1,0.2) or a range\n"
+         "                    START:STOP:STEP; every combination is a setting\n"
+         "  --runs R          runs per setting, 1 to " +
+         std::to_string(kMostRunsPerSetting) +
+         " (default 100)\n"
+         "  --seed S          seeds S to S + R - 1 for each setting (default 1)\n"
+         "  --jobs N          runs at the same time (default: one per processor)\n"
+         "  --shard K/N       only the K-th of N shares, as per-run CSV for merge\n"
+         "  --output FORMAT   table (default on a terminal), csv or json\n"
+         "  --quiet           no progress line\n"
+         "  study merge [--output FORMAT] FILE.csv...\n"
+         "                    the study's output from the CSV files of all its shards\n";
+}
 
 std::string StudyDefinition::Arguments() const {
   std::string text;
@@ -79,17 +84,20 @@ bool TakeStudyOption(std::string_view option, Arguments& arguments, StudyOptions
     const std::string_view text = arguments.ValueOf(option);
     if (!ReadNumber(text, options.study.runs) || options.study.runs < 1 ||
         options.study.runs > kMostRunsPerSetting) {
-      Refuse(option, "a whole number from 1 to 1000000", text);
+      Refuse(option, "a whole number from 1 to " + std::to_string(kMostRunsPerSetting), text);
     }
   } else if (option == "--seed") {
     const std::string_view text = arguments.ValueOf(option);
     if (!ReadNumber(text, options.study.seed)) {
-      Refuse(option, "a whole number from 0 to 4294967295", text);
+      Refuse(option,
+             "a whole number from 0 to " +
+                 std::to_string(std::numeric_limits<decltype(options.study.seed)>::max()),
+             text);
     }
   } else if (option == "--jobs") {
     const std::string_view text = arguments.ValueOf(option);
     if (!ReadNumber(text, options.jobs) || options.jobs < 1 || options.jobs > kMostJobs) {
-      Refuse(option, "a whole number from 1 to 1024", text);
+      Refuse(option, "a whole number from 1 to " + std::to_string(kMostJobs), text);
     }
   } else if (option == "--shard") {
     options.shard = ReadShard(arguments.ValueOf(option));
@@ -110,7 +118,9 @@ void CheckStudyOptions(const StudyOptions& options) {
   }
   if (total > kMostRunsInAll) {
     throw UsageError("--runs " + std::to_string(options.study.runs) +
-                     " for every combination of the values given makes more than 10000000 "
+                     " for every combination of the values given makes more than " +
+                     std::to_string(static_cast<std::uint64_t>(kMostRunsInAll)) +
+                     " "
                      "runs in all");
   }
   if (options.shard && options.output) {

@@ -66,7 +66,8 @@ bool TakeOutputOption(std::string_view option, Arguments& arguments,
 // 10,000,000 runs) or the shard does not fit.
 void CheckStudyOptions(const StudyOptions& options);
 
-extern const char kStudyCommandHelp[];
+// Lines of --help that describe the study command.
+std::string StudyCommandHelp();
 
 }  // namespace curvesmith::cli
 

@@ -13,4 +13,10 @@ std::optional<double> CurveMaximum(double curve) {
   return *std::max_element(fitness, fitness + kGenomeValues);
 }
 
+std::optional<int> CurveMaximumGenome(double curve) {
+  const double* fitness = GenomeFitnessTable(curve);
+  if (fitness == nullptr) return std::nullopt;
+  return static_cast<int>(std::max_element(fitness, fitness + kGenomeValues) - fitness);
+}
+
 }  // namespace curvesmith

@@ -10,6 +10,11 @@ namespace curvesmith {
 // compared with it for equality. No value when `curve` selects no curve.
 std::optional<double> CurveMaximum(double curve);
 
+// The genome value (0 to 1023) where that maximum lies, the lowest one should
+// several share it; its position is genome * GeneScale. No value when `curve`
+// selects no curve.
+std::optional<int> CurveMaximumGenome(double curve);
+
 }  // namespace curvesmith
 
 #endif  // CURVESMITH_ENGINE_CURVE_MAXIMUM_H_

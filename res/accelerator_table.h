@@ -11,10 +11,19 @@ namespace curvesmith::res {
 // The keys the table uses. Letters are listed by name so that the table does
 // not depend on any platform's key codes.
 enum class Key {
+  kB,
   kC,
+  kK,
+  kD,
+  kF,
+  kG,
+  kH,
+  kJ,
+  kW,
   kN,
   kO,
   kP,
+  kR,
   kS,
   kV,
   kX,
@@ -23,6 +32,16 @@ enum class Key {
   kDelete,
   kInsert,
   kF6,
+  kF5,
+  kF7,
+  kF8,
+  kF9,
+  k1,
+  k2,
+  k3,
+  k4,
+  k5,
+  kF12,
 };
 
 enum Modifier : std::uint32_t {

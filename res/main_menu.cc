@@ -15,11 +15,27 @@ constexpr MenuItem Popup(const char* text, std::span<const MenuItem> children) {
   return {MenuItemKind::kPopup, text, 0, false, children};
 }
 
+constexpr MenuItem kExportMenu[] = {
+    Command("ｸﾞﾗﾌ画像 等倍 (PNG)(&1)...", kIdExportChartPng1x),
+    Command("ｸﾞﾗﾌ画像 2 倍 (PNG)(&2)...", kIdExportChartPng2x),
+    Command("ｸﾞﾗﾌ画像 4 倍 (PNG)(&4)...", kIdExportChartPng4x),
+    Separator(),
+    Command("全個体の履歴 (CSV)(&H)...", kIdExportHistoryCsv),
+    Command("最良点の履歴 (CSV)(&B)...", kIdExportBestCsv),
+    Command("実行結果 (JSON)(&J)...", kIdExportJson),
+    Separator(),
+    Command("再生ｱﾆﾒｰｼｮﾝ 等速 (GIF)(&G)...", kIdExportGif1x),
+    Command("再生ｱﾆﾒｰｼｮﾝ 2 倍速 (GIF)(&D)...", kIdExportGif2x),
+    Command("再生ｱﾆﾒｰｼｮﾝ 5 倍速 (GIF)(&F)...", kIdExportGif5x),
+    Command("再生ｱﾆﾒｰｼｮﾝ 20 倍速 (GIF)(&W)...", kIdExportGif20x),
+};
+
 constexpr MenuItem kFileMenu[] = {
     Command("新規作成(&N)\tCtrl+N", kIdFileNew),
     Command("開く(&O)...\tCtrl+O", kIdFileOpen),
     Command("上書き保存(&S)\tCtrl+S", kIdFileSave),
     Command("名前を付けて保存(&A)...", kIdFileSaveAs),
+    Popup("ｴｸｽﾎﾟｰﾄ(&E)", kExportMenu),
     Separator(),
     Command("印刷(&P)...\tCtrl+P", kIdFilePrint),
     Command("印刷ﾌﾟﾚﾋﾞｭｰ(&V)", kIdFilePrintPreview),
@@ -40,6 +56,26 @@ constexpr MenuItem kEditMenu[] = {
 constexpr MenuItem kViewMenu[] = {
     Command("ﾂｰﾙ ﾊﾞｰ(&T)", kIdViewToolBar),
     Command("ｽﾃｰﾀｽ ﾊﾞｰ(&S)", kIdViewStatusBar),
+    Command("再生ﾂｰﾙ ﾊﾞｰ(&P)\tF9", kIdViewReplayBar),
+    Command("収束ｸﾞﾗﾌ(&G)", kIdViewConvergencePanel),
+};
+
+constexpr MenuItem kReplayMenu[] = {
+    Command("一時停止/再開(&P)\tF5", kIdReplayPause),
+    Separator(),
+    Command("先頭へ(&F)\tCtrl+F7", kIdReplayFirst),
+    Command("1世代戻る(&B)\tF7", kIdReplayBack),
+    Command("1世代進む(&N)\tF8", kIdReplayForward),
+    Command("最後へ(&L)\tCtrl+F8", kIdReplayLast),
+    Separator(),
+    Command("速度 ×1(&1)\tCtrl+1", kIdReplaySpeed1),
+    Command("速度 ×2(&2)\tCtrl+2", kIdReplaySpeed2),
+    Command("速度 ×5(&5)\tCtrl+3", kIdReplaySpeed5),
+    Command("速度 ×20(&0)\tCtrl+4", kIdReplaySpeed20),
+    Command("待ち無し(&W)\tCtrl+5", kIdReplayNoWait),
+    Separator(),
+    Command("同じｼｰﾄﾞで再実行(&R)\tCtrl+Shift+R", kIdRunSameSeed),
+    Command("ｼｰﾄﾞを指定して実行(&S)...\tCtrl+Shift+K", kIdRunWithSeed),
 };
 
 constexpr MenuItem kHelpMenu[] = {
@@ -47,10 +83,8 @@ constexpr MenuItem kHelpMenu[] = {
 };
 
 constexpr MenuItem kMenuBar[] = {
-    Popup("ﾌｧｲﾙ(&F)", kFileMenu),
-    Popup("編集(&E)", kEditMenu),
-    Popup("表示(&V)", kViewMenu),
-    Popup("ﾍﾙﾌﾟ(&H)", kHelpMenu),
+    Popup("ﾌｧｲﾙ(&F)", kFileMenu),   Popup("編集(&E)", kEditMenu), Popup("表示(&V)", kViewMenu),
+    Popup("再生(&P)", kReplayMenu), Popup("ﾍﾙﾌﾟ(&H)", kHelpMenu),
 };
 
 }  // namespace

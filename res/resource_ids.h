@@ -57,6 +57,24 @@ inline constexpr int kIdPrevPane = 57681;
 inline constexpr int kIdViewToolBar = 59392;
 inline constexpr int kIdViewStatusBar = 59393;
 
+// The replay player and the run's seed: the 再生 menu, its tool bar and the
+// View menu's toggle of that tool bar. kIdReplaySeek names the tool bar's
+// seek slider, which has a prompt and a tool-tip like a command.
+inline constexpr int kIdReplayPause = 32771;
+inline constexpr int kIdReplayFirst = 32772;
+inline constexpr int kIdReplayBack = 32773;
+inline constexpr int kIdReplayForward = 32774;
+inline constexpr int kIdReplayLast = 32775;
+inline constexpr int kIdReplaySpeed1 = 32776;
+inline constexpr int kIdReplaySpeed2 = 32777;
+inline constexpr int kIdReplaySpeed5 = 32778;
+inline constexpr int kIdReplaySpeed20 = 32779;
+inline constexpr int kIdReplayNoWait = 32780;
+inline constexpr int kIdRunSameSeed = 32781;
+inline constexpr int kIdRunWithSeed = 32782;
+inline constexpr int kIdViewReplayBar = 32783;
+inline constexpr int kIdReplaySeek = 32784;
+
 // Strings that belong to no command.
 inline constexpr int kIdsAppTitle = 57344;
 inline constexpr int kIdsIdleMessage = 57345;
@@ -71,6 +89,14 @@ inline constexpr int kIdsWindowRestore = 61202;
 inline constexpr int kIdsTaskList = 61203;
 inline constexpr int kIdsPreviewClose = 61445;
 
+// Strings of the replay player and the seed.
+inline constexpr int kIdsSeedPane = 20200;
+inline constexpr int kIdsSeedDialogTitle = 20201;
+inline constexpr int kIdsSeedPrompt = 20202;
+inline constexpr int kIdsSeedRefused = 20203;
+inline constexpr int kIdsReplayPosition = 20204;
+inline constexpr int kIdsSeedOk = 20205;
+inline constexpr int kIdsSeedCancel = 20206;
 // The shell's own messages, and the field names they quote: ids
 // kIdsShellMessageFirst to kIdsShellMessageLast.
 inline constexpr int kIdsShellMessageFirst = 20000;
@@ -110,6 +136,45 @@ inline constexpr int kIdIndicatorScroll = 59139;
 inline constexpr int kIdIndicatorOverwrite = 59140;
 inline constexpr int kIdIndicatorRecord = 59141;
 inline constexpr int kIdIndicatorKana = 59142;
+
+// The convergence panel, the individual inspector and the exports: commands
+// 32800-32839, their other strings 20300-20399.
+inline constexpr int kIdViewConvergencePanel = 32800;
+inline constexpr int kIdExportChartPng1x = 32801;
+inline constexpr int kIdExportChartPng2x = 32802;
+inline constexpr int kIdExportChartPng4x = 32803;
+inline constexpr int kIdExportHistoryCsv = 32804;
+inline constexpr int kIdExportBestCsv = 32805;
+inline constexpr int kIdExportJson = 32806;
+inline constexpr int kIdExportGif1x = 32807;
+inline constexpr int kIdExportGif2x = 32808;
+inline constexpr int kIdExportGif5x = 32809;
+inline constexpr int kIdExportGif20x = 32810;
+inline constexpr int kIdsConvergencePanelTitle = 20300;
+inline constexpr int kIdsAxisGeneration = 20301;
+inline constexpr int kIdsAxisFitness = 20302;
+inline constexpr int kIdsAxisGenomes = 20303;
+inline constexpr int kIdsAxisShare = 20304;
+inline constexpr int kIdsLegendBestSoFar = 20305;
+inline constexpr int kIdsLegendGenerationBest = 20306;
+inline constexpr int kIdsLegendMean = 20307;
+inline constexpr int kIdsLegendWorst = 20308;
+inline constexpr int kIdsLegendTrueMaximum = 20309;
+inline constexpr int kIdsLegendDistinctGenomes = 20310;
+inline constexpr int kIdsLegendBestGenomeShare = 20311;
+inline constexpr int kIdsPlotHover = 20312;
+inline constexpr int kIdsInspectorHeading = 20313;
+inline constexpr int kIdsInspectorGenome = 20314;
+inline constexpr int kIdsInspectorMore = 20315;
+inline constexpr int kIdsExportDone = 20316;
+inline constexpr int kIdsExportFailed = 20317;
+inline constexpr int kIdsExportProgress = 20319;
+inline constexpr int kIdsExportFilterPng = 20320;
+inline constexpr int kIdsExportFilterCsv = 20321;
+inline constexpr int kIdsExportFilterJson = 20322;
+inline constexpr int kIdsExportFilterGif = 20323;
+inline constexpr int kIdsExportEncodeFailed = 20324;
+inline constexpr int kIdsExportCancel = 20325;
 
 }  // namespace curvesmith::res
 

@@ -6,7 +6,8 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ make
-  libgtest-dev libbenchmark-dev
+  clang libclang-rt-14-dev
+  libgtest-dev libbenchmark-dev libgif-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev libx11-dev
   fonts-ipafont-gothic fonts-liberation2
 )

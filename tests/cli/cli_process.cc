@@ -8,24 +8,20 @@
 #include <sstream>
 
 namespace curvesmith::testing {
-namespace {
-
-std::string Slurp(const std::filesystem::path& path) {
+std::string Slurp(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   std::ostringstream text;
   text << in.rdbuf();
   return text.str();
 }
 
-}  // namespace
-
 CliResult RunCli(const std::string& arguments, const std::string& stdout_redirection) {
   const auto folder = std::filesystem::temp_directory_path();
   const auto stem = "curvesmith-cli-test-" + std::to_string(::getpid());
   const auto out_path = folder / (stem + ".out");
   const auto err_path = folder / (stem + ".err");
-  const std::string out_to =
-      stdout_redirection.empty() ? ">" + out_path.string() : stdout_redirection;
+  std::string out_to = stdout_redirection;
+  if (out_to.empty()) out_to = ">" + out_path.native();
   const std::string command = std::string(CURVESMITH_CLI_PATH) + " " + arguments + " " + out_to +
                               " 2>" + err_path.string() + " </dev/null";
   const int raw = std::system(command.c_str());

@@ -19,6 +19,9 @@ struct CliResult {
 // empty.
 CliResult RunCli(const std::string& arguments, const std::string& stdout_redirection = "");
 
+// The bytes of the file at `path` (empty when it cannot be read).
+std::string Slurp(const std::string& path);
+
 // `text` cut into lines, without their line ends.
 std::vector<std::string> Lines(const std::string& text);
 

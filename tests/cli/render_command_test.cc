@@ -52,13 +52,6 @@ class RenderCommandTest : public ::testing::Test {
   fs::path folder_;
 };
 
-std::string Slurp(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
 // A disk with only `bytes` of room, for this process and the programs it
 // starts, as long as it lives: a write beyond fails (EFBIG) as on a full disk.
 class FileSizeLimit {
@@ -98,6 +91,10 @@ TEST_F(RenderCommandTest, BadOptionsExitWithTwoAndNameTheOption) {
       {"--frame base", "--out"},
       {"--ops --out x.png", "--ops"},
       {"--colour red --out x.png", "--colour"},
+      {"--gif x.gif --speed 3", "--speed"},
+      {"--speed 2 --out x.png", "--speed"},
+      {"--gif x.gif --frame 1", "--frame"},
+      {"--gif x.gif --out x.png", "--gif"},
   };
   for (const BadOption& c : cases) {
     SCOPED_TRACE(c.arguments);
@@ -151,6 +148,22 @@ TEST_F(RenderCommandTest, UnwritableFileIsReportedAndLeavesNothing) {
   EXPECT_TRUE(FolderContents().empty());
 }
 
+TEST_F(RenderCommandTest, GifOfTheReplayIsWrittenWholeOrNotAtAll) {
+  const fs::path file = folder_ / "replay.gif";
+  auto result =
+      RunCli("render --seed 3 --generations 4 --population 20 --speed 20 --gif " + file.string());
+  ASSERT_EQ(result.status, 0) << result.err;
+  std::ifstream in(file, std::ios::binary);
+  std::string header(6, '\0');
+  in.read(header.data(), 6);
+  EXPECT_EQ(header, "GIF89a");
+
+  result = RunCli("render --seed 3 --gif " + (folder_ / "missing" / "replay.gif").string());
+  EXPECT_EQ(result.status, 1);
+  EXPECT_NE(result.err.find("cannot write"), std::string::npos) << result.err;
+  EXPECT_EQ(FolderContents(), std::vector<std::string>{"replay.gif"});
+}
+
 TEST_F(RenderCommandTest, FailedWriteLeavesTheEarlierFileAndSaysSo) {
   const fs::path file = folder_ / "chart.png";
   const std::string render = "render --seed 1 --out " + file.string();
@@ -167,7 +180,7 @@ TEST_F(RenderCommandTest, FailedWriteLeavesTheEarlierFileAndSaysSo) {
     }
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(Count(Lines(result.err), "curvesmith-cli: cannot write"), 1) << result.err;
-    const std::string kept = Slurp(file);
+    const std::string kept = testing::Slurp(file);
     EXPECT_TRUE(kept == "earlier") << "now " << kept.size() << " bytes";
     EXPECT_EQ(FolderContents(), std::vector<std::string>{"chart.png"});
   }

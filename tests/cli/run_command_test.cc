@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "cli/run_report.h"
 #include "engine/evolution.h"
+#include "report/run_report.h"
 #include "tests/cli/cli_process.h"
 
 namespace curvesmith {

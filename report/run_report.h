@@ -1,12 +1,12 @@
-#ifndef CURVESMITH_CLI_RUN_REPORT_H_
-#define CURVESMITH_CLI_RUN_REPORT_H_
+#ifndef CURVESMITH_REPORT_RUN_REPORT_H_
+#define CURVESMITH_REPORT_RUN_REPORT_H_
 
 #include <cstdint>
 #include <ostream>
 
 #include "engine/run_state.h"
 
-namespace curvesmith::cli {
+namespace curvesmith::report {
 
 // Reports of a finished run. They read generations 0 to Generation and places
 // 0 to PopulationSize - 1 only. Numbers in CSV and JSON are the shortest
@@ -24,6 +24,6 @@ void WriteHistoryCsv(std::ostream& out, const RunState& state);
 // {"seed", "parameters", "best": [...], "history": [...]}
 void WriteJson(std::ostream& out, const RunState& state, std::uint32_t seed);
 
-}  // namespace curvesmith::cli
+}  // namespace curvesmith::report
 
-#endif  // CURVESMITH_CLI_RUN_REPORT_H_
+#endif  // CURVESMITH_REPORT_RUN_REPORT_H_

@@ -1,4 +1,4 @@
-#include "cli/run_report.h"
+#include "report/run_report.h"
 
 #include <algorithm>
 #include <charconv>
@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <string>
 
-namespace curvesmith::cli {
+namespace curvesmith::report {
 namespace {
 
 // Builds large reports in memory, a number at a time, without iostream
@@ -140,4 +140,4 @@ void WriteJson(std::ostream& out, const RunState& state, std::uint32_t seed) {
   text.FlushTo(out);
 }
 
-}  // namespace curvesmith::cli
+}  // namespace curvesmith::report

@@ -1,0 +1,53 @@
+#ifndef CURVESMITH_APP_CONVERGENCE_PANEL_H_
+#define CURVESMITH_APP_CONVERGENCE_PANEL_H_
+
+#include <QDockWidget>
+#include <QRect>
+#include <QSize>
+#include <optional>
+
+#include "engine/run_state.h"
+
+class QAction;
+class QMainWindow;
+
+namespace curvesmith {
+
+class ConvergencePlot;
+
+// Where the panel goes when nothing says otherwise: beside the window that
+// shows the whole form (`window`) when the screen's `available` area has
+// room for both, else below it, else nowhere (hidden), so that showing the
+// panel never makes the form scroll.
+std::optional<Qt::DockWidgetArea> DefaultPanelArea(QSize window, QSize panel, QRect available);
+
+// The convergence panel 収束ｸﾞﾗﾌ: a dock widget with the run's convergence
+// plot, dockable on any side of the main window and floatable. Its toggle
+// (View menu) shows and hides it and follows it when it is closed. Where it
+// stands (shown, side, floating, size) is kept in the settings.
+class ConvergencePanel : public QDockWidget {
+  Q_OBJECT
+
+ public:
+  ConvergencePanel(QMainWindow* window, QAction* toggle);
+
+  ConvergencePlot* Plot() const { return plot_; }
+
+  // Takes the statistics of the run the state holds.
+  void ShowRun(const RunState& state);
+  // Moves the plot's cursor to `generation`.
+  void ShowGeneration(int generation);
+
+  // Puts the panel where the settings say, or where DefaultPanelArea says
+  // for a window of `window_size` showing the form.
+  void RestorePlacement(QSize window_size);
+  void SavePlacement();
+
+ private:
+  QMainWindow* window_;
+  ConvergencePlot* plot_;
+};
+
+}  // namespace curvesmith
+
+#endif  // CURVESMITH_APP_CONVERGENCE_PANEL_H_

@@ -1,0 +1,94 @@
+#include "app/disc_inspector.h"
+
+#include <QStringList>
+#include <algorithm>
+#include <cstdio>
+
+#include "app/resource_text.h"
+#include "chart/marker_box.h"
+#include "engine/generation_census.h"
+#include "engine/genome_counts.h"
+#include "res/resource_ids.h"
+
+namespace curvesmith {
+namespace {
+
+constexpr int kMostGenomesDescribed = 3;
+
+bool Inside(const chart::MarkerBoxEdges& box, QPointF point, double slack) {
+  const double cx = (box.left + box.right) / 2.0;
+  const double cy = (box.top + box.bottom) / 2.0;
+  const double rx = std::abs(box.right - box.left) / 2.0 + slack;
+  const double ry = std::abs(box.top - box.bottom) / 2.0 + slack;
+  const double dx = (point.x() - cx) / rx;
+  const double dy = (point.y() - cy) / ry;
+  return dx * dx + dy * dy <= 1.0;
+}
+
+QString Genes(int genome) {
+  QStringList genes;
+  for (int j = 0; j < kGeneCount; ++j) genes << QString::number((genome >> j) & 1);
+  return genes.join(' ');
+}
+
+// Fitness as the chart's readouts print it ("%f").
+QString Fixed(double value) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%f", value);
+  return QString::fromLatin1(text);
+}
+
+}  // namespace
+
+std::vector<int> PlacesUnder(const RunState& state, int generation, QPointF logical, double slack) {
+  std::vector<int> places;
+  const int row = std::clamp(generation, 0, kHistoryRows - 1);
+  const int population = std::clamp(state.PopulationSize, 0, kMaxPopulation);
+  for (int i = 0; i < population; ++i) {
+    const auto box = chart::MarkerBox(state.PositionHistory[row][i], state.FitnessHistory[row][i]);
+    if (Inside(box, logical, slack)) places.push_back(i);
+  }
+  return places;
+}
+
+QString InspectorText(const RunState& state, int generation, const std::vector<int>& places) {
+  if (places.empty()) return {};
+  const int row = std::clamp(generation, 0, kHistoryRows - 1);
+  const GenerationCensus census(state, row);
+
+  struct Genome {
+    int value;
+    int place;  // the first place under the pointer that carries it
+  };
+  std::vector<Genome> genomes;
+  for (const int place : places) {
+    const int value = GenomeValueAt(state.PositionHistory[row][place]);
+    const bool known = std::any_of(genomes.begin(), genomes.end(),
+                                   [&](const Genome& genome) { return genome.value == value; });
+    if (!known) genomes.push_back({value, place});
+  }
+  std::stable_sort(genomes.begin(), genomes.end(), [&](const Genome& a, const Genome& b) {
+    return state.FitnessHistory[row][a.place] > state.FitnessHistory[row][b.place];
+  });
+
+  QStringList blocks;
+  blocks << LoadText(res::kIdsInspectorHeading).arg(row).arg(places.size());
+  const int described = std::min(static_cast<int>(genomes.size()), kMostGenomesDescribed);
+  for (int k = 0; k < described; ++k) {
+    const Genome& genome = genomes[static_cast<std::size_t>(k)];
+    blocks << LoadText(res::kIdsInspectorGenome)
+                  .arg(Genes(genome.value))
+                  .arg(QString::number(state.PositionHistory[row][genome.place], 'g', 17))
+                  .arg(Fixed(state.FitnessHistory[row][genome.place]))
+                  .arg(census.CountOf(genome.value))
+                  .arg(std::clamp(state.PopulationSize, 0, kMaxPopulation))
+                  .arg(census.RankOf(genome.value))
+                  .arg(census.DistinctGenomes());
+  }
+  if (static_cast<int>(genomes.size()) > described) {
+    blocks << LoadText(res::kIdsInspectorMore).arg(genomes.size() - described);
+  }
+  return blocks.join(QStringLiteral("\n\n"));
+}
+
+}  // namespace curvesmith

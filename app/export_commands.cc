@@ -1,0 +1,199 @@
+#include "app/export_commands.h"
+
+#include <QAction>
+#include <QBuffer>
+#include <QDir>
+#include <QFileDialog>
+#include <QImage>
+#include <QProgressDialog>
+#include <algorithm>
+#include <sstream>
+
+#include "app/chart_area_widget.h"
+#include "app/command_actions.h"
+#include "app/curvesmith_view.h"
+#include "app/regular_file.h"
+#include "app/replay_player.h"
+#include "app/resource_text.h"
+#include "chart/qt/replay_gif.h"
+#include "report/run_report.h"
+#include "res/qt/chart_area_size.h"
+#include "res/resource_ids.h"
+
+namespace curvesmith {
+namespace {
+
+enum class Format { kPng, kHistoryCsv, kBestCsv, kJson, kGif };
+
+struct ExportCommand {
+  int command;
+  Format format;
+  int factor;  // the PNG's scale, or the GIF's speed
+  const char* suggested_name;
+};
+
+constexpr ExportCommand kExportCommands[] = {
+    {res::kIdExportChartPng1x, Format::kPng, 1, "curvesmith.png"},
+    {res::kIdExportChartPng2x, Format::kPng, 2, "curvesmith@2x.png"},
+    {res::kIdExportChartPng4x, Format::kPng, 4, "curvesmith@4x.png"},
+    {res::kIdExportHistoryCsv, Format::kHistoryCsv, 1, "curvesmith-history.csv"},
+    {res::kIdExportBestCsv, Format::kBestCsv, 1, "curvesmith-best.csv"},
+    {res::kIdExportJson, Format::kJson, 1, "curvesmith.json"},
+    {res::kIdExportGif1x, Format::kGif, 1, "curvesmith.gif"},
+    {res::kIdExportGif2x, Format::kGif, 2, "curvesmith-x2.gif"},
+    {res::kIdExportGif5x, Format::kGif, 5, "curvesmith-x5.gif"},
+    {res::kIdExportGif20x, Format::kGif, 20, "curvesmith-x20.gif"},
+};
+
+// A progress dialog appears only for work that outlasts this.
+constexpr int kProgressDelayMs = 500;
+
+const ExportCommand* Find(int command) {
+  const auto found = std::find_if(std::begin(kExportCommands), std::end(kExportCommands),
+                                  [&](const ExportCommand& c) { return c.command == command; });
+  return found == std::end(kExportCommands) ? nullptr : found;
+}
+
+QString FilterOf(Format format) {
+  switch (format) {
+    case Format::kPng:
+      return LoadText(res::kIdsExportFilterPng);
+    case Format::kHistoryCsv:
+    case Format::kBestCsv:
+      return LoadText(res::kIdsExportFilterCsv);
+    case Format::kJson:
+      return LoadText(res::kIdsExportFilterJson);
+    case Format::kGif:
+      return LoadText(res::kIdsExportFilterGif);
+  }
+  return {};
+}
+
+template <typename Write>
+QByteArray Report(Write&& write) {
+  std::ostringstream out;
+  write(out);
+  const std::string text = std::move(out).str();
+  return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QByteArray PngBytes(const QImage& image) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  return image.save(&buffer, "PNG") ? bytes : QByteArray();
+}
+
+}  // namespace
+
+ExportCommands::ExportCommands(QWidget* window, CommandActions& actions, CCurvesmithView& view,
+                               const RunState& state)
+    : QObject(window), window_(window), actions_(actions), view_(view), state_(state) {
+  chooser_ = [this](const QString& suggested, const QString& filter) {
+    return QFileDialog::getSaveFileName(window_, QString(), suggested, filter);
+  };
+  for (const ExportCommand& command : kExportCommands) {
+    connect(actions_.Action(command.command), &QAction::triggered, this,
+            [this, id = command.command] { OnCommand(id); });
+  }
+  connect(&view_.Player(), &ReplayPlayer::RunReplaced, this, &ExportCommands::UpdateEnabled);
+  UpdateEnabled();
+}
+
+void ExportCommands::SetFileChooser(
+    std::function<QString(const QString&, const QString&)> chooser) {
+  chooser_ = std::move(chooser);
+}
+
+void ExportCommands::UpdateEnabled() {
+  for (const ExportCommand& command : kExportCommands) {
+    actions_.Action(command.command)->setEnabled(view_.Player().HasRun());
+  }
+}
+
+void ExportCommands::OnCommand(int command) {
+  const ExportCommand* what = Find(command);
+  const QString path = chooser_(QString::fromUtf8(what->suggested_name), FilterOf(what->format));
+  if (path.isEmpty()) return;
+  const Result result = Export(command, path);
+  if (result.written) {
+    emit Reported(LoadText(res::kIdsExportDone).arg(QDir::toNativeSeparators(path)));
+  } else if (!result.problem.isEmpty()) {
+    emit Warning(result.problem);
+  }
+}
+
+template <typename Work>
+auto ExportCommands::WithProgress(Work&& work) {
+  QProgressDialog dialog(LoadText(res::kIdsExportProgress), LoadText(res::kIdsExportCancel), 0, 1,
+                         window_);
+  dialog.setWindowModality(Qt::WindowModal);
+  dialog.setMinimumDuration(kProgressDelayMs);
+  dialog.setAutoClose(false);
+  dialog.setAutoReset(false);
+  return work(
+      [&dialog](int done, int total) {
+        dialog.setMaximum(total);
+        dialog.setValue(done);
+        return !dialog.wasCanceled();
+      },
+      [&dialog] { return dialog.wasCanceled(); });
+}
+
+ExportCommands::Result ExportCommands::Export(int command, const QString& path) {
+  const ExportCommand* what = Find(command);
+  if (what == nullptr || !view_.Player().HasRun()) return {};
+  QByteArray bytes;
+  switch (what->format) {
+    case Format::kPng: {
+      const ChartAreaWidget* chart = view_.ChartArea();
+      std::optional<QImage> image;
+      // The picture on screen already has the scale asked for: take it as it is.
+      if (chart->Image().size() == chart->size() * what->factor) {
+        image = chart->Image();
+      } else {
+        image = WithProgress([&](const auto& progress, const auto&) {
+          return chart->Render(what->factor, progress);
+        });
+      }
+      // Rendering stops only when cancelled.
+      if (!image) return {};
+      bytes = PngBytes(*image);
+      break;
+    }
+    case Format::kHistoryCsv:
+      bytes = Report([&](std::ostream& out) { report::WriteHistoryCsv(out, state_); });
+      break;
+    case Format::kBestCsv:
+      bytes = Report([&](std::ostream& out) { report::WriteBestCsv(out, state_); });
+      break;
+    case Format::kJson:
+      bytes = Report(
+          [&](std::ostream& out) { report::WriteJson(out, state_, view_.LastSeed().value_or(0)); });
+      break;
+    case Format::kGif: {
+      const QSize size = ChartAreaPixelSize(kDesignDpi);
+      bool cancelled = false;
+      const auto gif = WithProgress([&](const auto& progress, const auto& was_cancelled) {
+        auto encoded = chart::EncodeReplayGif(state_, size, what->factor, progress);
+        cancelled = was_cancelled();
+        return encoded;
+      });
+      if (cancelled) return {};
+      if (!gif) break;
+      bytes = QByteArray(gif->data(), static_cast<qsizetype>(gif->size()));
+      break;
+    }
+  }
+  const QString file = QDir::toNativeSeparators(path);
+  if (bytes.isEmpty()) {
+    return {false,
+            LoadText(res::kIdsExportFailed).arg(file, LoadText(res::kIdsExportEncodeFailed))};
+  }
+  if (const auto reason = WriteFileAtomically(path, bytes)) {
+    return {false, LoadText(res::kIdsExportFailed).arg(file, *reason)};
+  }
+  return {true, {}};
+}
+
+}  // namespace curvesmith

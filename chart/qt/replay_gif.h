@@ -1,0 +1,45 @@
+#ifndef CURVESMITH_CHART_QT_REPLAY_GIF_H_
+#define CURVESMITH_CHART_QT_REPLAY_GIF_H_
+
+#include <QSize>
+#include <chrono>
+#include <functional>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "engine/run_state.h"
+
+namespace curvesmith::chart {
+
+// The speeds a replay can be exported at: its pauses are divided by these.
+inline constexpr int kReplayGifSpeeds[] = {1, 2, 5, 20};
+
+// How long the last picture, which the replay leaves standing, is held before
+// the animation starts again.
+inline constexpr std::chrono::milliseconds kFinalPictureHold{3000};
+
+// The delays, in hundredths of a second, of pictures shown for `pauses`
+// divided by `speed`. Each delay is rounded so that the time at which every
+// picture starts is the exact time rounded to the nearest hundredth: the
+// animation as a whole keeps the replay's pace, however short each pause.
+std::vector<int> GifDelays(std::span<const std::chrono::milliseconds> pauses, int speed);
+
+// Reports progress (pictures done, pictures in all); returns false to stop.
+using GifProgress = std::function<bool(int done, int total)>;
+
+// The replay of the state's run as an animated GIF of pictures of `size`
+// pixels: the picture at every pause of the replay (2 x Generation of them),
+// each shown for its pause divided by `speed`, then the final picture, held
+// for kFinalPictureHold divided by `speed`; looping. Every picture is the
+// chart exactly as the replay draws it. Nothing when `progress` stopped it
+// or the encoder failed.
+//
+// The replay runs on a copy of the state: `state` is only read.
+std::optional<std::string> EncodeReplayGif(const RunState& state, QSize size, int speed,
+                                           const GifProgress& progress);
+
+}  // namespace curvesmith::chart
+
+#endif  // CURVESMITH_CHART_QT_REPLAY_GIF_H_

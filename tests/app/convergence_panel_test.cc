@@ -1,0 +1,204 @@
+#include "app/convergence_panel.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDockWidget>
+#include <QHelpEvent>
+#include <QTest>
+#include <QToolTip>
+
+#include "app/chart_area_widget.h"
+#include "app/command_actions.h"
+#include "app/convergence_plot.h"
+#include "app/disc_inspector.h"
+#include "app/main_frame.h"
+#include "app/replay_player.h"
+#include "chart/marker_box.h"
+#include "res/resource_ids.h"
+#include "tests/app/view_fixture.h"
+
+namespace curvesmith {
+
+// A main window whose replay clock moves only when the test says so and
+// whose runs all take the same seed.
+struct FrameFixture {
+  FrameFixture() : state(std::make_unique<RunState>()), frame(document, *state) {
+    frame.View()->ChartArea()->SetReplayClock(std::make_unique<ManualReplayClock>(clock));
+    frame.View()->SetSeedSource([] { return 12345u; });
+    frame.OnFileNew();
+    frame.show();
+    ProcessPostedEvents();
+  }
+
+  void Run(const char* population, const char* generations) {
+    const std::pair<int, const char*> values[] = {{res::kIdcTargetCurve, "1"},
+                                                  {res::kIdcPopulationSize, population},
+                                                  {res::kIdcGenerations, generations},
+                                                  {res::kIdcCrossoverRate, "0.7"},
+                                                  {res::kIdcMutationRate, "0.1"}};
+    for (const auto& [id, text] : values) frame.View()->Field(id)->setText(text);
+    frame.View()->OnRun();
+    ProcessPostedEvents();
+  }
+
+  CCurvesmithDoc document;
+  std::unique_ptr<RunState> state;
+  ManualReplayClock::Log clock;
+  CMainFrame frame;
+};
+
+class ConvergencePanelTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void ViewMenuItemTogglesADockablePanel();
+  void DefaultPlacementLeavesTheFormWhole_data();
+  void DefaultPlacementLeavesTheFormWhole();
+  void CursorFollowsTheReplayStepByStep();
+  void PressingAndDraggingInThePlotMovesTheReplay();
+  void HoverTellsTheGenerationsFigures();
+  void InspectorDescribesTheDiscsUnderThePointer();
+  void HoveringADiscOnTheChartShowsTheInspector();
+
+ private:
+  TemporarySettings settings_;
+};
+
+void ConvergencePanelTest::ViewMenuItemTogglesADockablePanel() {
+  FrameFixture fixture;
+  ConvergencePanel* panel = fixture.frame.Convergence();
+  QAction* toggle = fixture.frame.Actions()->Action(res::kIdViewConvergencePanel);
+  QVERIFY(toggle->isCheckable());
+  QCOMPARE(panel->windowTitle(), QString::fromUtf8("収束ｸﾞﾗﾌ"));
+  QCOMPARE(panel->allowedAreas(), Qt::AllDockWidgetAreas);
+  QVERIFY(panel->features() & QDockWidget::DockWidgetFloatable);
+
+  toggle->setChecked(true);
+  QVERIFY(panel->isVisible());
+  toggle->setChecked(false);
+  QVERIFY(panel->isHidden());
+  toggle->setChecked(true);
+  panel->close();
+  QVERIFY(!toggle->isChecked());
+}
+
+void ConvergencePanelTest::DefaultPlacementLeavesTheFormWhole_data() {
+  QTest::addColumn<QSize>("screen");
+  QTest::addColumn<int>("area");
+  QTest::newRow("room beside") << QSize(1920, 1040) << int(Qt::RightDockWidgetArea);
+  QTest::newRow("room below only") << QSize(1280, 1200) << int(Qt::BottomDockWidgetArea);
+  QTest::newRow("no room") << QSize(1366, 740) << 0;
+  QTest::newRow("form alone does not fit") << QSize(1024, 1400) << 0;
+}
+
+void ConvergencePanelTest::DefaultPlacementLeavesTheFormWhole() {
+  QFETCH(QSize, screen);
+  QFETCH(int, area);
+  const auto placed =
+      DefaultPanelArea(QSize(1100, 700), QSize(500, 400), QRect(QPoint(0, 0), screen));
+  QCOMPARE(placed ? int(*placed) : 0, area);
+}
+
+void ConvergencePanelTest::CursorFollowsTheReplayStepByStep() {
+  FrameFixture fixture;
+  fixture.Run("20", "3");
+  ConvergencePlot* plot = fixture.frame.Convergence()->Plot();
+  QCOMPARE(plot->Statistics().generations.size(), std::size_t{4});
+  QCOMPARE(plot->Statistics().population_size, 20);
+  const std::optional<int> expected[] = {0, 0, 1, 1, 2, 2, 3};
+  QCOMPARE(plot->Cursor(), expected[0]);
+  for (std::size_t step = 1; step < std::size(expected); ++step) {
+    QVERIFY(Elapse(fixture.clock));
+    QCOMPARE(plot->Cursor(), expected[step]);
+  }
+  QVERIFY(!fixture.frame.View()->ChartArea()->IsReplaying());
+}
+
+void ConvergencePanelTest::PressingAndDraggingInThePlotMovesTheReplay() {
+  FrameFixture fixture;
+  fixture.frame.Actions()->Action(res::kIdViewConvergencePanel)->setChecked(true);
+  fixture.Run("20", "8");
+  ConvergencePlot* plot = fixture.frame.Convergence()->Plot();
+  plot->resize(600, 400);
+  const QRect area = LayOutConvergencePlot(plot->size(), plot->fontMetrics().height()).fitness;
+  const auto x_of = [&](int generation) { return area.left() + area.width() * generation / 8; };
+  const int y = area.center().y();
+  QTest::mousePress(plot, Qt::LeftButton, {}, QPoint(x_of(6), y));
+  QCOMPARE(fixture.frame.View()->Player().Position(), 6);
+  QCOMPARE(plot->Cursor(), std::optional<int>(6));
+  QMouseEvent drag(QEvent::MouseMove, QPointF(x_of(3), y), plot->mapToGlobal(QPointF(x_of(3), y)),
+                   Qt::NoButton, Qt::LeftButton, {});
+  QApplication::sendEvent(plot, &drag);
+  QCOMPARE(fixture.frame.View()->Player().Position(), 3);
+  QCOMPARE(plot->Cursor(), std::optional<int>(3));
+}
+
+void ConvergencePanelTest::HoverTellsTheGenerationsFigures() {
+  RunStatistics statistics;
+  statistics.population_size = 4;
+  statistics.generations = {{10.5, 10.5, 6.25, 2.0, 3, 0.5}, {12.0, 11.0, 7.5, 3.0, 2, 0.75}};
+  QCOMPARE(ConvergenceHoverText(statistics, 1),
+           QString::fromUtf8("第 1 世代\nこれまでの最良: 12.000000\n世代の最良: 11.000000\n"
+                             "平均: 7.500000\n最悪: 3.000000\n異なる遺伝子型: 2\n"
+                             "最良遺伝子型の割合: 75.0 %"));
+  // Beyond the last generation the last one is meant.
+  QCOMPARE(ConvergenceHoverText(statistics, 7), ConvergenceHoverText(statistics, 1));
+}
+
+// A generation of four: genome 517 (genes 0, 2 and 9) twice, 3 and 1000.
+std::unique_ptr<RunState> KnownGeneration() {
+  auto state = std::make_unique<RunState>();
+  state->PopulationSize = 4;
+  state->Generation = 2;
+  const int genomes[] = {3, 517, 1000, 517};
+  const double fitness[] = {35.5, 80.25, 50.0, 80.25};
+  for (int i = 0; i < 4; ++i) {
+    state->PositionHistory[2][i] = genomes[i] * GeneScale;
+    state->FitnessHistory[2][i] = fitness[i];
+  }
+  return state;
+}
+
+void ConvergencePanelTest::InspectorDescribesTheDiscsUnderThePointer() {
+  const auto state = KnownGeneration();
+  // The centre of the discs of genome 517: x 10.09765625, fitness 80.25.
+  const chart::MarkerBoxEdges box = chart::MarkerBox(517 * GeneScale, 80.25);
+  const QPointF centre((box.left + box.right) / 2.0, (box.top + box.bottom) / 2.0);
+  const std::vector<int> places = PlacesUnder(*state, 2, centre, 0.0);
+  QCOMPARE(places, (std::vector<int>{1, 3}));
+  QCOMPARE(
+      InspectorText(*state, 2, places),
+      QString::fromUtf8("第 2 世代 ﾏｳｽの下の個体: 2\n\n"
+                        "遺伝子 (遺伝子 0 から 9 の順): 1 0 1 0 0 0 0 0 0 1\n"
+                        "位置 x: 10.09765625\n適応度: 80.250000\n"
+                        "同じ遺伝子型の個体: 2 / 4\n遺伝子型の順位: 1 位 (異なる遺伝子型 3 個中)"));
+  QVERIFY(PlacesUnder(*state, 2, centre + QPointF(30, 0), 0.0).empty());
+  QVERIFY(InspectorText(*state, 2, {}).isEmpty());
+}
+
+// The pointer's pixel is taken to the chart's logical units the way the
+// chart maps them, whatever the widget's size and the screen's density.
+void ConvergencePanelTest::HoveringADiscOnTheChartShowsTheInspector() {
+  FrameFixture fixture;
+  fixture.Run("1", "0");
+  ChartAreaWidget* chart = fixture.frame.View()->ChartArea();
+  QCOMPARE(chart->MarkedGeneration(), std::optional<int>(0));
+  const chart::MarkerBoxEdges box =
+      chart::MarkerBox(fixture.state->PositionHistory[0][0], fixture.state->FitnessHistory[0][0]);
+  const double per_logical = 130.0 / 220.0;
+  const QPoint on_disc(static_cast<int>((box.left + box.right) / 2.0 * per_logical),
+                       static_cast<int>((box.top + box.bottom) / 2.0 * per_logical));
+  QHelpEvent hover(QEvent::ToolTip, on_disc, chart->mapToGlobal(on_disc));
+  QApplication::sendEvent(chart, &hover);
+  QVERIFY(QToolTip::isVisible());
+  QVERIFY(QToolTip::text().contains(QString::fromUtf8("同じ遺伝子型の個体: 1 / 1")));
+
+  QHelpEvent away(QEvent::ToolTip, QPoint(3, 3), chart->mapToGlobal(QPoint(3, 3)));
+  QApplication::sendEvent(chart, &away);
+  QTRY_VERIFY(!QToolTip::isVisible());
+}
+
+}  // namespace curvesmith
+
+QTEST_MAIN(curvesmith::ConvergencePanelTest)
+#include "convergence_panel_test.moc"

@@ -1,0 +1,174 @@
+#include "app/export_commands.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/chart_area_widget.h"
+#include "app/command_actions.h"
+#include "app/main_frame.h"
+#include "res/resource_ids.h"
+#include "tests/app/view_fixture.h"
+
+namespace curvesmith {
+
+constexpr int kAllExports[] = {res::kIdExportChartPng1x, res::kIdExportChartPng2x,
+                               res::kIdExportChartPng4x, res::kIdExportHistoryCsv,
+                               res::kIdExportBestCsv,    res::kIdExportJson,
+                               res::kIdExportGif1x,      res::kIdExportGif2x,
+                               res::kIdExportGif5x,      res::kIdExportGif20x};
+
+struct ExportFixture {
+  ExportFixture() : state(std::make_unique<RunState>()), frame(document, *state) {
+    frame.View()->ChartArea()->SetReplayClock(std::make_unique<ManualReplayClock>(clock));
+    frame.View()->SetSeedSource([] { return 4242u; });
+    frame.SetWarningSink([this](const QString& message) { warnings << message; });
+    frame.OnFileNew();
+    frame.show();
+    ProcessPostedEvents();
+  }
+
+  // Curve 2, 30 individuals, 6 generations, as `curvesmith-cli run` gets
+  // them from kCliRunOptions.
+  void Run() {
+    const std::pair<int, const char*> values[] = {{res::kIdcTargetCurve, "2"},
+                                                  {res::kIdcPopulationSize, "30"},
+                                                  {res::kIdcGenerations, "6"},
+                                                  {res::kIdcCrossoverRate, "0.7"},
+                                                  {res::kIdcMutationRate, "0.1"}};
+    for (const auto& [id, text] : values) frame.View()->Field(id)->setText(text);
+    frame.View()->OnRun();
+    ProcessPostedEvents();
+  }
+
+  QString PathOf(const char* name) const { return folder.filePath(QString::fromUtf8(name)); }
+
+  CCurvesmithDoc document;
+  std::unique_ptr<RunState> state;
+  ManualReplayClock::Log clock;
+  CMainFrame frame;
+  QStringList warnings;
+  QTemporaryDir folder;
+};
+
+constexpr char kCliRunOptions[] =
+    "--curve 2 --population 30 --generations 6 --crossover 0.7 --mutation 0.1 --seed 4242";
+
+QByteArray CliOutput(const QString& format) {
+  QProcess cli;
+  cli.start(QString::fromUtf8(CURVESMITH_CLI_PATH),
+            QStringList{"run", "--output", format} + QString::fromUtf8(kCliRunOptions).split(' '));
+  cli.waitForFinished();
+  return cli.readAllStandardOutput();
+}
+
+QByteArray Contents(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class ExportCommandsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void ExportsWaitForARun();
+  void ReportsAreTheCommandLinesByteForByte_data();
+  void ReportsAreTheCommandLinesByteForByte();
+  void ChartPictureIsWhatTheChartShows();
+  void ReplayGifIsWritten();
+  void FailedExportLeavesNothingAndSaysWhy_data();
+  void FailedExportLeavesNothingAndSaysWhy();
+
+ private:
+  TemporarySettings settings_;
+};
+
+void ExportCommandsTest::ExportsWaitForARun() {
+  ExportFixture fixture;
+  for (const int command : kAllExports) {
+    QVERIFY(!fixture.frame.Actions()->Action(command)->isEnabled());
+  }
+  fixture.Run();
+  for (const int command : kAllExports) {
+    QVERIFY(fixture.frame.Actions()->Action(command)->isEnabled());
+  }
+}
+
+void ExportCommandsTest::ReportsAreTheCommandLinesByteForByte_data() {
+  QTest::addColumn<int>("command");
+  QTest::addColumn<QString>("format");
+  QTest::newRow("history") << res::kIdExportHistoryCsv << "history";
+  QTest::newRow("best") << res::kIdExportBestCsv << "best";
+  QTest::newRow("json") << res::kIdExportJson << "json";
+}
+
+void ExportCommandsTest::ReportsAreTheCommandLinesByteForByte() {
+  QFETCH(int, command);
+  QFETCH(QString, format);
+  ExportFixture fixture;
+  fixture.Run();
+  const QString path = fixture.PathOf("report");
+  QVERIFY(fixture.frame.Exports()->Export(command, path).written);
+  const QByteArray expected = CliOutput(format);
+  QVERIFY(!expected.isEmpty());
+  QCOMPARE(Contents(path), expected);
+}
+
+// Drawn afresh at any scale, the chart is the paint run as far as the screen
+// shows it: at one to one, the very picture on screen.
+void ExportCommandsTest::ChartPictureIsWhatTheChartShows() {
+  ExportFixture fixture;
+  fixture.Run();
+  ChartAreaWidget* chart = fixture.frame.View()->ChartArea();
+  for (int step = 0; step < 5; ++step) {
+    QCOMPARE(chart->Render(1, nullptr).value(), chart->Image());
+    QVERIFY(Elapse(fixture.clock));
+  }
+  const QString path = fixture.PathOf("chart.png");
+  QVERIFY(fixture.frame.Exports()->Export(res::kIdExportChartPng1x, path).written);
+  QCOMPARE(QImage(path).convertToFormat(QImage::Format_RGB32), chart->Image());
+  QVERIFY(fixture.frame.Exports()->Export(res::kIdExportChartPng4x, path).written);
+  QCOMPARE(QImage(path).size(), chart->size() * 4);
+}
+
+void ExportCommandsTest::ReplayGifIsWritten() {
+  ExportFixture fixture;
+  fixture.Run();
+  const QString path = fixture.PathOf("replay.gif");
+  QVERIFY(fixture.frame.Exports()->Export(res::kIdExportGif20x, path).written);
+  QVERIFY(Contents(path).startsWith("GIF89a"));
+}
+
+void ExportCommandsTest::FailedExportLeavesNothingAndSaysWhy_data() {
+  QTest::addColumn<int>("command");
+  QTest::addColumn<QString>("name");
+  QTest::newRow("no such folder, CSV") << res::kIdExportHistoryCsv << "missing/history.csv";
+  QTest::newRow("no such folder, GIF") << res::kIdExportGif20x << "missing/replay.gif";
+  QTest::newRow("a folder in the way, PNG") << res::kIdExportChartPng2x << "in-the-way";
+  QTest::newRow("a folder in the way, JSON") << res::kIdExportJson << "in-the-way";
+}
+
+void ExportCommandsTest::FailedExportLeavesNothingAndSaysWhy() {
+  QFETCH(int, command);
+  QFETCH(QString, name);
+  ExportFixture fixture;
+  fixture.Run();
+  QDir folder(fixture.folder.path());
+  QVERIFY(folder.mkdir("in-the-way"));
+  const QStringList before = folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+  const QString path = folder.filePath(name);
+  const ExportCommands::Result result = fixture.frame.Exports()->Export(command, path);
+  QVERIFY(!result.written);
+  QVERIFY(result.problem.contains(QDir::toNativeSeparators(path)));
+  QCOMPARE(folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+  QVERIFY(QDir(folder.filePath("in-the-way")).isEmpty());
+}
+
+}  // namespace curvesmith
+
+QTEST_MAIN(curvesmith::ExportCommandsTest)
+#include "export_commands_test.moc"
