@@ -24,6 +24,8 @@ Qt::Key QtKeyOf(res::Key key) {
       return Qt::Key_B;
     case res::Key::kC:
       return Qt::Key_C;
+    case res::Key::kK:
+      return Qt::Key_K;
     case res::Key::kD:
       return Qt::Key_D;
     case res::Key::kF:
@@ -42,6 +44,8 @@ Qt::Key QtKeyOf(res::Key key) {
       return Qt::Key_O;
     case res::Key::kP:
       return Qt::Key_P;
+    case res::Key::kR:
+      return Qt::Key_R;
     case res::Key::kS:
       return Qt::Key_S;
     case res::Key::kV:
@@ -58,6 +62,24 @@ Qt::Key QtKeyOf(res::Key key) {
       return Qt::Key_Insert;
     case res::Key::kF6:
       return Qt::Key_F6;
+    case res::Key::kF5:
+      return Qt::Key_F5;
+    case res::Key::kF7:
+      return Qt::Key_F7;
+    case res::Key::kF8:
+      return Qt::Key_F8;
+    case res::Key::kF9:
+      return Qt::Key_F9;
+    case res::Key::k1:
+      return Qt::Key_1;
+    case res::Key::k2:
+      return Qt::Key_2;
+    case res::Key::k3:
+      return Qt::Key_3;
+    case res::Key::k4:
+      return Qt::Key_4;
+    case res::Key::k5:
+      return Qt::Key_5;
     case res::Key::kF12:
       return Qt::Key_F12;
   }
@@ -149,26 +171,41 @@ void CommandActions::PopulateMenu(QMenu* menu, std::span<const res::MenuItem> it
 }
 
 QToolBar* CommandActions::CreateToolBar(QMainWindow* window) {
+  return MakeToolBar(window, "ToolBar", res::kIdViewToolBar, res::ToolBar(), nullptr);
+}
+
+QToolBar* CommandActions::CreateReplayToolBar(QMainWindow* window, QWidget* seek_controls) {
+  return MakeToolBar(window, "ReplayToolBar", res::kIdViewReplayBar, res::ReplayToolBar(),
+                     seek_controls);
+}
+
+QToolBar* CommandActions::MakeToolBar(QMainWindow* window, const char* name, int toggle_command,
+                                      std::span<const res::ToolBarButton> buttons,
+                                      QWidget* seek_controls) {
+  QAction* toggle = Action(toggle_command);
   auto* tool_bar = new QToolBar(window);
-  tool_bar->setObjectName("ToolBar");
-  // Named like its View menu item, without the mnemonic.
-  tool_bar->setWindowTitle(
-      Action(res::kIdViewToolBar)->text().remove(QRegularExpression(R"(\(&.\))")));
+  tool_bar->setObjectName(name);
+  // Named like its View menu item, without the mnemonic and the shortcut.
+  tool_bar->setWindowTitle(toggle->text().remove(QRegularExpression(R"(\(&.\)|\t.*)")));
   tool_bar->setMovable(true);
   tool_bar->setFloatable(true);
   tool_bar->setAllowedAreas(Qt::AllToolBarAreas);
   tool_bar->setIconSize(QSize(res::kToolBarImageWidth, res::kToolBarImageHeight));
   tool_bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
-  for (const res::ToolBarButton& button : res::ToolBar()) {
+  for (const res::ToolBarButton& button : buttons) {
     if (button.command == res::kIdSeparator) {
       tool_bar->addSeparator();
+    } else if (button.command == res::kIdReplaySeek) {
+      tool_bar->addWidget(seek_controls);
     } else {
-      tool_bar->addAction(Action(button.command));
+      QAction* action = Action(button.command);
+      // A button without an image shows its tool-tip as its text.
+      if (action->icon().isNull()) action->setIconText(action->toolTip());
+      tool_bar->addAction(action);
     }
   }
   window->addToolBar(Qt::TopToolBarArea, tool_bar);
 
-  QAction* toggle = Action(res::kIdViewToolBar);
   toggle->setCheckable(true);
   toggle->setChecked(true);
   connect(toggle, &QAction::toggled, tool_bar, &QToolBar::setVisible);

@@ -10,6 +10,7 @@
 
 #include "res/accelerator_table.h"
 #include "res/main_menu.h"
+#include "res/tool_bar.h"
 
 class QMainWindow;
 class QMenu;
@@ -45,11 +46,18 @@ class CommandActions : public QObject {
   // toggle follows and drives its visibility.
   QToolBar* CreateToolBar(QMainWindow* window);
 
+  // Creates the replay tool bar the same way, after the first one, with
+  // `seek_controls` in the slider's place. The View menu's replay-bar toggle
+  // follows and drives its visibility.
+  QToolBar* CreateReplayToolBar(QMainWindow* window, QWidget* seek_controls);
+
   // Ties the View menu's status-bar toggle to `status_bar`.
   void BindStatusBar(QStatusBar* status_bar);
 
  private:
   QAction* MakeAction(int command, const char* menu_text);
+  QToolBar* MakeToolBar(QMainWindow* window, const char* name, int toggle_command,
+                        std::span<const res::ToolBarButton> buttons, QWidget* seek_controls);
   void PopulateMenu(QMenu* menu, std::span<const res::MenuItem> items);
 
   QWidget* window_;

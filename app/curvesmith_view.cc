@@ -108,7 +108,9 @@ const FormField* CCurvesmithView::DoDataExchange(bool save_and_validate) {
   for (const FormField& field : FieldsInExchangeOrder()) {
     QLineEdit* edit = fields_.at(field.control_id);
     if (!save_and_validate) {
-      edit->setText(QString::fromStdString(FormatNumber(values_.*field.member)));
+      // A field that already shows its value keeps its cursor and selection.
+      const QString text = QString::fromStdString(FormatNumber(values_.*field.member));
+      if (edit->text() != text) edit->setText(text);
       continue;
     }
     const auto value = ParseNumber(edit->text().toStdString());
@@ -148,8 +150,10 @@ void CCurvesmithView::SetStatusText(const QString& text) {
 void CCurvesmithView::OnInitialUpdate() {
   values_ = document_.Parameters();
   UpdateData(false);
-  // As a dialog does, the form gives the keyboard to its first field.
+  // As a dialog does, the form gives the keyboard to its first field, with
+  // its text selected so that typing replaces it.
   first_field_->setFocus();
+  first_field_->selectAll();
   Invalidate();
 }
 
@@ -167,6 +171,19 @@ void CCurvesmithView::OnChange() {
 }
 
 void CCurvesmithView::OnRun() {
+  RunWith(std::nullopt);
+}
+
+void CCurvesmithView::OnRunWithSeed(std::uint32_t seed) {
+  RunWith(seed);
+}
+
+void CCurvesmithView::OnRunSameSeed() {
+  if (last_seed_) RunWith(*last_seed_);
+}
+
+// A run with `seed`, or with the seed source's when none is given.
+void CCurvesmithView::RunWith(std::optional<std::uint32_t> seed) {
   if (const auto outside = FindValueOutsideModel(values_)) {
     const FormField& field = FormFieldOf(*outside);
     const QString message = RunRefusalMessage(*outside, values_);
@@ -177,11 +194,12 @@ void CCurvesmithView::OnRun() {
   }
   // A replay in progress reads the state the run is about to replace.
   chart_area_->AbandonPaint();
-  last_seed_ = seed_source_();
-  RunEvolution(state_, values_, last_seed_);
+  last_seed_ = seed ? *seed : seed_source_();
+  RunEvolution(state_, values_, *last_seed_);
   Invalidate();
   state_.ReplayPending = 1;
   player_->TakeNewRun();
+  emit RunStarted(*last_seed_);
 }
 
 void CCurvesmithView::Invalidate() {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <optional>
 #include <vector>
 
 #include "app/curvesmith_doc.h"
@@ -59,8 +60,16 @@ class CCurvesmithView : public QWidget {
   void OnInitialUpdate();
 
   // Run: a whole run with the values as they stand, then a paint of the view,
-  // which replays it.
+  // which replays it. The seed comes from the seed source.
   void OnRun();
+  // Run with the given seed: the same seed and values give the same run.
+  void OnRunWithSeed(std::uint32_t seed);
+  // Run again with the values as they stand and the last run's seed; nothing
+  // before the first run.
+  void OnRunSameSeed();
+
+  // The seed of the last run started from the form.
+  std::optional<std::uint32_t> LastSeed() const { return last_seed_; }
 
   // Asks for a paint of the view once control returns to the event loop; any
   // number of requests before it come to one paint.
@@ -70,12 +79,11 @@ class CCurvesmithView : public QWidget {
   // say.
   const QString& StatusText() const { return status_text_; }
 
-  // The seed the last run was made with.
-  std::uint32_t LastSeed() const { return last_seed_; }
-
  signals:
   void StatusTextChanged(const QString& text);
   void RunRefused(const QString& message);
+  // A run from the form has been computed with `seed`.
+  void RunStarted(std::uint32_t seed);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -85,6 +93,7 @@ class CCurvesmithView : public QWidget {
   void CreateControls();
   const FormField* DoDataExchange(bool save_and_validate);
   void OnChange();
+  void RunWith(std::optional<std::uint32_t> seed);
   void OnDraw();
   void PaintIfPending();
   // Marks `field` (none: nullptr) and gives it `problem` as its tool-tip.
@@ -94,6 +103,7 @@ class CCurvesmithView : public QWidget {
   CCurvesmithDoc& document_;
   RunState& state_;
   std::function<std::uint32_t()> seed_source_;
+  std::optional<std::uint32_t> last_seed_;
 
   ChartAreaWidget* chart_area_ = nullptr;
   ReplayPlayer* player_ = nullptr;
@@ -103,7 +113,6 @@ class CCurvesmithView : public QWidget {
   std::vector<EdgeRing> edges_;
   ParameterSet values_;
 
-  std::uint32_t last_seed_ = 0;
   bool loading_fields_ = false;
   bool paint_pending_ = false;
   bool paint_posted_ = false;

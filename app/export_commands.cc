@@ -9,10 +9,10 @@
 #include <algorithm>
 #include <sstream>
 
-#include "app/regular_file.h"
 #include "app/chart_area_widget.h"
 #include "app/command_actions.h"
 #include "app/curvesmith_view.h"
+#include "app/regular_file.h"
 #include "app/replay_player.h"
 #include "app/resource_text.h"
 #include "chart/qt/replay_gif.h"
@@ -168,7 +168,8 @@ ExportCommands::Result ExportCommands::Export(int command, const QString& path) 
       bytes = Report([&](std::ostream& out) { report::WriteBestCsv(out, state_); });
       break;
     case Format::kJson:
-      bytes = Report([&](std::ostream& out) { report::WriteJson(out, state_, view_.LastSeed()); });
+      bytes = Report(
+          [&](std::ostream& out) { report::WriteJson(out, state_, view_.LastSeed().value_or(0)); });
       break;
     case Format::kGif: {
       const QSize size = ChartAreaPixelSize(kDesignDpi);

@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QScrollArea>
+#include <QSettings>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
@@ -24,12 +25,22 @@
 #include "app/lock_states.h"
 #include "app/print_support.h"
 #include "app/recent_files.h"
+#include "app/replay_commands.h"
 #include "app/replay_player.h"
+#include "app/replay_seek_controls.h"
 #include "app/resource_text.h"
+#include "app/seed_dialog.h"
 #include "app/status_indicators.h"
 #include "res/resource_ids.h"
 
 namespace curvesmith {
+namespace {
+
+// Where the replay tool bar's place is kept between sessions.
+constexpr char kReplayBarVisibleKey[] = "ReplayToolBar/Visible";
+constexpr char kReplayBarAreaKey[] = "ReplayToolBar/Area";
+
+}  // namespace
 
 CMainFrame::CMainFrame(CCurvesmithDoc& document, RunState& state, QWidget* parent)
     : QMainWindow(parent), document_(document), state_(state) {
@@ -37,12 +48,16 @@ CMainFrame::CMainFrame(CCurvesmithDoc& document, RunState& state, QWidget* paren
   setWindowIcon(ResourceIcon(res::kIdrMainFrame));
   CreateView();
   CreateBars();
+  CreateReplayBar();
   ConnectCommands();
   CreatePanels();
+  RestoreReplayBar();
   resize(kRequestedWidth, kRequestedHeight);
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame() {
+  SaveReplayBar();
+}
 
 // The form is a fixed-size page; a window smaller than it scrolls.
 void CMainFrame::CreateView() {
@@ -76,6 +91,42 @@ void CMainFrame::CreateBars() {
       [this](const QString& message) { Warn(message); });
 }
 
+// The replay tool bar, its commands and the seed's status-bar pane.
+void CMainFrame::CreateReplayBar() {
+  ReplayPlayer& player = view_->Player();
+  seek_controls_ = new ReplaySeekControls(player);
+  replay_bar_ = actions_->CreateReplayToolBar(this, seek_controls_);
+  replay_commands_ = new ReplayCommands(*actions_, player, this);
+
+  // A pane of its own, between the message pane and the lock indicators.
+  seed_pane_ = new QLabel;
+  seed_pane_->setObjectName("SeedPane");
+  seed_pane_->setFrameShape(QFrame::Panel);
+  seed_pane_->setFrameShadow(QFrame::Sunken);
+  seed_pane_->hide();
+  statusBar()->insertPermanentWidget(1, seed_pane_);
+  connect(view_, &CCurvesmithView::RunStarted, this, [this](std::uint32_t seed) {
+    seed_pane_->setText(LoadText(res::kIdsSeedPane).arg(seed));
+    seed_pane_->show();
+  });
+}
+
+void CMainFrame::RestoreReplayBar() {
+  const QSettings settings;
+  const auto area = static_cast<Qt::ToolBarArea>(
+      settings.value(kReplayBarAreaKey, static_cast<int>(Qt::TopToolBarArea)).toInt());
+  if (area != Qt::TopToolBarArea && (area & Qt::AllToolBarAreas)) addToolBar(area, replay_bar_);
+  // The View menu's toggle shows or hides the bar.
+  actions_->Action(res::kIdViewReplayBar)
+      ->setChecked(settings.value(kReplayBarVisibleKey, true).toBool());
+}
+
+void CMainFrame::SaveReplayBar() const {
+  QSettings settings;
+  settings.setValue(kReplayBarVisibleKey, replay_bar_->isVisibleTo(this));
+  settings.setValue(kReplayBarAreaKey, static_cast<int>(toolBarArea(replay_bar_)));
+}
+
 void CMainFrame::ConnectCommands() {
   const struct {
     int id;
@@ -90,6 +141,8 @@ void CMainFrame::ConnectCommands() {
       {res::kIdFilePrintSetup, [this] { printing_->PrinterSetup(); }},
       {res::kIdAppExit, [this] { OnAppExit(); }},
       {res::kIdAppAbout, [this] { OnAppAbout(); }},
+      {res::kIdRunSameSeed, [this] { view_->OnRunSameSeed(); }},
+      {res::kIdRunWithSeed, [this] { OnRunWithSeed(); }},
   };
   for (const auto& command : commands) {
     connect(actions_->Action(command.id), &QAction::triggered, this, command.handler);
@@ -183,6 +236,11 @@ void CMainFrame::OnAppExit() {
 void CMainFrame::OnAppAbout() {
   CAboutBox about(this);
   about.exec();
+}
+
+void CMainFrame::OnRunWithSeed() {
+  SeedDialog dialog(view_->LastSeed(), this);
+  if (dialog.exec() == QDialog::Accepted) view_->OnRunWithSeed(dialog.Seed());
 }
 
 void CMainFrame::OnFileOpen() {

@@ -7,6 +7,7 @@
 #include "app/curvesmith_doc.h"
 #include "engine/run_state.h"
 
+class QLabel;
 class QToolBar;
 
 namespace curvesmith {
@@ -18,6 +19,8 @@ class ExportCommands;
 class EditCommands;
 class PrintSupport;
 class RecentFiles;
+class ReplayCommands;
+class ReplaySeekControls;
 class StatusIndicators;
 
 // The program's window: menus, the dockable tool bar, the parameter form with
@@ -39,6 +42,10 @@ class CMainFrame : public QMainWindow {
   CCurvesmithView* View() const { return view_; }
   CommandActions* Actions() const { return actions_; }
   QToolBar* ToolBar() const { return tool_bar_; }
+  QToolBar* ReplayToolBar() const { return replay_bar_; }
+  ReplaySeekControls* SeekControls() const { return seek_controls_; }
+  // The status-bar pane that shows the last run's seed.
+  QLabel* SeedPane() const { return seed_pane_; }
   StatusIndicators* Indicators() const { return indicators_; }
   RecentFiles* RecentFileList() const { return recent_files_; }
   PrintSupport* Printing() const { return printing_; }
@@ -55,6 +62,8 @@ class CMainFrame : public QMainWindow {
   void OnAppExit();
   // Help > About: the About box, modally.
   void OnAppAbout();
+  // 再生 > ｼｰﾄﾞを指定して実行...: asks for a seed, then runs with it.
+  void OnRunWithSeed();
 
   // Open and save a named file; a failure is shown to the user and changes
   // nothing. A success puts the file at the top of the recent-file list.
@@ -72,7 +81,10 @@ class CMainFrame : public QMainWindow {
   void CreateView();
   void CreatePanels();
   void CreateBars();
+  void CreateReplayBar();
   void ConnectCommands();
+  void RestoreReplayBar();
+  void SaveReplayBar() const;
   void InitialUpdate();
   QSize FormWindowSize();
   void FitPanels();
@@ -84,6 +96,10 @@ class CMainFrame : public QMainWindow {
   CCurvesmithView* view_ = nullptr;
   CommandActions* actions_ = nullptr;
   QToolBar* tool_bar_ = nullptr;
+  QToolBar* replay_bar_ = nullptr;
+  ReplaySeekControls* seek_controls_ = nullptr;
+  ReplayCommands* replay_commands_ = nullptr;
+  QLabel* seed_pane_ = nullptr;
   StatusIndicators* indicators_ = nullptr;
   RecentFiles* recent_files_ = nullptr;
   EditCommands* edit_commands_ = nullptr;

@@ -118,7 +118,7 @@ BENCHMARK(BM_ReplayStepOnScreen)->Unit(benchmark::kMillisecond);
 void BM_ConvergencePanelStep(benchmark::State& state) {
   EnsureApplication();
   RunState& run = BenchRunState();
-  RunEvolution(run, kLargestRun, 1u);
+  RunEvolution(run, LargestRunParameters(), 1u);
   QMainWindow window;
   QAction toggle;
   ConvergencePanel panel(&window, &toggle);

@@ -42,7 +42,7 @@ QImage ChartImage() {
 // A finished run of the largest kind: 1000 individuals, 999 generations.
 std::unique_ptr<RunState> LargestRun() {
   auto state = std::make_unique<RunState>();
-  RunEvolution(*state, kLargestRun, 12345u);
+  RunEvolution(*state, LargestRunParameters(), 12345u);
   state->ReplayPending = 1;
   return state;
 }

@@ -30,8 +30,7 @@ BENCHMARK(BM_ObjectiveFloor)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMilliseco
 
 void BM_LargestRun(benchmark::State& bench) {
   const auto state = std::make_unique<RunState>();
-  ParameterSet parameters = kLargestRun;
-  parameters.TargetCurve = static_cast<float>(bench.range(0));
+  const ParameterSet parameters = LargestRunParameters(static_cast<float>(bench.range(0)));
   std::uint32_t seed = 1;
   for (auto _ : bench) {
     RunEvolution(*state, parameters, seed++);
@@ -44,7 +43,7 @@ BENCHMARK(BM_LargestRun)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 // (goal: under 5 ms).
 void BM_StatisticsOfTheLargestRun(benchmark::State& bench) {
   const auto state = std::make_unique<RunState>();
-  RunEvolution(*state, kLargestRun, 1);
+  RunEvolution(*state, LargestRunParameters(), 1);
   for (auto _ : bench) benchmark::DoNotOptimize(ComputeRunStatistics(*state));
 }
 BENCHMARK(BM_StatisticsOfTheLargestRun)->Unit(benchmark::kMillisecond);

@@ -37,14 +37,7 @@ std::optional<std::chrono::milliseconds> ReplayAnimation::Step() {
     case Phase::kEnded:
       return std::nullopt;
   }
-  if (generation_ < ReplayLastGeneration(state_)) {
-    ShowGeneration();
-    phase_ = Phase::kMarkersShown;
-    return kMarkersPause;
-  }
-  DrawFinalFrame();
-  phase_ = Phase::kEnded;
-  return std::nullopt;
+  return ShowGenerationOrFinalFrame();
 }
 
 std::optional<std::chrono::milliseconds> ReplayAnimation::JumpTo(int generation,
@@ -57,7 +50,11 @@ std::optional<std::chrono::milliseconds> ReplayAnimation::JumpTo(int generation,
   }
   if (target > 0) EraseEarlierFrames(target, erasures);
   generation_ = target;
-  if (target < ReplayLastGeneration(state_)) {
+  return ShowGenerationOrFinalFrame();
+}
+
+std::optional<std::chrono::milliseconds> ReplayAnimation::ShowGenerationOrFinalFrame() {
+  if (generation_ < ReplayLastGeneration(state_)) {
     ShowGeneration();
     phase_ = Phase::kMarkersShown;
     return kMarkersPause;

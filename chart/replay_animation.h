@@ -66,6 +66,9 @@ class ReplayAnimation {
  private:
   enum class Phase { kNotStarted, kMarkersShown, kChartRepaired, kEnded };
 
+  // The frame of generation_ up to its first pause, or the FinalFrame for
+  // the last generation.
+  std::optional<std::chrono::milliseconds> ShowGenerationOrFinalFrame();
   void ShowGeneration();
   void EraseMarkersAndRepair();
   void EraseReadouts();

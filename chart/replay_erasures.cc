@@ -1,8 +1,9 @@
 #include "chart/replay_erasures.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <set>
-#include <unordered_set>
 #include <utility>
 
 #include "chart/replay_extent.h"
@@ -10,13 +11,46 @@
 namespace curvesmith::chart {
 namespace {
 
-struct BoxHash {
-  std::size_t operator()(const MarkerBoxEdges& box) const {
-    const auto mix = [](std::uint64_t a, std::uint64_t b) { return a * 0x9E3779B97F4A7C15u ^ b; };
-    const auto word = [](std::int32_t value) { return static_cast<std::uint32_t>(value); };
-    return static_cast<std::size_t>(
-        mix(mix(mix(word(box.left), word(box.top)), word(box.right)), word(box.bottom)));
+// The distinct boxes seen so far: open addressing with linear probing. A run
+// has about a thousand distinct boxes among up to a million markers, so the
+// table stays small and almost every look-up finds its box at once.
+class BoxSet {
+ public:
+  // Adds `box`; false when it was there already.
+  bool Insert(const MarkerBoxEdges& box) {
+    if (2 * (count_ + 1) > slots_.size()) Grow();
+    std::size_t slot = SlotOf(box);
+    while (slots_[slot]) {
+      if (*slots_[slot] == box) return false;
+      slot = (slot + 1) & (slots_.size() - 1);
+    }
+    slots_[slot] = box;
+    ++count_;
+    return true;
   }
+
+ private:
+  std::size_t SlotOf(const MarkerBoxEdges& box) const {
+    const auto word = [](std::int32_t value) { return static_cast<std::uint32_t>(value); };
+    std::uint64_t hash = word(box.left);
+    for (const std::int32_t edge : {box.top, box.right, box.bottom}) {
+      hash = hash * 0x9E3779B97F4A7C15u ^ word(edge);
+    }
+    return static_cast<std::size_t>(hash ^ (hash >> 32)) & (slots_.size() - 1);
+  }
+
+  void Grow() {
+    std::vector<std::optional<MarkerBoxEdges>> old = std::move(slots_);
+    slots_.assign(std::max<std::size_t>(2 * old.size(), kInitialSlots), std::nullopt);
+    count_ = 0;
+    for (const auto& box : old) {
+      if (box) Insert(*box);
+    }
+  }
+
+  static constexpr std::size_t kInitialSlots = 2048;
+  std::vector<std::optional<MarkerBoxEdges>> slots_;
+  std::size_t count_ = 0;
 };
 
 }  // namespace
@@ -24,11 +58,11 @@ struct BoxHash {
 ReplayErasures::ReplayErasures(const RunState& state) {
   const int last = ReplayLastGeneration(state);
   const int population = ReplayPopulation(state);
-  std::unordered_set<MarkerBoxEdges, BoxHash> seen_boxes;
+  BoxSet seen_boxes;
   std::set<std::pair<ReadoutSlot, std::string>> seen_readouts;
   const auto add_box = [&](double x, double f) {
     const MarkerBoxEdges box = MarkerBox(x, f);
-    if (seen_boxes.insert(box).second) boxes_.push_back(box);
+    if (seen_boxes.Insert(box)) boxes_.push_back(box);
   };
 
   box_counts_.reserve(static_cast<std::size_t>(last) + 1);

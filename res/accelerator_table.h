@@ -13,6 +13,7 @@ namespace curvesmith::res {
 enum class Key {
   kB,
   kC,
+  kK,
   kD,
   kF,
   kG,
@@ -22,6 +23,7 @@ enum class Key {
   kN,
   kO,
   kP,
+  kR,
   kS,
   kV,
   kX,
@@ -30,6 +32,15 @@ enum class Key {
   kDelete,
   kInsert,
   kF6,
+  kF5,
+  kF7,
+  kF8,
+  kF9,
+  k1,
+  k2,
+  k3,
+  k4,
+  k5,
   kF12,
 };
 

@@ -56,7 +56,26 @@ constexpr MenuItem kEditMenu[] = {
 constexpr MenuItem kViewMenu[] = {
     Command("ﾂｰﾙ ﾊﾞｰ(&T)", kIdViewToolBar),
     Command("ｽﾃｰﾀｽ ﾊﾞｰ(&S)", kIdViewStatusBar),
+    Command("再生ﾂｰﾙ ﾊﾞｰ(&P)\tF9", kIdViewReplayBar),
     Command("収束ｸﾞﾗﾌ(&G)", kIdViewConvergencePanel),
+};
+
+constexpr MenuItem kReplayMenu[] = {
+    Command("一時停止/再開(&P)\tF5", kIdReplayPause),
+    Separator(),
+    Command("先頭へ(&F)\tCtrl+F7", kIdReplayFirst),
+    Command("1世代戻る(&B)\tF7", kIdReplayBack),
+    Command("1世代進む(&N)\tF8", kIdReplayForward),
+    Command("最後へ(&L)\tCtrl+F8", kIdReplayLast),
+    Separator(),
+    Command("速度 ×1(&1)\tCtrl+1", kIdReplaySpeed1),
+    Command("速度 ×2(&2)\tCtrl+2", kIdReplaySpeed2),
+    Command("速度 ×5(&5)\tCtrl+3", kIdReplaySpeed5),
+    Command("速度 ×20(&0)\tCtrl+4", kIdReplaySpeed20),
+    Command("待ち無し(&W)\tCtrl+5", kIdReplayNoWait),
+    Separator(),
+    Command("同じｼｰﾄﾞで再実行(&R)\tCtrl+Shift+R", kIdRunSameSeed),
+    Command("ｼｰﾄﾞを指定して実行(&S)...\tCtrl+Shift+K", kIdRunWithSeed),
 };
 
 constexpr MenuItem kHelpMenu[] = {
@@ -64,10 +83,8 @@ constexpr MenuItem kHelpMenu[] = {
 };
 
 constexpr MenuItem kMenuBar[] = {
-    Popup("ﾌｧｲﾙ(&F)", kFileMenu),
-    Popup("編集(&E)", kEditMenu),
-    Popup("表示(&V)", kViewMenu),
-    Popup("ﾍﾙﾌﾟ(&H)", kHelpMenu),
+    Popup("ﾌｧｲﾙ(&F)", kFileMenu),   Popup("編集(&E)", kEditMenu), Popup("表示(&V)", kViewMenu),
+    Popup("再生(&P)", kReplayMenu), Popup("ﾍﾙﾌﾟ(&H)", kHelpMenu),
 };
 
 }  // namespace

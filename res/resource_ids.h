@@ -57,6 +57,24 @@ inline constexpr int kIdPrevPane = 57681;
 inline constexpr int kIdViewToolBar = 59392;
 inline constexpr int kIdViewStatusBar = 59393;
 
+// The replay player and the run's seed: the 再生 menu, its tool bar and the
+// View menu's toggle of that tool bar. kIdReplaySeek names the tool bar's
+// seek slider, which has a prompt and a tool-tip like a command.
+inline constexpr int kIdReplayPause = 32771;
+inline constexpr int kIdReplayFirst = 32772;
+inline constexpr int kIdReplayBack = 32773;
+inline constexpr int kIdReplayForward = 32774;
+inline constexpr int kIdReplayLast = 32775;
+inline constexpr int kIdReplaySpeed1 = 32776;
+inline constexpr int kIdReplaySpeed2 = 32777;
+inline constexpr int kIdReplaySpeed5 = 32778;
+inline constexpr int kIdReplaySpeed20 = 32779;
+inline constexpr int kIdReplayNoWait = 32780;
+inline constexpr int kIdRunSameSeed = 32781;
+inline constexpr int kIdRunWithSeed = 32782;
+inline constexpr int kIdViewReplayBar = 32783;
+inline constexpr int kIdReplaySeek = 32784;
+
 // Strings that belong to no command.
 inline constexpr int kIdsAppTitle = 57344;
 inline constexpr int kIdsIdleMessage = 57345;
@@ -71,6 +89,14 @@ inline constexpr int kIdsWindowRestore = 61202;
 inline constexpr int kIdsTaskList = 61203;
 inline constexpr int kIdsPreviewClose = 61445;
 
+// Strings of the replay player and the seed.
+inline constexpr int kIdsSeedPane = 20200;
+inline constexpr int kIdsSeedDialogTitle = 20201;
+inline constexpr int kIdsSeedPrompt = 20202;
+inline constexpr int kIdsSeedRefused = 20203;
+inline constexpr int kIdsReplayPosition = 20204;
+inline constexpr int kIdsSeedOk = 20205;
+inline constexpr int kIdsSeedCancel = 20206;
 // The shell's own messages, and the field names they quote: ids
 // kIdsShellMessageFirst to kIdsShellMessageLast.
 inline constexpr int kIdsShellMessageFirst = 20000;

@@ -18,8 +18,13 @@ struct ToolBarButton {
 
 std::span<const ToolBarButton> ToolBar();
 
-// The bundled image of a tool-bar command, or nullptr when the tool bar has
-// no button for it.
+// The replay tool bar: the 再生 menu's commands. Buttons without an image
+// show their tool-tip as text; kIdReplaySeek stands for the seek slider with
+// its "G / N" label.
+std::span<const ToolBarButton> ReplayToolBar();
+
+// The bundled image of a tool-bar command, or nullptr when no tool bar has an
+// image for it.
 const char* ToolBarImage(int command);
 
 }  // namespace curvesmith::res

@@ -195,7 +195,15 @@ QPen QPainterSurface::DevicePen() const {
   return QPen(pen_->color, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
-QFont QPainterSurface::DeviceFont() const {
+const QFont& QPainterSurface::DeviceFont() {
+  if (!matched_font_ || matched_font_->font != font_ || matched_font_->scale_x != ScaleX() ||
+      matched_font_->scale_y != ScaleY()) {
+    matched_font_ = MatchedFont{font_, ScaleX(), ScaleY(), MatchDeviceFont()};
+  }
+  return matched_font_->device_font;
+}
+
+QFont QPainterSurface::MatchDeviceFont() const {
   if (!font_) {
     QFont font = QGuiApplication::font();
     font.setPixelSize(QFontInfo(font).pixelSize() * scale_);
@@ -236,7 +244,7 @@ QFont QPainterSurface::DeviceFont() const {
 void QPainterSurface::TextOut(int x, int y, std::string_view text) {
   DrawPendingLines();
   const QString string = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-  const QFont font = DeviceFont();
+  const QFont& font = DeviceFont();
   const QFontMetrics metrics(font, device_);
   const QPoint corner = ToDevice(x, y);
   QPainter& painter = Painter();

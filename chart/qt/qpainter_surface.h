@@ -87,7 +87,10 @@ class QPainterSurface : public Surface {
   double ScaleX() const;
   double ScaleY() const;
   QPen DevicePen() const;
-  QFont DeviceFont() const;
+  // The selected font at the current mapping; worked out once for each font
+  // and mapping, as matching a face to a request is slow.
+  const QFont& DeviceFont();
+  QFont MatchDeviceFont() const;
 
   QPaintDevice* device_;
   int scale_;
@@ -102,6 +105,14 @@ class QPainterSurface : public Surface {
   std::shared_ptr<const Object> pen_;
   std::shared_ptr<const Object> brush_;
   std::shared_ptr<const Object> font_;
+
+  struct MatchedFont {
+    std::shared_ptr<const Object> font;
+    double scale_x = 0;
+    double scale_y = 0;
+    QFont device_font;
+  };
+  std::optional<MatchedFont> matched_font_;
 
   QColor text_color_{Qt::black};
   QColor background_color_{Qt::white};

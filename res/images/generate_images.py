@@ -162,6 +162,33 @@ def image_about():
             rect(6, 11, 4, 1, WHITE)]
 
 
+# Replay tool bar: media-player symbols in dark green.
+
+def triangle(tip_x, base_x, colour=GREEN):
+    """A triangle pointing from its base at base_x to its tip at tip_x."""
+    return Polygon([(base_x, 2.5), (tip_x, 7.5), (base_x, 12.5)], colour)
+
+
+def image_pause():
+    return [rect(4, 3, 3, 9, GREEN), rect(9, 3, 3, 9, GREEN)]
+
+
+def image_first():
+    return [rect(2, 3, 2, 9, GREEN), triangle(4, 9), triangle(9, 14)]
+
+
+def image_back():
+    return [triangle(4, 12)]
+
+
+def image_forward():
+    return [triangle(12, 4)]
+
+
+def image_last():
+    return [triangle(7, 2), triangle(12, 7), rect(12, 3, 2, 9, GREEN)]
+
+
 # ---- icons -------------------------------------------------------------------
 
 def chart_icon(size):
@@ -258,7 +285,8 @@ def write_png(path, rows):
 def main(out_dir):
     tool_bar = {"new": image_new, "open": image_open, "save": image_save, "cut": image_cut,
                 "copy": image_copy, "paste": image_paste, "print": image_print,
-                "about": image_about}
+                "about": image_about, "pause": image_pause, "first": image_first,
+                "back": image_back, "forward": image_forward, "last": image_last}
     os.makedirs(os.path.join(out_dir, "toolbar"), exist_ok=True)
     os.makedirs(os.path.join(out_dir, "icons"), exist_ok=True)
     for name, draw in tool_bar.items():

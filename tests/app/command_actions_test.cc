@@ -41,7 +41,7 @@ class CommandActionsTest : public QObject {
   void menuBarHasTheFourPopups() {
     QStringList titles;
     for (const QAction* popup : window_->menuBar()->actions()) titles << popup->text();
-    QCOMPARE(titles, (QStringList{"ﾌｧｲﾙ(&F)", "編集(&E)", "表示(&V)", "ﾍﾙﾌﾟ(&H)"}));
+    QCOMPARE(titles, (QStringList{"ﾌｧｲﾙ(&F)", "編集(&E)", "表示(&V)", "再生(&P)", "ﾍﾙﾌﾟ(&H)"}));
   }
 
   void menuItemsWithTextsAndIds_data() {
@@ -68,9 +68,29 @@ class CommandActionsTest : public QObject {
                           << QStringList{"元に戻す(&U)\tCtrl+Z", "", "切り取り(&T)\tCtrl+X",
                                          "ｺﾋﾟｰ(&C)\tCtrl+C", "貼り付け(&P)\tCtrl+V"}
                           << QList<int>{57643, 0, 57635, 57634, 57637};
-    QTest::newRow("view") << 2 << QStringList{"ﾂｰﾙ ﾊﾞｰ(&T)", "ｽﾃｰﾀｽ ﾊﾞｰ(&S)", "収束ｸﾞﾗﾌ(&G)"}
-                          << QList<int>{59392, 59393, 32800};
-    QTest::newRow("help") << 3 << QStringList{"Curvesmith のﾊﾞｰｼﾞｮﾝ情報(&A)..."}
+    QTest::newRow("view") << 2
+                          << QStringList{"ﾂｰﾙ ﾊﾞｰ(&T)", "ｽﾃｰﾀｽ ﾊﾞｰ(&S)", "再生ﾂｰﾙ ﾊﾞｰ(&P)\tF9",
+                                         "収束ｸﾞﾗﾌ(&G)"}
+                          << QList<int>{59392, 59393, 32783, 32800};
+    QTest::newRow("replay") << 3
+                            << QStringList{"一時停止/再開(&P)\tF5",
+                                           "",
+                                           "先頭へ(&F)\tCtrl+F7",
+                                           "1世代戻る(&B)\tF7",
+                                           "1世代進む(&N)\tF8",
+                                           "最後へ(&L)\tCtrl+F8",
+                                           "",
+                                           "速度 ×1(&1)\tCtrl+1",
+                                           "速度 ×2(&2)\tCtrl+2",
+                                           "速度 ×5(&5)\tCtrl+3",
+                                           "速度 ×20(&0)\tCtrl+4",
+                                           "待ち無し(&W)\tCtrl+5",
+                                           "",
+                                           "同じｼｰﾄﾞで再実行(&R)\tCtrl+Shift+R",
+                                           "ｼｰﾄﾞを指定して実行(&S)...\tCtrl+Shift+K"}
+                            << QList<int>{32771, 0,     32772, 32773, 32774, 32775, 0,    32776,
+                                          32777, 32778, 32779, 32780, 0,     32781, 32782};
+    QTest::newRow("help") << 4 << QStringList{"Curvesmith のﾊﾞｰｼﾞｮﾝ情報(&A)..."}
                           << QList<int>{57664};
   }
   void menuItemsWithTextsAndIds() {
@@ -108,6 +128,11 @@ class CommandActionsTest : public QObject {
     QTest::newRow("previous pane")
         << res::kIdPrevPane << QList<QKeySequence>{QKeySequence("Shift+F6")};
     QTest::newRow("save as") << res::kIdFileSaveAs << QList<QKeySequence>{};
+    QTest::newRow("pause") << res::kIdReplayPause << QList<QKeySequence>{QKeySequence("F5")};
+    QTest::newRow("last") << res::kIdReplayLast << QList<QKeySequence>{QKeySequence("Ctrl+F8")};
+    QTest::newRow("no wait") << res::kIdReplayNoWait << QList<QKeySequence>{QKeySequence("Ctrl+5")};
+    QTest::newRow("same seed") << res::kIdRunSameSeed
+                               << QList<QKeySequence>{QKeySequence("Ctrl+Shift+R")};
   }
   void shortcutsFromTheAcceleratorTable() {
     QFETCH(int, command);
@@ -129,6 +154,8 @@ class CommandActionsTest : public QObject {
                            << "ﾊﾞｰｼﾞｮﾝ情報";
     QTest::newRow("status bar") << res::kIdViewStatusBar << "ｽﾃｰﾀｽ ﾊﾞｰの 表示/非表示"
                                 << "ｽﾃｰﾀｽ ﾊﾞｰの表示切り替え";
+    QTest::newRow("step back") << res::kIdReplayBack << "1 つ前の世代を表示"
+                               << "1世代戻る";
   }
   void promptsAndToolTips() {
     QFETCH(int, command);

@@ -4,6 +4,7 @@
 #include <chrono>
 
 #include "app/main_frame.h"
+#include "app/replay_player.h"
 #include "res/resource_ids.h"
 #include "tests/app/view_fixture.h"
 
@@ -46,6 +47,7 @@ class ReplayTest : public QObject {
   void FormTakesInputDuringAReplay();
   void RunDuringAReplayReplaysTheNewRunFromItsStart();
   void RefusedRunDuringAReplayLetsItGoOn();
+  void ClosingDuringAReplayClosesAtOnce_data();
   void ClosingDuringAReplayClosesAtOnce();
 
  private:
@@ -166,9 +168,16 @@ void ReplayTest::RefusedRunDuringAReplayLetsItGoOn() {
   QCOMPARE(fixture.clock.pauses, PausesOf(2));
 }
 
+void ReplayTest::ClosingDuringAReplayClosesAtOnce_data() {
+  QTest::addColumn<bool>("paused");
+  QTest::newRow("playing") << false;
+  QTest::newRow("paused at a sought generation") << true;
+}
+
 // With the real clock: close() returns straight away and no step of the
 // abandoned replay runs afterwards.
 void ReplayTest::ClosingDuringAReplayClosesAtOnce() {
+  QFETCH(bool, paused);
   CCurvesmithDoc document;
   auto state = std::make_unique<RunState>();
   auto frame = std::make_unique<CMainFrame>(document, *state);
@@ -179,6 +188,10 @@ void ReplayTest::ClosingDuringAReplayClosesAtOnce() {
   view->Field(res::kIdcGenerations)->setText("999");
   view->OnRun();
   ProcessPostedEvents();
+  if (paused) {
+    view->Player().SetPaused(true);
+    view->Player().Seek(500);
+  }
   QVERIFY(view->ChartArea()->IsReplaying());
 
   QVERIFY(frame->close());

@@ -18,6 +18,8 @@ const char* KeyName(Key key) {
       return "B";
     case Key::kC:
       return "C";
+    case Key::kK:
+      return "K";
     case Key::kD:
       return "D";
     case Key::kF:
@@ -36,6 +38,8 @@ const char* KeyName(Key key) {
       return "O";
     case Key::kP:
       return "P";
+    case Key::kR:
+      return "R";
     case Key::kS:
       return "S";
     case Key::kV:
@@ -52,6 +56,24 @@ const char* KeyName(Key key) {
       return "Ins";
     case Key::kF6:
       return "F6";
+    case Key::kF5:
+      return "F5";
+    case Key::kF7:
+      return "F7";
+    case Key::kF8:
+      return "F8";
+    case Key::kF9:
+      return "F9";
+    case Key::k1:
+      return "1";
+    case Key::k2:
+      return "2";
+    case Key::k3:
+      return "3";
+    case Key::k4:
+      return "4";
+    case Key::k5:
+      return "5";
     case Key::kF12:
       return "F12";
   }
@@ -97,15 +119,19 @@ std::vector<const MenuItem*> MenuCommands() {
 
 TEST(MainMenuTest, PopupsInOrder) {
   const std::span<const MenuItem> bar = MainMenu();
-  ASSERT_EQ(bar.size(), 4u);
+  ASSERT_EQ(bar.size(), 5u);
   EXPECT_STREQ(bar[0].text, "ﾌｧｲﾙ(&F)");
   EXPECT_STREQ(bar[1].text, "編集(&E)");
   EXPECT_STREQ(bar[2].text, "表示(&V)");
-  EXPECT_STREQ(bar[3].text, "ﾍﾙﾌﾟ(&H)");
+  EXPECT_STREQ(bar[3].text, "再生(&P)");
+  EXPECT_STREQ(bar[4].text, "ﾍﾙﾌﾟ(&H)");
   EXPECT_EQ(bar[0].children.size(), 13u);
   EXPECT_EQ(bar[1].children.size(), 5u);
-  EXPECT_EQ(bar[2].children.size(), 3u);
-  EXPECT_EQ(bar[3].children.size(), 1u);
+  // The replay tool bar's toggle follows the specified two items.
+  EXPECT_EQ(bar[2].children.size(), 4u);
+  EXPECT_EQ(bar[2].children[2].command, kIdViewReplayBar);
+  EXPECT_EQ(bar[3].children.size(), 15u);
+  EXPECT_EQ(bar[4].children.size(), 1u);
 }
 
 TEST(MainMenuTest, EachCommandAppearsOnce) {
@@ -131,7 +157,7 @@ TEST(MainMenuTest, SampleTexts) {
   EXPECT_STREQ(file[7].text, "印刷ﾌﾟﾚﾋﾞｭｰ(&V)");
   EXPECT_STREQ(file[10].text, "最近使ったﾌｧｲﾙ");
   EXPECT_STREQ(file[12].text, "ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)");
-  EXPECT_STREQ(MainMenu()[3].children[0].text, "Curvesmith のﾊﾞｰｼﾞｮﾝ情報(&A)...");
+  EXPECT_STREQ(MainMenu()[4].children[0].text, "Curvesmith のﾊﾞｰｼﾞｮﾝ情報(&A)...");
 }
 
 TEST(MenuAcceleratorTest, ShortcutTextsMatchTheAcceleratorTable) {
@@ -145,7 +171,8 @@ TEST(MenuAcceleratorTest, ShortcutTextsMatchTheAcceleratorTable) {
     ASSERT_NE(found, accelerators.end()) << item->text << " shows a shortcut it does not have";
     EXPECT_EQ(shown, found->second) << item->text;
   }
-  EXPECT_EQ(with_shortcut, 8);
+  // The specified eight, then the replay player's thirteen.
+  EXPECT_EQ(with_shortcut, 8 + 13);
 }
 
 TEST(AcceleratorTableTest, NoKeyCombinationIsBoundTwice) {
@@ -161,13 +188,30 @@ TEST(AcceleratorTableTest, AlternativeClipboardKeys) {
   for (const Accelerator& accelerator : AcceleratorTable()) {
     commands[AcceleratorText(accelerator)] = accelerator.command;
   }
-  EXPECT_EQ(commands.size(), 25u);
+  // The specified fourteen, the replay player's thirteen, the panel's and
+  // exports' eleven.
+  EXPECT_EQ(commands.size(), 14u + 13u + 11u);
   EXPECT_EQ(commands["Alt+Backspace"], kIdEditUndo);
   EXPECT_EQ(commands["Shift+Del"], kIdEditCut);
   EXPECT_EQ(commands["Ctrl+Ins"], kIdEditCopy);
   EXPECT_EQ(commands["Shift+Ins"], kIdEditPaste);
   EXPECT_EQ(commands["F6"], kIdNextPane);
   EXPECT_EQ(commands["Shift+F6"], kIdPrevPane);
+}
+
+// A key that a focused field of the form takes for itself (letters, digits,
+// space, arrows, Home/End and the editing keys without Ctrl or Alt) never
+// runs a command: only function keys go bare or with Shift alone.
+TEST(AcceleratorTableTest, NoShortcutTakesAKeyFromTheFormsFields) {
+  const std::set<Key> function_keys = {Key::kF5, Key::kF6, Key::kF7, Key::kF8, Key::kF9, Key::kF12};
+  for (const Accelerator& accelerator : AcceleratorTable()) {
+    if (accelerator.modifiers & (kCtrl | kAlt)) continue;
+    const bool shift_edit_key =
+        accelerator.modifiers == kShift &&
+        (accelerator.key == Key::kDelete || accelerator.key == Key::kInsert);
+    EXPECT_TRUE(function_keys.contains(accelerator.key) || shift_edit_key)
+        << AcceleratorText(accelerator);
+  }
 }
 
 }  // namespace
