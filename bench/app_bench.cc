@@ -14,6 +14,7 @@
 #include "app/curvesmith_doc.h"
 #include "app/curvesmith_view.h"
 #include "app/main_frame.h"
+#include "bench/largest_run.h"
 #include "engine/evolution.h"
 #include "engine/run_state.h"
 #include "res/resource_ids.h"
@@ -117,13 +118,7 @@ BENCHMARK(BM_ReplayStepOnScreen)->Unit(benchmark::kMillisecond);
 void BM_ConvergencePanelStep(benchmark::State& state) {
   EnsureApplication();
   RunState& run = BenchRunState();
-  RunEvolution(run,
-               ParameterSet{.Generations = 999.0f,
-                            .CrossoverRate = 0.7f,
-                            .PopulationSize = 1000.0f,
-                            .MutationRate = 0.1f,
-                            .TargetCurve = 0.0f},
-               1u);
+  RunEvolution(run, LargestRunParameters(), 1u);
   QMainWindow window;
   QAction toggle;
   ConvergencePanel panel(&window, &toggle);

@@ -7,15 +7,16 @@
 #include <QImage>
 #include <memory>
 
+#include "bench/largest_run.h"
 #include "chart/chart_painter.h"
 #include "chart/chart_resources.h"
-#include "res/qt/chart_area_size.h"
 #include "chart/qt/qpainter_surface.h"
 #include "chart/qt/replay_gif.h"
 #include "chart/replay_animation.h"
 #include "chart/replay_erasures.h"
 #include "engine/evolution.h"
 #include "engine/run_state.h"
+#include "res/qt/chart_area_size.h"
 
 namespace curvesmith::chart {
 namespace {
@@ -41,13 +42,7 @@ QImage ChartImage() {
 // A finished run of the largest kind: 1000 individuals, 999 generations.
 std::unique_ptr<RunState> LargestRun() {
   auto state = std::make_unique<RunState>();
-  RunEvolution(*state,
-               ParameterSet{.Generations = 999.0f,
-                            .CrossoverRate = 0.7f,
-                            .PopulationSize = 1000.0f,
-                            .MutationRate = 0.1f,
-                            .TargetCurve = 0.0f},
-               12345u);
+  RunEvolution(*state, LargestRunParameters(), 12345u);
   state->ReplayPending = 1;
   return state;
 }

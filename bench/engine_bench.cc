@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "bench/largest_run.h"
 #include "engine/evolution.h"
 #include "engine/individual.h"
 #include "engine/objective.h"
@@ -29,11 +30,7 @@ BENCHMARK(BM_ObjectiveFloor)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMilliseco
 
 void BM_LargestRun(benchmark::State& bench) {
   const auto state = std::make_unique<RunState>();
-  const ParameterSet parameters{.Generations = 999.0f,
-                                .CrossoverRate = 0.7f,
-                                .PopulationSize = 1000.0f,
-                                .MutationRate = 0.1f,
-                                .TargetCurve = static_cast<float>(bench.range(0))};
+  const ParameterSet parameters = LargestRunParameters(static_cast<float>(bench.range(0)));
   std::uint32_t seed = 1;
   for (auto _ : bench) {
     RunEvolution(*state, parameters, seed++);
@@ -46,13 +43,7 @@ BENCHMARK(BM_LargestRun)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 // (goal: under 5 ms).
 void BM_StatisticsOfTheLargestRun(benchmark::State& bench) {
   const auto state = std::make_unique<RunState>();
-  RunEvolution(*state,
-               ParameterSet{.Generations = 999.0f,
-                            .CrossoverRate = 0.7f,
-                            .PopulationSize = 1000.0f,
-                            .MutationRate = 0.1f,
-                            .TargetCurve = 0.0f},
-               1);
+  RunEvolution(*state, LargestRunParameters(), 1);
   for (auto _ : bench) benchmark::DoNotOptimize(ComputeRunStatistics(*state));
 }
 BENCHMARK(BM_StatisticsOfTheLargestRun)->Unit(benchmark::kMillisecond);

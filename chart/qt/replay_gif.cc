@@ -2,7 +2,12 @@
 
 #include <QImage>
 #include <algorithm>
+#include <condition_variable>
+#include <deque>
 #include <memory>
+#include <mutex>
+#include <thread>
+#include <utility>
 
 #include "chart/chart_painter.h"
 #include "chart/qt/gif_writer.h"
@@ -33,6 +38,61 @@ class DelayRounding {
   long long shown_ = 0;
 };
 
+// Hands pictures from the thread that paints the replay to the one that
+// encodes them, so that painting and encoding overlap. A few pictures may
+// wait; the painter waits when they are not taken.
+class PictureQueue {
+ public:
+  struct Picture {
+    QImage image;
+    int delay_centiseconds;
+  };
+
+  // False once the encoder has stopped taking pictures.
+  bool Push(Picture picture) {
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [&] { return stopped_ || pictures_.size() < kMostWaiting; });
+    if (stopped_) return false;
+    pictures_.push_back(std::move(picture));
+    changed_.notify_all();
+    return true;
+  }
+
+  // The next picture; nothing once the queue is closed and empty, or stopped.
+  std::optional<Picture> Pop() {
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [&] { return stopped_ || closed_ || !pictures_.empty(); });
+    if (stopped_ || pictures_.empty()) return std::nullopt;
+    Picture picture = std::move(pictures_.front());
+    pictures_.pop_front();
+    changed_.notify_all();
+    return picture;
+  }
+
+  // No picture follows.
+  void Close() {
+    const std::lock_guard lock(mutex_);
+    closed_ = true;
+    changed_.notify_all();
+  }
+
+  // Both sides give up: pictures still waiting are dropped.
+  void Stop() {
+    const std::lock_guard lock(mutex_);
+    stopped_ = true;
+    changed_.notify_all();
+  }
+
+ private:
+  static constexpr std::size_t kMostWaiting = 4;
+
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  std::deque<Picture> pictures_;
+  bool closed_ = false;
+  bool stopped_ = false;
+};
+
 }  // namespace
 
 std::vector<int> GifDelays(std::span<const std::chrono::milliseconds> pauses, int speed) {
@@ -53,16 +113,40 @@ std::optional<std::string> EncodeReplayGif(const RunState& state, QSize size, in
   QImage image(size, QImage::Format_RGB32);
   image.fill(Qt::white);
   GifWriter writer(size);
+  PictureQueue queue;
+  bool encoded = true;
+  std::thread encoder([&] {
+    while (auto picture = queue.Pop()) {
+      if (!writer.Add(picture->image, picture->delay_centiseconds)) {
+        encoded = false;
+        queue.Stop();
+      }
+    }
+  });
+
   DelayRounding rounding(speed);
-  QPainterSurface surface(&image);
-  ChartPainter painter(surface, *replay);
-  // Each picture is written once its pause is known: the pause that follows
-  // it, or the final hold.
-  for (int done = 0; done < total; ++done) {
-    if (progress && !progress(done, total)) return std::nullopt;
-    const std::chrono::milliseconds pause = painter.Step().value_or(kFinalPictureHold);
-    if (!writer.Add(image, rounding.Next(pause))) return std::nullopt;
+  bool complete = true;
+  {
+    QPainterSurface surface(&image);
+    ChartPainter painter(surface, *replay);
+    // Each picture is handed over once its pause is known: the pause that
+    // follows it, or the final hold.
+    for (int done = 0; done < total && complete; ++done) {
+      if (progress && !progress(done, total)) {
+        complete = false;
+        break;
+      }
+      const std::chrono::milliseconds pause = painter.Step().value_or(kFinalPictureHold);
+      complete = queue.Push({image.copy(), rounding.Next(pause)});
+    }
   }
+  if (complete) {
+    queue.Close();
+  } else {
+    queue.Stop();
+  }
+  encoder.join();
+  if (!complete || !encoded) return std::nullopt;
   if (progress && !progress(total, total)) return std::nullopt;
   return writer.Finish();
 }

@@ -34,7 +34,8 @@ using GifProgress = std::function<bool(int done, int total)>;
 // each shown for its pause divided by `speed`, then the final picture, held
 // for kFinalPictureHold divided by `speed`; looping. Every picture is the
 // chart exactly as the replay draws it. Nothing when `progress` stopped it
-// or the encoder failed.
+// or the encoder failed. Pictures are encoded on a thread of their own while
+// the next ones are painted.
 //
 // The replay runs on a copy of the state: `state` is only read.
 std::optional<std::string> EncodeReplayGif(const RunState& state, QSize size, int speed,

@@ -52,6 +52,7 @@ class ConvergencePanelTest : public QObject {
 
  private slots:
   void ViewMenuItemTogglesADockablePanel();
+  void PlacementIsKeptInTheSettings();
   void DefaultPlacementLeavesTheFormWhole_data();
   void DefaultPlacementLeavesTheFormWhole();
   void CursorFollowsTheReplayStepByStep();
@@ -80,6 +81,26 @@ void ConvergencePanelTest::ViewMenuItemTogglesADockablePanel() {
   toggle->setChecked(true);
   panel->close();
   QVERIFY(!toggle->isChecked());
+}
+
+void ConvergencePanelTest::PlacementIsKeptInTheSettings() {
+  {
+    FrameFixture fixture;
+    fixture.frame.Actions()->Action(res::kIdViewConvergencePanel)->setChecked(true);
+    fixture.frame.addDockWidget(Qt::LeftDockWidgetArea, fixture.frame.Convergence());
+    fixture.frame.close();
+  }
+  {
+    FrameFixture fixture;
+    QVERIFY(!fixture.frame.Convergence()->isHidden());
+    QVERIFY(fixture.frame.Actions()->Action(res::kIdViewConvergencePanel)->isChecked());
+    QCOMPARE(fixture.frame.dockWidgetArea(fixture.frame.Convergence()), Qt::LeftDockWidgetArea);
+    fixture.frame.Actions()->Action(res::kIdViewConvergencePanel)->setChecked(false);
+    fixture.frame.close();
+  }
+  FrameFixture fixture;
+  QVERIFY(fixture.frame.Convergence()->isHidden());
+  QVERIFY(!fixture.frame.Actions()->Action(res::kIdViewConvergencePanel)->isChecked());
 }
 
 void ConvergencePanelTest::DefaultPlacementLeavesTheFormWhole_data() {

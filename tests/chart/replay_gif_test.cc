@@ -3,7 +3,6 @@
 #include <gif_lib.h>
 #include <gtest/gtest.h>
 
-#include <QGuiApplication>
 #include <QImage>
 #include <cstring>
 #include <memory>
@@ -11,27 +10,10 @@
 #include "chart/chart_painter.h"
 #include "chart/qt/qpainter_surface.h"
 #include "engine/evolution.h"
+#include "tests/chart/gui_environment.h"
 
 namespace curvesmith::chart {
 namespace {
-
-// Fonts need a GUI application; the offscreen platform needs no display.
-class GuiEnvironment : public ::testing::Environment {
- public:
-  void SetUp() override {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    application_ = std::make_unique<QGuiApplication>(argc_, argv_);
-  }
-  void TearDown() override { application_.reset(); }
-
- private:
-  int argc_ = 1;
-  char name_[16] = "chart_gif_test";
-  char* argv_[2] = {name_, nullptr};
-  std::unique_ptr<QGuiApplication> application_;
-};
-
-const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new GuiEnvironment);
 
 const QSize kSize(520, 300);
 
@@ -127,7 +109,7 @@ TEST(ReplayGifTest, OnePicturePerPauseWithThePausesDividedBySpeed) {
       {0.0f, 2, {150}},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.generations << " generations at x" << c.speed);
+    SCOPED_TRACE(::testing::Message() << c.generations << " generations at x" << c.speed);
     const auto state = SmallRun(c.generations);
     const auto gif = EncodeReplayGif(*state, kSize, c.speed, nullptr);
     ASSERT_TRUE(gif.has_value());
