@@ -108,7 +108,9 @@ const FormField* CCurvesmithView::DoDataExchange(bool save_and_validate) {
   for (const FormField& field : FieldsInExchangeOrder()) {
     QLineEdit* edit = fields_.at(field.control_id);
     if (!save_and_validate) {
-      edit->setText(QString::fromStdString(FormatNumber(values_.*field.member)));
+      // A field that already shows its value keeps its cursor and selection.
+      const QString text = QString::fromStdString(FormatNumber(values_.*field.member));
+      if (edit->text() != text) edit->setText(text);
       continue;
     }
     const auto value = ParseNumber(edit->text().toStdString());
@@ -148,8 +150,10 @@ void CCurvesmithView::SetStatusText(const QString& text) {
 void CCurvesmithView::OnInitialUpdate() {
   values_ = document_.Parameters();
   UpdateData(false);
-  // As a dialog does, the form gives the keyboard to its first field.
+  // As a dialog does, the form gives the keyboard to its first field, with
+  // its text selected so that typing replaces it.
   first_field_->setFocus();
+  first_field_->selectAll();
   Invalidate();
 }
 

@@ -6,11 +6,22 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QVBoxLayout>
+#include <limits>
 
 #include "app/resource_text.h"
 #include "res/resource_ids.h"
 
 namespace curvesmith {
+namespace {
+
+constexpr std::uint32_t kLargestSeed = std::numeric_limits<std::uint32_t>::max();
+
+// A string-table text with the largest seed in its place.
+QString WithLargestSeed(int id) {
+  return LoadText(id).arg(kLargestSeed);
+}
+
+}  // namespace
 
 std::optional<std::uint32_t> ParseSeed(const QString& text) {
   static const QRegularExpression kDigits(R"(^\d+$)");
@@ -18,13 +29,13 @@ std::optional<std::uint32_t> ParseSeed(const QString& text) {
   if (!kDigits.match(trimmed).hasMatch()) return std::nullopt;
   bool ok = false;
   const qulonglong value = trimmed.toULongLong(&ok);
-  if (!ok || value > UINT32_MAX) return std::nullopt;
+  if (!ok || value > kLargestSeed) return std::nullopt;
   return static_cast<std::uint32_t>(value);
 }
 
 SeedDialog::SeedDialog(std::optional<std::uint32_t> initial, QWidget* parent) : QDialog(parent) {
   setWindowTitle(LoadText(res::kIdsSeedDialogTitle));
-  auto* prompt = new QLabel(LoadText(res::kIdsSeedPrompt), this);
+  auto* prompt = new QLabel(WithLargestSeed(res::kIdsSeedPrompt), this);
   field_ = new QLineEdit(this);
   if (initial) field_->setText(QString::number(*initial));
   field_->selectAll();
@@ -32,7 +43,7 @@ SeedDialog::SeedDialog(std::optional<std::uint32_t> initial, QWidget* parent) : 
   // The refusal fits on one line, so showing it does not reflow the dialog.
   message_ = new QLabel(this);
   message_->setMinimumWidth(
-      message_->fontMetrics().horizontalAdvance(LoadText(res::kIdsSeedRefused)));
+      message_->fontMetrics().horizontalAdvance(WithLargestSeed(res::kIdsSeedRefused)));
   message_->hide();
 
   auto* buttons = new QDialogButtonBox(this);
@@ -51,7 +62,7 @@ SeedDialog::SeedDialog(std::optional<std::uint32_t> initial, QWidget* parent) : 
 void SeedDialog::accept() {
   const auto seed = ParseSeed(field_->text());
   if (!seed) {
-    message_->setText(LoadText(res::kIdsSeedRefused));
+    message_->setText(WithLargestSeed(res::kIdsSeedRefused));
     message_->show();
     field_->setFocus();
     field_->selectAll();
