@@ -45,6 +45,8 @@ constexpr QRgb kShareColour = 0xFFE67800;
 constexpr QRgb kAxisColour = 0xFF000000;
 constexpr QRgb kGridColour = 0xFFE0E0E0;
 constexpr QRgb kCursorColour = 0xFF000000;
+// The true maximum's label stands on a light backing over the curves.
+constexpr int kLabelBackingAlpha = 200;
 
 // A tick step of 1, 2 or 5 times a power of ten giving at most kMostTicks
 // steps over `range`.
@@ -298,6 +300,20 @@ void ConvergencePlot::DrawPlots() {
     draw_series(layout.fitness, fitness_top, series.colour,
                 [&](const GenerationStatistics& g) { return g.*series.value; });
   }
+  // The true maximum's line is labelled with its x and fitness at its right
+  // end, above it where there is room, else below it, over the curves.
+  if (statistics_.maximum) {
+    const QString label = LoadText(res::kIdsTrueMaximumLabel)
+                              .arg(QString::number(statistics_.maximum->x, 'g', 17),
+                                   Fixed(statistics_.maximum->fitness));
+    const double y = y_in(layout.fitness, statistics_.maximum->fitness, fitness_top);
+    const int width = metrics.horizontalAdvance(label) + 2 * kPadding;
+    const double top = y - line - 1 >= layout.fitness.top() ? y - line - 1 : y + 2;
+    const QRectF box(layout.fitness.right() - width - kPadding, top, width, line);
+    painter.fillRect(box, QColor(255, 255, 255, kLabelBackingAlpha));
+    painter.setPen(QColor::fromRgb(kTrueMaximumColour));
+    painter.drawText(box, Qt::AlignCenter, label);
+  }
   painter.setClipRect(layout.diversity.adjusted(0, -1, 1, 1));
   draw_series(layout.diversity, genomes_top, kDistinctColour,
               [](const GenerationStatistics& g) { return double(g.distinct_genomes); });
@@ -313,10 +329,7 @@ void ConvergencePlot::DrawPlots() {
     fitness_legend.Add(LoadText(series.legend), series.colour);
   }
   if (statistics_.maximum) {
-    fitness_legend.Add(LoadText(res::kIdsLegendTrueMaximum)
-                           .arg(QString::number(statistics_.maximum->x, 'g', 17),
-                                Fixed(statistics_.maximum->fitness)),
-                       kTrueMaximumColour, Qt::DashLine);
+    fitness_legend.Add(LoadText(res::kIdsLegendTrueMaximum), kTrueMaximumColour, Qt::DashLine);
   }
   LegendFlow diversity_legend(
       painter, QRect(layout.diversity.left(), layout.diversity.top() - kDiversityLegendLines * line,

@@ -175,6 +175,7 @@ inline constexpr int kIdsExportFilterJson = 20322;
 inline constexpr int kIdsExportFilterGif = 20323;
 inline constexpr int kIdsExportEncodeFailed = 20324;
 inline constexpr int kIdsExportCancel = 20325;
+inline constexpr int kIdsTrueMaximumLabel = 20326;
 
 }  // namespace curvesmith::res
 
