@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "cli/number_text.h"
+#include "cli/exact_numbers.h"
 #include "cli/shown_text.h"
 #include "engine/crt_random.h"
 #include "engine/number_text.h"

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "cli/arguments.h"
-#include "cli/number_text.h"
+#include "cli/exact_numbers.h"
 #include "engine/number_text.h"
 
 namespace curvesmith::cli {

@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "cli/number_text.h"
+#include "cli/exact_numbers.h"
 
 namespace curvesmith::cli {
 

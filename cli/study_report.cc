@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "cli/number_text.h"
+#include "cli/exact_numbers.h"
 
 namespace curvesmith::cli {
 namespace {

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <fstream>
 
-#include "cli/number_text.h"
+#include "cli/exact_numbers.h"
 #include "cli/shown_text.h"
 #include "engine/run_state.h"
 

@@ -1,5 +1,5 @@
-#ifndef CURVESMITH_CLI_NUMBER_TEXT_H_
-#define CURVESMITH_CLI_NUMBER_TEXT_H_
+#ifndef CURVESMITH_CLI_EXACT_NUMBERS_H_
+#define CURVESMITH_CLI_EXACT_NUMBERS_H_
 
 #include <charconv>
 #include <string>
@@ -27,4 +27,4 @@ std::string ShortestText(T value) {
 
 }  // namespace curvesmith::cli
 
-#endif  // CURVESMITH_CLI_NUMBER_TEXT_H_
+#endif  // CURVESMITH_CLI_EXACT_NUMBERS_H_
