@@ -5,7 +5,7 @@
 #include <QToolTip>
 #include <cmath>
 
-#include "app/disc_inspector.h"
+#include "app/disc_tooltip.h"
 #include "chart/chart_mapping.h"
 #include "chart/chart_painter.h"
 #include "chart/qt/qpainter_surface.h"
@@ -148,8 +148,8 @@ bool ChartAreaWidget::event(QEvent* event) {
     // width of slack all round.
     const double per_pixel = static_cast<double>(chart::kWindowExtent) / chart::kViewportExtent;
     const QPointF logical = QPointF(help->pos()) * per_pixel;
-    text = InspectorText(*state_, *marked_generation_,
-                         PlacesUnder(*state_, *marked_generation_, logical, per_pixel));
+    text = DiscTooltipText(*state_, *marked_generation_,
+                           PlacesUnder(*state_, *marked_generation_, logical, per_pixel));
   }
   if (text.isEmpty()) {
     QToolTip::hideText();

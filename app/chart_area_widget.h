@@ -37,7 +37,7 @@ class ReplayErasures;
 // released) and SetSpeed() (the pauses' lengths).
 //
 // Hovering a disc while its generation's discs are on the chart shows a
-// tool-tip on the individuals under the pointer (see InspectorText).
+// tool-tip on the individuals under the pointer (see DiscTooltipText).
 class ChartAreaWidget : public QWidget {
   Q_OBJECT
 

@@ -137,7 +137,7 @@ inline constexpr int kIdIndicatorOverwrite = 59140;
 inline constexpr int kIdIndicatorRecord = 59141;
 inline constexpr int kIdIndicatorKana = 59142;
 
-// The convergence panel, the individual inspector and the exports: commands
+// The convergence panel, the disc tool-tip and the exports: commands
 // 32800-32839, their other strings 20300-20399.
 inline constexpr int kIdViewConvergencePanel = 32800;
 inline constexpr int kIdExportChartPng1x = 32801;
@@ -163,9 +163,9 @@ inline constexpr int kIdsLegendTrueMaximum = 20309;
 inline constexpr int kIdsLegendDistinctGenomes = 20310;
 inline constexpr int kIdsLegendBestGenomeShare = 20311;
 inline constexpr int kIdsPlotHover = 20312;
-inline constexpr int kIdsInspectorHeading = 20313;
-inline constexpr int kIdsInspectorGenome = 20314;
-inline constexpr int kIdsInspectorMore = 20315;
+inline constexpr int kIdsDiscTooltipHeading = 20313;
+inline constexpr int kIdsDiscTooltipGenome = 20314;
+inline constexpr int kIdsDiscTooltipMore = 20315;
 inline constexpr int kIdsExportDone = 20316;
 inline constexpr int kIdsExportFailed = 20317;
 inline constexpr int kIdsExportProgress = 20319;

@@ -107,11 +107,11 @@ constexpr StringEntry kStrings[] = {
     Single(kIdsPlotHover,
            "第 %1 世代\nこれまでの最良: %2\n世代の最良: %3\n平均: %4\n最悪: %5\n"
            "異なる遺伝子型: %6\n最良遺伝子型の割合: %7 %"),
-    Single(kIdsInspectorHeading, "第 %1 世代 ﾏｳｽの下の個体: %2"),
-    Single(kIdsInspectorGenome,
+    Single(kIdsDiscTooltipHeading, "第 %1 世代 ﾏｳｽの下の個体: %2"),
+    Single(kIdsDiscTooltipGenome,
            "遺伝子 (遺伝子 0 から 9 の順): %1\n位置 x: %2\n適応度: %3\n"
            "同じ遺伝子型の個体: %4 / %5\n遺伝子型の順位: %6 位 (異なる遺伝子型 %7 個中)"),
-    Single(kIdsInspectorMore, "ほかに %1 個の遺伝子型"),
+    Single(kIdsDiscTooltipMore, "ほかに %1 個の遺伝子型"),
     Single(kIdsExportDone, "%1 に書き出しました"),
     Single(kIdsExportFailed,
            "ﾌｧｲﾙ「%1」に書き出せませんでした。既にあるﾌｧｲﾙは変更していません。\n%2"),

@@ -10,7 +10,7 @@
 #include "app/chart_area_widget.h"
 #include "app/command_actions.h"
 #include "app/convergence_plot.h"
-#include "app/disc_inspector.h"
+#include "app/disc_tooltip.h"
 #include "app/main_frame.h"
 #include "app/replay_player.h"
 #include "chart/marker_box.h"
@@ -58,8 +58,8 @@ class ConvergencePanelTest : public QObject {
   void CursorFollowsTheReplayStepByStep();
   void PressingAndDraggingInThePlotMovesTheReplay();
   void HoverTellsTheGenerationsFigures();
-  void InspectorDescribesTheDiscsUnderThePointer();
-  void HoveringADiscOnTheChartShowsTheInspector();
+  void DiscTooltipDescribesTheDiscsUnderThePointer();
+  void HoveringADiscOnTheChartShowsItsTooltip();
 
  private:
   TemporarySettings settings_;
@@ -180,7 +180,7 @@ std::unique_ptr<RunState> KnownGeneration() {
   return state;
 }
 
-void ConvergencePanelTest::InspectorDescribesTheDiscsUnderThePointer() {
+void ConvergencePanelTest::DiscTooltipDescribesTheDiscsUnderThePointer() {
   const auto state = KnownGeneration();
   // The centre of the discs of genome 517: x 10.09765625, fitness 80.25.
   const chart::MarkerBoxEdges box = chart::MarkerBox(517 * GeneScale, 80.25);
@@ -188,18 +188,18 @@ void ConvergencePanelTest::InspectorDescribesTheDiscsUnderThePointer() {
   const std::vector<int> places = PlacesUnder(*state, 2, centre, 0.0);
   QCOMPARE(places, (std::vector<int>{1, 3}));
   QCOMPARE(
-      InspectorText(*state, 2, places),
+      DiscTooltipText(*state, 2, places),
       QString::fromUtf8("第 2 世代 ﾏｳｽの下の個体: 2\n\n"
                         "遺伝子 (遺伝子 0 から 9 の順): 1 0 1 0 0 0 0 0 0 1\n"
                         "位置 x: 10.09765625\n適応度: 80.250000\n"
                         "同じ遺伝子型の個体: 2 / 4\n遺伝子型の順位: 1 位 (異なる遺伝子型 3 個中)"));
   QVERIFY(PlacesUnder(*state, 2, centre + QPointF(30, 0), 0.0).empty());
-  QVERIFY(InspectorText(*state, 2, {}).isEmpty());
+  QVERIFY(DiscTooltipText(*state, 2, {}).isEmpty());
 }
 
 // The pointer's pixel is taken to the chart's logical units the way the
 // chart maps them, whatever the widget's size and the screen's density.
-void ConvergencePanelTest::HoveringADiscOnTheChartShowsTheInspector() {
+void ConvergencePanelTest::HoveringADiscOnTheChartShowsItsTooltip() {
   FrameFixture fixture;
   fixture.Run("1", "0");
   ChartAreaWidget* chart = fixture.frame.View()->ChartArea();

@@ -1,5 +1,5 @@
-#ifndef CURVESMITH_APP_DISC_INSPECTOR_H_
-#define CURVESMITH_APP_DISC_INSPECTOR_H_
+#ifndef CURVESMITH_APP_DISC_TOOLTIP_H_
+#define CURVESMITH_APP_DISC_TOOLTIP_H_
 
 #include <QPointF>
 #include <QString>
@@ -15,13 +15,13 @@ namespace curvesmith {
 // logical units all round.
 std::vector<int> PlacesUnder(const RunState& state, int generation, QPointF logical, double slack);
 
-// The inspector's tool-tip on `places` of `generation`: for each genome among
+// The disc tool-tip on `places` of `generation`: for each genome among
 // them, fittest first, its ten genes as the genome holds them (gene 0 first),
 // its position x, its fitness, how many individuals of the generation carry
 // it and its rank among the generation's distinct genomes. At most three
 // genomes are described; the rest are counted. Empty when `places` is.
-QString InspectorText(const RunState& state, int generation, const std::vector<int>& places);
+QString DiscTooltipText(const RunState& state, int generation, const std::vector<int>& places);
 
 }  // namespace curvesmith
 
-#endif  // CURVESMITH_APP_DISC_INSPECTOR_H_
+#endif  // CURVESMITH_APP_DISC_TOOLTIP_H_

@@ -1,4 +1,4 @@
-#include "app/disc_inspector.h"
+#include "app/disc_tooltip.h"
 
 #include <QStringList>
 #include <algorithm>
@@ -51,7 +51,7 @@ std::vector<int> PlacesUnder(const RunState& state, int generation, QPointF logi
   return places;
 }
 
-QString InspectorText(const RunState& state, int generation, const std::vector<int>& places) {
+QString DiscTooltipText(const RunState& state, int generation, const std::vector<int>& places) {
   if (places.empty()) return {};
   const int row = std::clamp(generation, 0, kHistoryRows - 1);
   const GenerationCensus census(state, row);
@@ -72,11 +72,11 @@ QString InspectorText(const RunState& state, int generation, const std::vector<i
   });
 
   QStringList blocks;
-  blocks << LoadText(res::kIdsInspectorHeading).arg(row).arg(places.size());
+  blocks << LoadText(res::kIdsDiscTooltipHeading).arg(row).arg(places.size());
   const int described = std::min(static_cast<int>(genomes.size()), kMostGenomesDescribed);
   for (int k = 0; k < described; ++k) {
     const Genome& genome = genomes[static_cast<std::size_t>(k)];
-    blocks << LoadText(res::kIdsInspectorGenome)
+    blocks << LoadText(res::kIdsDiscTooltipGenome)
                   .arg(Genes(genome.value))
                   .arg(QString::number(state.PositionHistory[row][genome.place], 'g', 17))
                   .arg(Fixed(state.FitnessHistory[row][genome.place]))
@@ -86,7 +86,7 @@ QString InspectorText(const RunState& state, int generation, const std::vector<i
                   .arg(census.DistinctGenomes());
   }
   if (static_cast<int>(genomes.size()) > described) {
-    blocks << LoadText(res::kIdsInspectorMore).arg(genomes.size() - described);
+    blocks << LoadText(res::kIdsDiscTooltipMore).arg(genomes.size() - described);
   }
   return blocks.join(QStringLiteral("\n\n"));
 }
