@@ -63,6 +63,12 @@ FrameChoice ParseFrame(std::string_view text) {
   return {.kind = FrameChoice::Kind::kGeneration, .generation = generation};
 }
 
+std::string FileNameOf(std::string_view option, Arguments& arguments) {
+  const std::string_view file = arguments.ValueOf(option);
+  if (file.empty()) Refuse(option, "a file name", file);
+  return std::string(file);
+}
+
 RenderOptions ParseOptions(Arguments& arguments) {
   RenderOptions options;
   while (!arguments.Done()) {
@@ -72,18 +78,14 @@ RenderOptions ParseOptions(Arguments& arguments) {
       options.frame = ParseFrame(arguments.ValueOf(option));
       options.frame_given = true;
     } else if (option == "--out") {
-      const std::string_view file = arguments.ValueOf(option);
-      if (file.empty()) Refuse(option, "a file name", file);
-      options.out = std::string(file);
+      options.out = FileNameOf(option, arguments);
     } else if (option == "--scale") {
       const std::string_view text = arguments.ValueOf(option);
       if (!ReadNumber(text, options.scale) || options.scale < 1 || options.scale > kMaxScale) {
         Refuse(option, "a whole number from 1 to " + std::to_string(kMaxScale), text);
       }
     } else if (option == "--gif") {
-      const std::string_view file = arguments.ValueOf(option);
-      if (file.empty()) Refuse(option, "a file name", file);
-      options.gif = std::string(file);
+      options.gif = FileNameOf(option, arguments);
     } else if (option == "--speed") {
       const std::string_view text = arguments.ValueOf(option);
       const auto& speeds = chart::kReplayGifSpeeds;

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "tests/cli/cli_process.h"
+#include "tests/cli/folder_test.h"
 
 namespace curvesmith {
 namespace {
@@ -27,20 +28,8 @@ int Count(const std::vector<std::string>& lines, const std::string& prefix) {
   return count;
 }
 
-// A fresh, empty folder for the files of one test, of this process alone
-// (other builds may run the same tests at the same time).
-class RenderCommandTest : public ::testing::Test {
+class RenderCommandTest : public testing::FolderTest {
  protected:
-  void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              ("curvesmith_render_" +
-               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "_" +
-               std::to_string(::getpid()));
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-  }
-  void TearDown() override { fs::remove_all(folder_); }
-
   std::vector<std::string> FolderContents() const {
     std::vector<std::string> names;
     for (const auto& entry : fs::directory_iterator(folder_)) {
@@ -48,8 +37,6 @@ class RenderCommandTest : public ::testing::Test {
     }
     return names;
   }
-
-  fs::path folder_;
 };
 
 // A disk with only `bytes` of room, for this process and the programs it

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <charconv>
@@ -15,6 +14,7 @@
 #include "engine/evolution.h"
 #include "engine/objective.h"
 #include "tests/cli/cli_process.h"
+#include "tests/cli/folder_test.h"
 
 namespace curvesmith {
 namespace {
@@ -121,19 +121,9 @@ TEST(StudyCommandTest, RowsHoldTheStatisticsOfSingleRuns) {
   EXPECT_EQ(Fields(lines[3])[11], "0");
 }
 
-// A fresh, empty folder for the shard files of one test, of this process alone.
-class StudyFilesTest : public ::testing::Test {
+// A fresh, empty folder for the shard files of one test.
+class StudyFilesTest : public testing::FolderTest {
  protected:
-  void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              ("curvesmith_study_" +
-               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "_" +
-               std::to_string(::getpid()));
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-  }
-  void TearDown() override { fs::remove_all(folder_); }
-
   std::string Write(const std::string& name, const std::string& content) const {
     const std::string file = (folder_ / name).string();
     std::ofstream(file, std::ios::binary) << content;
@@ -147,8 +137,6 @@ class StudyFilesTest : public ::testing::Test {
     EXPECT_EQ(result.status, 0) << result.err;
     return Write("shard" + std::to_string(k) + ".csv", result.out);
   }
-
-  fs::path folder_;
 };
 
 // Settings of very different cost, so that two jobs finish runs out of order.
