@@ -161,7 +161,7 @@ class ShellTest : public QObject {
   void menusToolBarAndStatusBarAreThere() {
     QVERIFY(Start({"curvesmith"}));
     CMainFrame* frame = app_->MainFrame();
-    // The specified four, and 再生 before ﾍﾙﾌﾟ.
+    // The classic four, and 再生 before ﾍﾙﾌﾟ.
     QCOMPARE(frame->menuBar()->actions().size(), 5);
     QCOMPARE(frame->ToolBar()->actions().size(), 11);
     QCOMPARE(frame->toolBarArea(frame->ToolBar()), Qt::TopToolBarArea);

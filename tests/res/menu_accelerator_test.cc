@@ -127,7 +127,7 @@ TEST(MainMenuTest, PopupsInOrder) {
   EXPECT_STREQ(bar[4].text, "ﾍﾙﾌﾟ(&H)");
   EXPECT_EQ(bar[0].children.size(), 13u);
   EXPECT_EQ(bar[1].children.size(), 5u);
-  // The replay tool bar's toggle follows the specified two items.
+  // The replay tool bar's toggle follows the two classic items.
   EXPECT_EQ(bar[2].children.size(), 4u);
   EXPECT_EQ(bar[2].children[2].command, kIdViewReplayBar);
   EXPECT_EQ(bar[3].children.size(), 15u);
@@ -150,7 +150,7 @@ TEST(MainMenuTest, OnlyTheRecentFilePlaceholderIsGreyed) {
 TEST(MainMenuTest, SampleTexts) {
   const std::span<const MenuItem> file = MainMenu()[0].children;
   EXPECT_STREQ(file[1].text, "開く(&O)...\tCtrl+O");
-  // The export submenu follows Save As; the specified items keep their order.
+  // The export submenu follows Save As; the classic items keep their order.
   EXPECT_EQ(file[4].kind, MenuItemKind::kPopup);
   EXPECT_STREQ(file[4].text, "ｴｸｽﾎﾟｰﾄ(&E)");
   EXPECT_EQ(file[5].kind, MenuItemKind::kSeparator);
@@ -171,7 +171,7 @@ TEST(MenuAcceleratorTest, ShortcutTextsMatchTheAcceleratorTable) {
     ASSERT_NE(found, accelerators.end()) << item->text << " shows a shortcut it does not have";
     EXPECT_EQ(shown, found->second) << item->text;
   }
-  // The specified eight, then the replay player's thirteen.
+  // The classic eight, then the replay player's thirteen.
   EXPECT_EQ(with_shortcut, 8 + 13);
 }
 
@@ -188,7 +188,7 @@ TEST(AcceleratorTableTest, AlternativeClipboardKeys) {
   for (const Accelerator& accelerator : AcceleratorTable()) {
     commands[AcceleratorText(accelerator)] = accelerator.command;
   }
-  // The specified fourteen, the replay player's thirteen, the panel's and
+  // The classic fourteen, the replay player's thirteen, the panel's and
   // exports' eleven.
   EXPECT_EQ(commands.size(), 14u + 13u + 11u);
   EXPECT_EQ(commands["Alt+Backspace"], kIdEditUndo);
