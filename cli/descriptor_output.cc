@@ -5,19 +5,9 @@
 
 #include <cerrno>
 
-namespace curvesmith::cli {
+#include "files/file_writing.h"
 
-int WriteAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      return errno;
-    }
-    bytes.remove_prefix(static_cast<std::size_t>(written));
-  }
-  return 0;
-}
+namespace curvesmith::cli {
 
 DescriptorBuffer::DescriptorBuffer(int fd) : fd_(fd) {
   setp(buffer_.data(), buffer_.data() + buffer_.size());
@@ -26,7 +16,7 @@ DescriptorBuffer::DescriptorBuffer(int fd) : fd_(fd) {
 bool DescriptorBuffer::Drain() {
   const std::string_view pending(pbase(), static_cast<std::size_t>(pptr() - pbase()));
   setp(buffer_.data(), buffer_.data() + buffer_.size());
-  if (error_ == 0) error_ = WriteAll(fd_, pending);
+  if (error_ == 0) error_ = files::WriteAll(fd_, pending);
   return error_ == 0;
 }
 
@@ -42,7 +32,7 @@ std::streamsize DescriptorBuffer::xsputn(const char* text, std::streamsize count
   if (count <= epptr() - pptr()) return std::streambuf::xsputn(text, count);
   // Large blocks go out directly, after what is already waiting.
   if (!Drain()) return 0;
-  error_ = WriteAll(fd_, std::string_view(text, static_cast<std::size_t>(count)));
+  error_ = files::WriteAll(fd_, std::string_view(text, static_cast<std::size_t>(count)));
   return error_ == 0 ? count : 0;
 }
 

@@ -7,10 +7,6 @@
 
 namespace curvesmith::cli {
 
-// Writes all of `bytes` to the file descriptor `fd`, resuming after partial
-// and interrupted writes. Returns 0, or the errno of the write that failed.
-int WriteAll(int fd, std::string_view bytes);
-
 // A stream buffer on a file descriptor that keeps the error of the first write
 // that failed, so the tool can say why its output was lost. Once a write has
 // failed, everything later is dropped and the stream reports failure.

@@ -1,0 +1,29 @@
+#ifndef CURVESMITH_FILES_FILE_WRITING_H_
+#define CURVESMITH_FILES_FILE_WRITING_H_
+
+#include <string>
+#include <string_view>
+
+namespace curvesmith::files {
+
+// What ReplaceFile() returns when something other than a regular file (a
+// device, a named pipe, a folder) is at the path; it is left untouched.
+inline constexpr int kNotRegularFile = -1;
+
+// Writes all of `bytes` to the file descriptor `fd`, resuming after partial
+// and interrupted writes. Returns 0, or the errno of the write that failed.
+int WriteAll(int fd, std::string_view bytes);
+
+// Replaces the file at `path` (or creates it) with exactly `bytes`. The bytes
+// go to a temporary file in the same folder; every write, the sync to disk
+// and the close are checked, and only then is it renamed over `path`. On any
+// failure the temporary file is removed and an earlier file is left as it
+// was. A symbolic link is followed (the link itself stays); a replaced file
+// keeps its permissions, a new one gets those the umask allows.
+//
+// Returns 0, the errno of the step that failed, or kNotRegularFile.
+int ReplaceFile(const std::string& path, std::string_view bytes);
+
+}  // namespace curvesmith::files
+
+#endif  // CURVESMITH_FILES_FILE_WRITING_H_
