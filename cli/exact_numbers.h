@@ -2,7 +2,6 @@
 #define CURVESMITH_CLI_EXACT_NUMBERS_H_
 
 #include <charconv>
-#include <string>
 #include <string_view>
 
 namespace curvesmith::cli {
@@ -14,15 +13,6 @@ bool ReadNumber(std::string_view text, T& value) {
   const char* end = text.data() + text.size();
   const auto [stop, error] = std::from_chars(text.data(), end, value);
   return error == std::errc() && stop == end && !text.empty();
-}
-
-// The shortest text that reads back as the same value: a float as a float
-// (the form's value), a double as a double.
-template <typename T>
-std::string ShortestText(T value) {
-  char buffer[32];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-  return std::string(buffer, result.ptr);
 }
 
 }  // namespace curvesmith::cli

@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "cli/exact_numbers.h"
+#include "engine/number_text.h"
 
 namespace curvesmith::cli {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "cli/exact_numbers.h"
+#include "engine/number_text.h"
 
 namespace curvesmith::cli {
 namespace {

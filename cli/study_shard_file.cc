@@ -6,6 +6,7 @@
 
 #include "cli/exact_numbers.h"
 #include "cli/shown_text.h"
+#include "engine/number_text.h"
 #include "engine/run_state.h"
 
 namespace curvesmith::cli {

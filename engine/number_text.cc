@@ -25,9 +25,7 @@ std::from_chars_result ReadWhole(std::string_view text, Number& value) {
 }  // namespace
 
 std::string FormatNumber(float value) {
-  char buffer[32];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-  return std::string(buffer, result.ptr);
+  return ShortestText(value);
 }
 
 std::optional<float> ParseNumber(std::string_view text) {

@@ -1,11 +1,21 @@
 #ifndef CURVESMITH_ENGINE_NUMBER_TEXT_H_
 #define CURVESMITH_ENGINE_NUMBER_TEXT_H_
 
+#include <charconv>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace curvesmith {
+
+// The shortest decimal text that reads back as the same value of its type: a
+// float as a float, a double as a double.
+template <typename T>
+std::string ShortestText(T value) {
+  char buffer[32];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+  return std::string(buffer, result.ptr);
+}
 
 // The text a field or a parameter file shows for `value`: the shortest
 // decimal form that reads back as the same float ("0", "0.7", "1e-07"),
