@@ -7,7 +7,7 @@ FUZZ_SECONDS ?= 60
 FUZZERS = number_text_fuzz parameter_file_fuzz run_options_fuzz
 JOBS ?= $(shell nproc)
 
-.PHONY: run test sanitize fuzz bench deps configure build clean
+.PHONY: run test sanitize fuzz bench readme-images deps configure build clean
 
 run: build
 	$(BUILD_DIR)/app/curvesmith
@@ -29,6 +29,10 @@ fuzz: deps
 
 bench: build
 	for b in $(BUILD_DIR)/bench/*_bench; do QT_QPA_PLATFORM=offscreen $$b || exit 1; done
+
+# The README's screenshot and replay, made by the program itself.
+readme-images: build
+	scripts/readme_images.sh $(BUILD_DIR)
 
 deps:
 	@scripts/dependencies.sh
