@@ -30,20 +30,35 @@ if [ "${CURVESMITH_INSIDE_XVFB:-}" = 1 ]; then
     sleep 0.1
   done
   [ -n "$window" ] || { echo "the window did not appear" >&2; exit 1; }
-  xdotool windowfocus --sync "$window"
-  keys() { xdotool key --delay 150 "$@"; sleep 0.5; }
-  keys ctrl+shift+g                   # 表示 > 収束ｸﾞﾗﾌ
-  keys ctrl+shift+k                   # 再生 > ｼｰﾄﾞを指定して実行...
-  xdotool type --delay 50 "$seed"
-  keys Return
-  keys F5 ctrl+F7                     # pause, go to the first generation
-  for _ in $(seq "$generation"); do keys F8; done
   sleep 1
+  keys() {
+    xdotool windowfocus --sync "$window"
+    xdotool key --delay 200 "$@"
+    sleep 1
+  }
+  # On a first start the convergence panel shows where the screen has room.
+  keys ctrl+shift+k                   # 再生 > ｼｰﾄﾞを指定して実行...
+  xdotool type --delay 100 "$seed"
+  xdotool key Return
+  sleep 1
+  keys F5                             # pause
+  keys ctrl+F7                        # the first generation
+  for _ in $(seq "$generation"); do keys F8; done
   import -window root "$out/window.png"
+  # A replay that did not stop would show another picture now.
+  sleep 2
+  import -window root "$out/window-later.png"
+  # (A field's blinking caret may differ by a few pixels.)
+  differing=$(compare -metric AE "$out/window.png" "$out/window-later.png" null: 2>&1 || true)
+  rm -f "$out/window-later.png"
+  if [ "${differing%% *}" -gt 100 ]; then
+    echo "the replay did not pause ($differing pixels changed); run again" >&2
+    exit 1
+  fi
   exit 0
 fi
 
-for tool in xvfb-run xdotool import convert; do
+for tool in xvfb-run xdotool import convert compare; do
   command -v "$tool" >/dev/null || {
     echo "Needs $tool. Install: sudo apt-get install xvfb xdotool imagemagick" >&2
     exit 1
@@ -58,7 +73,7 @@ mkdir -p "$out"
 settings=$(mktemp -d)
 trap 'rm -rf "$settings"' EXIT
 CURVESMITH_INSIDE_XVFB=1 XDG_CONFIG_HOME=$settings \
-  xvfb-run -a -s "-screen 0 1366x768x24" "$0" "$build"
+  xvfb-run -a -s "-screen 0 1920x1080x24" "$0" "$build"
 # Only the window, without the empty screen around it.
 convert "$out/window.png" -trim +repage "$out/window.png"
 du -ch "$out/window.png" "$out/replay.gif" | tail -1
