@@ -249,7 +249,9 @@ class Suite:
             if target not in self.tests_of:
                 raise SystemExit(f"try_mutants: no test runs the program {target}")
             names += self.tests_of[target]
-        return ["-R", "^(" + "|".join(re.escape(n) for n in names) + ")$"]
+        # CMake's regular expressions know fewer escapes than Python's.
+        literal = [re.sub(r"([.^$*+?()\[\]{}|\\])", r"\\\1", n) for n in names]
+        return ["-R", "^(" + "|".join(literal) + ")$"]
 
     def test(self, targets):
         """'passed', 'failed' or 'timed out', and ctest's output."""

@@ -111,10 +111,10 @@ TEST(RunReportTest, JsonHoldsEveryTableOfTheRun) {
       const QJsonObject entry = history[g].toObject();
       EXPECT_EQ(Keys(entry), QStringList({"fitnesses", "generation", "positions"}));
       EXPECT_EQ(entry["generation"].toDouble(), g);
-      EXPECT_EQ(Numbers(entry["positions"]), std::vector<double>(state->PositionHistory[g],
-                                                                 state->PositionHistory[g] + places));
-      EXPECT_EQ(Numbers(entry["fitnesses"]), std::vector<double>(state->FitnessHistory[g],
-                                                                 state->FitnessHistory[g] + places));
+      EXPECT_EQ(Numbers(entry["positions"]),
+                std::vector<double>(state->PositionHistory[g], state->PositionHistory[g] + places));
+      EXPECT_EQ(Numbers(entry["fitnesses"]),
+                std::vector<double>(state->FitnessHistory[g], state->FitnessHistory[g] + places));
     }
   }
 }
@@ -143,7 +143,7 @@ TEST(RunReportTest, SummaryShowsEachGenerationsBestMeanAndMaximum) {
 
     const auto lines = Lines(result.out);
     const auto heading = std::find_if(lines.begin(), lines.end(), [](const std::string& line) {
-      return line.find("generation") != std::string::npos;
+      return line.find("best fitness") != std::string::npos;
     });
     ASSERT_GE(lines.end() - heading, generations + 3);
     for (int g = 0; g < generations; ++g) {
