@@ -265,7 +265,8 @@ class Suite:
 
 
 def failed_tests(output):
-    names = re.findall(r"^\s*\d+ - (\S+) \(", output, re.MULTILINE)
+    failed = output.partition("The following tests FAILED:")[2]
+    names = re.findall(r"^\s*\d+ - (\S+) \(", failed, re.MULTILINE)
     if not names:
         return ""
     shown = ", ".join(names[:3]) + (f" and {len(names) - 3} more" if len(names) > 3 else "")

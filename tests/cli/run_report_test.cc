@@ -28,8 +28,10 @@ struct ReportCase {
   std::uint32_t seed;
 };
 
-// A mid-sized run, and a population of three over many generations, where
-// each place is often the only one holding the generation's best.
+// A mid-sized run; a population of three over many generations, where each
+// place is often the only one holding the generation's best; a negative
+// number of generations, which runs generation 0 only; and a report larger
+// than what is built in memory before it is written.
 const ReportCase kCases[] = {
     {"--curve 2 --population 30 --generations 12 --crossover 0.6 --mutation 0.05 --seed 77",
      {.Generations = 12.0f,
@@ -45,6 +47,20 @@ const ReportCase kCases[] = {
       .MutationRate = 0.3f,
       .TargetCurve = 1.0f},
      4},
+    {"--curve 0 --population 4 --generations -2 --crossover 0.7 --mutation 0.1 --seed 3",
+     {.Generations = -2.0f,
+      .CrossoverRate = 0.7f,
+      .PopulationSize = 4.0f,
+      .MutationRate = 0.1f,
+      .TargetCurve = 0.0f},
+     3},
+    {"--curve 0 --population 400 --generations 10 --crossover 0.7 --mutation 0.1 --seed 8",
+     {.Generations = 10.0f,
+      .CrossoverRate = 0.7f,
+      .PopulationSize = 400.0f,
+      .MutationRate = 0.1f,
+      .TargetCurve = 0.0f},
+     8},
 };
 
 std::unique_ptr<RunState> EngineRun(const ReportCase& c) {
