@@ -30,8 +30,9 @@ Mutant files (tests/mutants/*.txt by default) are plain text:
 
 `key: value` takes the rest of the line after ": " as it stands. A key with
 nothing after it takes the lines below that start with "|": each without its
-"| " (a lone "|" is an empty line), joined with line ends. Keys before the
-first `mutant:` are defaults for every mutant of the file. `file` is relative
+"| " (a lone "|" is an empty line), joined with line ends; a lone "|" as
+the replacement deletes the text. Keys before the first `mutant:` are
+defaults for every mutant of the file. `file` is relative
 to the repository; `tests` lists CMake targets of test programs, separated by
 blanks (without it, everything is built and the whole suite runs).
 `equivalent: WHY` records a mutant that no input can tell apart from the
@@ -125,8 +126,9 @@ def read_mutant_file(path):
         assign(key, value)
 
     for mutant in mutants:
+        # An empty replacement (a lone "|") deletes the text.
         for key in ("file", "find", "replace"):
-            if getattr(mutant, key) in (None, ""):
+            if getattr(mutant, key) is None or (key != "replace" and not getattr(mutant, key)):
                 raise MutantFileError(f"{mutant.origin}: mutant '{mutant.name}' has no '{key}:'")
         if mutant.find == mutant.replace:
             raise MutantFileError(f"{mutant.origin}: mutant '{mutant.name}' changes nothing")
