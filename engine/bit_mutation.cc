@@ -11,6 +11,8 @@ namespace {
 constexpr int kChanceBits = 30;
 constexpr int kDrawBits = 15;
 
+static_assert(kGeneCount <= CrtRandom::kMaxFill);
+
 }  // namespace
 
 int BitFlipChance(double mutation_rate) {
@@ -25,11 +27,25 @@ void MutateBits(int size, double mutation_rate, PopulationColumns& columns, CrtR
   const int upper = chance >> kDrawBits;
   const int lower = chance & CrtRandom::kRandMax;
   for (int i = 0; i < size; ++i) {
+    // The ten first draws are taken at once; only when one of them needs its
+    // second draw (one time in 32768) are they taken again, one by one.
+    const CrtRandom before = random;
+    int draws[kGeneCount];
+    random.Fill(draws, kGeneCount);
     int flips = 0;
+    bool settled = true;
     for (int j = 0; j < kGeneCount; ++j) {
-      const int a = random.Rand();
-      const bool flip = a < upper || (a == upper && random.Rand() < lower);
-      flips |= static_cast<int>(flip) << j;
+      flips |= static_cast<int>(draws[j] < upper) << j;
+      settled &= draws[j] != upper;
+    }
+    if (!settled) {
+      random = before;
+      flips = 0;
+      for (int j = 0; j < kGeneCount; ++j) {
+        const int a = random.Rand();
+        const bool flip = a < upper || (a == upper && random.Rand() < lower);
+        flips |= static_cast<int>(flip) << j;
+      }
     }
     columns.genome[i] ^= static_cast<std::uint16_t>(flips);
   }

@@ -71,7 +71,7 @@ void SelectAndCross(const RunState& state, PopulationColumns& columns, CrtRandom
       if (algorithm.selection == SelectionKind::kRoulette) {
         CumulativeFitnessShares(fitness, size, cumulative_shares);
       } else {
-        CumulativeRankShares(fitness, size, cumulative_shares);
+        CumulativeRankShares(FitnessOrder(columns.genome, fitness, size), cumulative_shares);
       }
       const RouletteWheel wheel(cumulative_shares, size);
       return BreedCrossing(algorithm.crossover, size, children, columns, random,
@@ -79,8 +79,10 @@ void SelectAndCross(const RunState& state, PopulationColumns& columns, CrtRandom
     }
     case SelectionKind::kTournament: {
       const int contestants = algorithm.tournament_size;
+      const DrawRemainder places(size);
+      const TournamentStandings standings(FitnessOrder(columns.genome, fitness, size));
       return BreedCrossing(algorithm.crossover, size, children, columns, random,
-                           [&] { return SpinTournament(fitness, size, contestants, random); });
+                           [&] { return SpinTournament(standings, places, contestants, random); });
     }
     case SelectionKind::kUniversal: {
       // Both parents of every pair, then one per remaining place.

@@ -32,7 +32,7 @@ void SelectAndCross(const RunState& state, PopulationColumns& columns, CrtRandom
 //  1. the elitism's fittest individuals are kept aside (see Elite; no draws);
 //  2. SelectAndCross with `algorithm`, as above;
 //  3. the kept individuals replace the last children, places N - E to N - 1,
-//     fittest first;
+//     in the order they stood;
 //  4. mutation of places 0 to N - E - 1 as if they were the whole population
 //     (MutateGenes or MutateBits), so the elite stays unchanged.
 // With no elitism this is SelectAndCross, then Mutate.

@@ -13,11 +13,11 @@ namespace curvesmith {
 class Elite {
  public:
   // Keeps the `count` fittest of places 0 to size - 1 (genome and fitness),
-  // the lower place first among equal fitness, ordered fittest first.
+  // the lower place first among equal fitness, in place order.
   // REQUIRES: 0 <= count <= size <= kPopulationCapacity; no fitness is NaN.
   void Take(const PopulationColumns& columns, int size, int count);
 
-  // Puts them into places size - count to size - 1, fittest first.
+  // Puts them into places size - count to size - 1, in the order they stood.
   void Put(PopulationColumns& columns, int size) const;
 
  private:

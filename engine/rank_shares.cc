@@ -1,27 +1,17 @@
 #include "engine/rank_shares.h"
 
-#include <algorithm>
-#include <cstdint>
-#include <numeric>
-
-#include "engine/run_state.h"
-
 namespace curvesmith {
 
-void CumulativeRankShares(const double* fitness, int size, double* cumulative_shares) {
-  std::uint16_t order[kPopulationCapacity];
-  std::iota(order, order + size, std::uint16_t{0});
-  std::sort(order, order + size, [&](int a, int b) { return fitness[a] < fitness[b]; });
-
-  // Ranks first + 1 to last share their mean, (first + 1 + last) / 2: a whole
+void CumulativeRankShares(const FitnessOrder& order, double* cumulative_shares) {
+  const int size = order.size();
+  // Ranks first + 1 to end share their mean, (first + 1 + end) / 2: a whole
   // number or a half, so the weights and their sums are exact.
   double* weight = cumulative_shares;
   for (int first = 0; first < size;) {
-    int last = first + 1;
-    while (last < size && fitness[order[last]] == fitness[order[first]]) ++last;
-    const double mean_rank = (first + 1 + last) / 2.0;
-    for (int k = first; k < last; ++k) weight[order[k]] = mean_rank;
-    first = last;
+    const int end = order.RunEndAt(first);
+    const double mean_rank = (first + 1 + end) / 2.0;
+    for (int k = first; k < end; ++k) weight[order.PlaceAt(k)] = mean_rank;
+    first = end;
   }
 
   double total = 0.0;

@@ -155,10 +155,18 @@ struct Run {
     const int n = s.PopulationSize;
     if (n <= 0) return;
     static Individual next[1002];
-    std::vector<Individual> elite(s.Population, s.Population + n);
-    std::stable_sort(elite.begin(), elite.end(), [](const Individual& x, const Individual& y) {
-      return x.fitness > y.fitness;
-    });
+    // A place is of the elite when fewer than E places beat it: fitter, or
+    // as fit and lower.
+    std::vector<Individual> elite;
+    for (int i = 0; i < n && a.elitism > 0; ++i) {
+      const double f = s.Population[i].fitness;
+      int beaten_by = 0;
+      for (int k = 0; k < n; ++k) {
+        const double fk = s.Population[k].fitness;
+        beaten_by += fk > f || (fk == f && k < i);
+      }
+      if (beaten_by < a.elitism) elite.push_back(s.Population[i]);
+    }
 
     const std::vector<double> sums = Sums();
     const int count = static_cast<int>(n * s.CrossoverRate);

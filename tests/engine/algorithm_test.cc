@@ -9,6 +9,7 @@
 #include <set>
 
 #include "engine/bit_mutation.h"
+#include "engine/draw_remainder.h"
 #include "engine/evolution.h"
 #include "engine/genome_fitness.h"
 #include "engine/gray_code.h"
@@ -75,7 +76,9 @@ TEST(AlgorithmTest, RunsAgreeWithTheLiteralAlgorithmDrawForDraw) {
       {"tournament 2", Tournament(2), Parameters(100, 30)},
       {"tournament 10", Tournament(10), Parameters(60, 20, 0.9f, 0.3f, 2)},
       {"rank", WithSelection(SelectionKind::kRank), Parameters(100, 30, 0.7f, 0.1f, 1)},
-      {"rank, one curve value", WithSelection(SelectionKind::kRank), Parameters(9, 6, 1, 0.5f, 3)},
+      // No curve: the carried fitness differs between places of one genome.
+      {"rank, no curve", WithSelection(SelectionKind::kRank), Parameters(9, 6, 1, 0.5f, 3)},
+      {"tournament, no curve", Tournament(3), Parameters(9, 6, 1, 0.5f, 3)},
       {"universal", WithSelection(SelectionKind::kUniversal), Parameters(100, 30)},
       {"universal, odd count", WithSelection(SelectionKind::kUniversal),
        Parameters(7, 20, 1, 1, 2)},
@@ -211,6 +214,16 @@ TEST(BitMutationTest, ChanceIsTheRateOverTenIn30BitSteps) {
   EXPECT_EQ(BitFlipChance(1e-8), 1);
 }
 
+TEST(DrawRemainderTest, IsTheRemainderOfEveryDrawByEveryPopulationSize) {
+  for (int n = 1; n <= kPopulationCapacity + 1; ++n) {
+    const DrawRemainder remainder(n == kPopulationCapacity + 1 ? CrtRandom::kRandMax + 1 : n);
+    const int divisor = n == kPopulationCapacity + 1 ? CrtRandom::kRandMax + 1 : n;
+    for (int r = 0; r <= CrtRandom::kRandMax; ++r) {
+      if (remainder.Of(r) != r % divisor) FAIL() << r << " % " << divisor;
+    }
+  }
+}
+
 TEST(GrayCodeTest, DecodingInvertsEncodingAndNeighboursDifferInOneGene) {
   std::set<int> codes;
   for (int n = 0; n < kGenomeValues; ++n) {
@@ -237,13 +250,19 @@ TEST(GrayCodeTest, RunRecordsTheDecodedPositions) {
 
 TEST(RankSharesTest, EqualFitnessSharesTheMeanOfItsRanks) {
   // Ranks: 1 at place 1, 2 at place 3, 3 and 4 shared by places 0 and 2.
+  // Counted by genome (equal genomes, equal fitness) or, when a genome has
+  // two values, sorted by place: the same weights.
   const double fitness[] = {5.0, -1.0, 5.0, 3.0};
-  double sums[4];
-  CumulativeRankShares(fitness, 4, sums);
-  EXPECT_DOUBLE_EQ(sums[0], 0.35);
-  EXPECT_DOUBLE_EQ(sums[1], 0.45);
-  EXPECT_DOUBLE_EQ(sums[2], 0.80);
-  EXPECT_DOUBLE_EQ(sums[3], 1.0);
+  const std::uint16_t by_genome[] = {7, 1, 7, 2};
+  const std::uint16_t one_genome[] = {7, 7, 7, 7};
+  for (const std::uint16_t* genome : {by_genome, one_genome}) {
+    double sums[4];
+    CumulativeRankShares(FitnessOrder(genome, fitness, 4), sums);
+    EXPECT_DOUBLE_EQ(sums[0], 0.35);
+    EXPECT_DOUBLE_EQ(sums[1], 0.45);
+    EXPECT_DOUBLE_EQ(sums[2], 0.80);
+    EXPECT_DOUBLE_EQ(sums[3], 1.0);
+  }
 }
 
 // Each place gets its share of the choices, rounded down or up: the one
