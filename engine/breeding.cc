@@ -54,7 +54,7 @@ void BreedCrossing(CrossoverKind crossover, int size, int children, PopulationCo
 }  // namespace
 
 void SelectAndCross(const RunState& state, PopulationColumns& columns, CrtRandom& random,
-                    const Algorithm& algorithm) {
+                    const Algorithm& algorithm, const GenomeRanking* ranking) {
   if (algorithm.selection == SelectionKind::kRoulette &&
       algorithm.crossover == CrossoverKind::kOnePoint) {
     return SelectAndCross(state, columns, random);
@@ -71,7 +71,8 @@ void SelectAndCross(const RunState& state, PopulationColumns& columns, CrtRandom
       if (algorithm.selection == SelectionKind::kRoulette) {
         CumulativeFitnessShares(fitness, size, cumulative_shares);
       } else {
-        CumulativeRankShares(FitnessOrder(columns.genome, fitness, size), cumulative_shares);
+        CumulativeRankShares(FitnessOrder(columns.genome, fitness, size, ranking),
+                             cumulative_shares);
       }
       const RouletteWheel wheel(cumulative_shares, size);
       return BreedCrossing(algorithm.crossover, size, children, columns, random,
@@ -80,7 +81,7 @@ void SelectAndCross(const RunState& state, PopulationColumns& columns, CrtRandom
     case SelectionKind::kTournament: {
       const int contestants = algorithm.tournament_size;
       const DrawRemainder places(size);
-      const TournamentStandings standings(FitnessOrder(columns.genome, fitness, size));
+      const Standings standings(FitnessOrder(columns.genome, fitness, size, ranking));
       return BreedCrossing(algorithm.crossover, size, children, columns, random,
                            [&] { return SpinTournament(standings, places, contestants, random); });
     }
@@ -98,13 +99,13 @@ void SelectAndCross(const RunState& state, PopulationColumns& columns, CrtRandom
 }
 
 void BreedGeneration(const RunState& state, PopulationColumns& columns, CrtRandom& random,
-                     const Algorithm& algorithm) {
+                     const Algorithm& algorithm, const GenomeRanking* ranking) {
   const int size = state.PopulationSize;
   if (size <= 0) return;
   const int elitism = algorithm.elitism;
   Elite elite;
-  elite.Take(columns, size, elitism);
-  SelectAndCross(state, columns, random, algorithm);
+  elite.Take(columns, size, elitism, ranking);
+  SelectAndCross(state, columns, random, algorithm, ranking);
   elite.Put(columns, size);
   if (algorithm.mutation == MutationKind::kGenes) {
     MutateGenes(size - elitism, state.MutationRate, columns, random);

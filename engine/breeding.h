@@ -3,6 +3,7 @@
 
 #include "engine/algorithm.h"
 #include "engine/crt_random.h"
+#include "engine/fitness_order.h"
 #include "engine/population_columns.h"
 #include "engine/run_state.h"
 
@@ -24,8 +25,9 @@ namespace curvesmith {
 //    first pair (see universal_sampling.h) and taken in turn.
 // The classic pair (roulette, one point) is SelectAndCross itself.
 // Nothing happens when PopulationSize <= 0.
+// `ranking` (may be nullptr) spares rank selection and tournaments a sort.
 void SelectAndCross(const RunState& state, PopulationColumns& columns, CrtRandom& random,
-                    const Algorithm& algorithm);
+                    const Algorithm& algorithm, const GenomeRanking* ranking);
 
 // The breeding step of a run with `algorithm`, turning the evaluated
 // generation in `columns` into the next, unevaluated one:
@@ -38,7 +40,7 @@ void SelectAndCross(const RunState& state, PopulationColumns& columns, CrtRandom
 // With no elitism this is SelectAndCross, then Mutate.
 // REQUIRES: 0 <= elitism < PopulationSize, or elitism 0.
 void BreedGeneration(const RunState& state, PopulationColumns& columns, CrtRandom& random,
-                     const Algorithm& algorithm);
+                     const Algorithm& algorithm, const GenomeRanking* ranking);
 
 }  // namespace curvesmith
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 #include "engine/breeding.h"
 #include "engine/evaluation.h"
@@ -72,13 +73,15 @@ void RunEvolution(RunState& state, const ParameterSet& parameters, std::uint32_t
 
   // 4 - Generation after generation: breed, then evaluate.
   const bool classic = IsClassicAlgorithm(operators);
+  std::optional<GenomeRanking> ranking;
+  if (!classic) ranking.emplace(scoring.fitness());
   while (state.Generation < state.MaxGenerations) {
     ++state.Generation;
     if (classic) {
       SelectAndCross(state, columns, random);
       Mutate(state, columns, random);
     } else {
-      BreedGeneration(state, columns, random, operators);
+      BreedGeneration(state, columns, random, operators, &*ranking);
     }
     EvaluateGeneration(state, columns, scoring);
   }

@@ -2,39 +2,22 @@
 #define CURVESMITH_ENGINE_TOURNAMENT_H_
 
 #include <algorithm>
-#include <cstdint>
 
 #include "engine/algorithm.h"
 #include "engine/crt_random.h"
 #include "engine/draw_remainder.h"
 #include "engine/fitness_order.h"
-#include "engine/run_state.h"
 
 namespace curvesmith {
 
 static_assert(kMaxTournamentSize <= CrtRandom::kMaxFill);
 
-// Where each place stands in a tournament: standing 0 beats every other, and
-// of two contestants the one with the lower standing wins (the higher
-// fitness; the lower place among equals).
-class TournamentStandings {
- public:
-  explicit TournamentStandings(const FitnessOrder& order);
-
-  int StandingOf(int place) const { return standing_of_[place]; }
-  int PlaceOf(int standing) const { return place_of_[standing]; }
-
- private:
-  std::uint16_t standing_of_[kPopulationCapacity];
-  std::uint16_t place_of_[kPopulationCapacity];
-};
-
 // One tournament among places 0 to N - 1, with `places` the remainder by N:
 // `contestants` draws of rand() % N, taken with replacement; the winner is
 // the contestant with the highest fitness, the lowest place among equals.
 // REQUIRES: 1 <= contestants <= kMaxTournamentSize.
-inline int SpinTournament(const TournamentStandings& standings, const DrawRemainder& places,
-                          int contestants, CrtRandom& random) {
+inline int SpinTournament(const Standings& standings, const DrawRemainder& places, int contestants,
+                          CrtRandom& random) {
   int draws[kMaxTournamentSize];
   random.Fill(draws, contestants);
   // Who wins is as good as random; a minimum has no branch to mispredict.

@@ -14,6 +14,7 @@
 #include "engine/genome_fitness.h"
 #include "engine/gray_code.h"
 #include "engine/rank_shares.h"
+#include "engine/tournament.h"
 #include "engine/universal_sampling.h"
 #include "tests/engine/algorithm_reference.h"
 #include "tests/engine/engine_test_support.h"
@@ -76,7 +77,7 @@ TEST(AlgorithmTest, RunsAgreeWithTheLiteralAlgorithmDrawForDraw) {
       {"tournament 2", Tournament(2), Parameters(100, 30)},
       {"tournament 10", Tournament(10), Parameters(60, 20, 0.9f, 0.3f, 2)},
       {"rank", WithSelection(SelectionKind::kRank), Parameters(100, 30, 0.7f, 0.1f, 1)},
-      // No curve: the carried fitness differs between places of one genome.
+      // No curve: every fitness 0, one run of equals.
       {"rank, no curve", WithSelection(SelectionKind::kRank), Parameters(9, 6, 1, 0.5f, 3)},
       {"tournament, no curve", Tournament(3), Parameters(9, 6, 1, 0.5f, 3)},
       {"universal", WithSelection(SelectionKind::kUniversal), Parameters(100, 30)},
@@ -248,20 +249,37 @@ TEST(GrayCodeTest, RunRecordsTheDecodedPositions) {
   }
 }
 
-TEST(RankSharesTest, EqualFitnessSharesTheMeanOfItsRanks) {
+TEST(FitnessOrderTest, RanksShareTheirMeanAndTournamentsFavourTheLowerPlace) {
   // Ranks: 1 at place 1, 2 at place 3, 3 and 4 shared by places 0 and 2.
-  // Counted by genome (equal genomes, equal fitness) or, when a genome has
-  // two values, sorted by place: the same weights.
+  // Counted by genome (every place has its genome's fitness) or sorted by
+  // place (no ranking, or a genome with two values): the same order.
   const double fitness[] = {5.0, -1.0, 5.0, 3.0};
   const std::uint16_t by_genome[] = {7, 1, 7, 2};
   const std::uint16_t one_genome[] = {7, 7, 7, 7};
-  for (const std::uint16_t* genome : {by_genome, one_genome}) {
+  CurveTable curve{};
+  curve[7] = 5.0;
+  curve[1] = -1.0;
+  curve[2] = 3.0;
+  const GenomeRanking ranking(curve.data());
+  struct Case {
+    const std::uint16_t* genome;
+    const GenomeRanking* ranking;
+  };
+  for (const Case& c :
+       {Case{by_genome, &ranking}, Case{by_genome, nullptr}, Case{one_genome, &ranking}}) {
+    const FitnessOrder order(c.genome, fitness, 4, c.ranking);
     double sums[4];
-    CumulativeRankShares(FitnessOrder(genome, fitness, 4), sums);
+    CumulativeRankShares(order, sums);
     EXPECT_DOUBLE_EQ(sums[0], 0.35);
     EXPECT_DOUBLE_EQ(sums[1], 0.45);
     EXPECT_DOUBLE_EQ(sums[2], 0.80);
     EXPECT_DOUBLE_EQ(sums[3], 1.0);
+    const Standings standings(order);
+    const int places_by_standing[] = {0, 2, 3, 1};
+    for (int standing = 0; standing < 4; ++standing) {
+      EXPECT_EQ(standings.PlaceOf(standing), places_by_standing[standing]);
+      EXPECT_EQ(standings.StandingOf(places_by_standing[standing]), standing);
+    }
   }
 }
 
