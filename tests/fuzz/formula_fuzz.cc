@@ -36,8 +36,7 @@ void Check(std::string_view text, SelectionKind selection) {
         break;
       case FormulaProblem::Kind::kNotFinite:
       case FormulaProblem::Kind::kNegative:
-        if (!(problem->x >= 0.0 && problem->x < 20.0) ||
-            std::fmod(problem->x, GeneScale) != 0.0) {
+        if (!(problem->x >= 0.0 && problem->x < 20.0) || std::fmod(problem->x, GeneScale) != 0.0) {
           Fail("x not a genome position", text);
         }
         break;
