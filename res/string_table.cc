@@ -79,6 +79,8 @@ constexpr StringEntry kStrings[] = {
     Single(kIdsReplayPosition, "%1 / %2"),
     Single(kIdsSeedOk, "OK"),
     Single(kIdsSeedCancel, "ｷｬﾝｾﾙ"),
+    Single(kIdsReplayPlayState, "止めた所から再生、最後の世代からは最初から再生\n▶ 再生"),
+    Single(kIdsReplayPauseState, "再生を一時停止\n‖ 一時停止"),
     Single(kIdViewConvergencePanel, "収束ｸﾞﾗﾌの 表示/非表示\n収束ｸﾞﾗﾌの表示切り替え"),
     Single(kIdExportChartPng1x, "ｸﾞﾗﾌを画面と同じ大きさの PNG 画像に書き出す\nｸﾞﾗﾌ画像 (等倍)"),
     Single(kIdExportChartPng2x, "ｸﾞﾗﾌを画面の 2 倍の大きさの PNG 画像に書き出す\nｸﾞﾗﾌ画像 (2 倍)"),
