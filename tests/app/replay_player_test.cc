@@ -89,6 +89,7 @@ class ReplayPlayerTest : public QObject {
   void PlayAtTheFinalFrameStartsAgainFromGenerationZero_data();
   void PlayAtTheFinalFrameStartsAgainFromGenerationZero();
   void LongReplaysKeepTheirPace();
+  void ReplayThatFellBehindGoesOnFromNow();
   void DiscTooltipFollowsThePicture();
 
  private:
@@ -313,6 +314,22 @@ void ReplayPlayerTest::LongReplaysKeepTheirPace() {
   const milliseconds took = fixture.clock.now - start;
   QVERIFY2(took >= nominal && took <= nominal + nominal / 20,
            qPrintable(QString("%1 ms for %2 ms").arg(took.count()).arg(nominal.count())));
+}
+
+// Steps that took far longer than their pauses (a busy machine) are not made
+// up for by racing through the pictures that follow.
+void ReplayPlayerTest::ReplayThatFellBehindGoesOnFromNow() {
+  PlayerFixture fixture;
+  fixture.player().SetSpeed(ReplaySpeed::kTwentyTimes);
+  fixture.clock.drawing_time = milliseconds(200);
+  QVERIFY(Elapse(fixture.clock));
+  QCOMPARE(fixture.clock.pauses.back(), milliseconds(0));
+  QVERIFY(Elapse(fixture.clock));
+  fixture.clock.drawing_time = milliseconds(0);
+  QVERIFY(Elapse(fixture.clock));
+  QCOMPARE(fixture.clock.pauses.back(), milliseconds(25));
+  QVERIFY(Elapse(fixture.clock));
+  QCOMPARE(fixture.clock.pauses.back(), milliseconds(30));
 }
 
 // With the pointer on a disc, the tool-tip describes the discs of the
