@@ -7,6 +7,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 
 #include "app/chart_area_widget.h"
 #include "app/command_actions.h"
@@ -66,6 +67,32 @@ QByteArray CliOutput(const QString& format) {
   return cli.readAllStandardOutput();
 }
 
+// Writes `curvesmith-cli render` of the same run with `options` added; true
+// when it succeeded.
+bool CliRender(const QStringList& options) {
+  QProcess cli;
+  cli.start(QString::fromUtf8(CURVESMITH_CLI_PATH),
+            QStringList{"render"} + QString::fromUtf8(kCliRunOptions).split(' ') + options);
+  return cli.waitForFinished() && cli.exitStatus() == QProcess::NormalExit && cli.exitCode() == 0;
+}
+
+// Whether the pictures agree wherever both have chart: the exported picture
+// also has the control's edge, 8 pixels wide at scale 1, where the chart
+// draws nothing, and either picture may be larger than the other.
+bool SameChart(const QImage& exported, const QImage& rendered, int scale) {
+  const int edge = 8 * scale;
+  const QImage a = exported.convertToFormat(QImage::Format_RGB32);
+  const QImage b = rendered.convertToFormat(QImage::Format_RGB32);
+  const int width = std::min(a.width() - edge, b.width());
+  const int height = std::min(a.height() - edge, b.height());
+  for (int y = edge; y < height; ++y) {
+    for (int x = edge; x < width; ++x) {
+      if (a.pixel(x, y) != b.pixel(x, y)) return false;
+    }
+  }
+  return width > edge && height > edge;
+}
+
 QByteArray Contents(const QString& path) {
   QFile file(path);
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -79,7 +106,10 @@ class ExportCommandsTest : public QObject {
   void ReportsAreTheCommandLinesByteForByte_data();
   void ReportsAreTheCommandLinesByteForByte();
   void ChartPictureIsWhatTheChartShows();
-  void ReplayGifIsWritten();
+  void ChartPictureAtEachScaleIsTheCommandLines_data();
+  void ChartPictureAtEachScaleIsTheCommandLines();
+  void ReplayGifAtEachSpeedIsTheCommandLinesByteForByte_data();
+  void ReplayGifAtEachSpeedIsTheCommandLinesByteForByte();
   void FailedExportLeavesNothingAndSaysWhy_data();
   void FailedExportLeavesNothingAndSaysWhy();
 
@@ -135,12 +165,51 @@ void ExportCommandsTest::ChartPictureIsWhatTheChartShows() {
   QCOMPARE(QImage(path).size(), chart->size() * 4);
 }
 
-void ExportCommandsTest::ReplayGifIsWritten() {
+void ExportCommandsTest::ChartPictureAtEachScaleIsTheCommandLines_data() {
+  QTest::addColumn<int>("command");
+  QTest::addColumn<int>("scale");
+  QTest::newRow("1x") << res::kIdExportChartPng1x << 1;
+  QTest::newRow("2x") << res::kIdExportChartPng2x << 2;
+  QTest::newRow("4x") << res::kIdExportChartPng4x << 4;
+}
+
+// The final picture of the replay, as `render --frame final --scale K`.
+void ExportCommandsTest::ChartPictureAtEachScaleIsTheCommandLines() {
+  QFETCH(int, command);
+  QFETCH(int, scale);
   ExportFixture fixture;
   fixture.Run();
-  const QString path = fixture.PathOf("replay.gif");
-  QVERIFY(fixture.frame.Exports()->Export(res::kIdExportGif20x, path).written);
-  QVERIFY(Contents(path).startsWith("GIF89a"));
+  while (Elapse(fixture.clock)) {
+  }
+  const QString exported = fixture.PathOf("exported.png");
+  QVERIFY(fixture.frame.Exports()->Export(command, exported).written);
+  const QString rendered = fixture.PathOf("rendered.png");
+  QVERIFY(CliRender({"--frame", "final", "--scale", QString::number(scale), "--out", rendered}));
+  QCOMPARE(QImage(exported).size(), fixture.frame.View()->ChartArea()->size() * scale);
+  QVERIFY(SameChart(QImage(exported), QImage(rendered), scale));
+}
+
+void ExportCommandsTest::ReplayGifAtEachSpeedIsTheCommandLinesByteForByte_data() {
+  QTest::addColumn<int>("command");
+  QTest::addColumn<int>("speed");
+  QTest::newRow("x1") << res::kIdExportGif1x << 1;
+  QTest::newRow("x2") << res::kIdExportGif2x << 2;
+  QTest::newRow("x5") << res::kIdExportGif5x << 5;
+  QTest::newRow("x20") << res::kIdExportGif20x << 20;
+}
+
+void ExportCommandsTest::ReplayGifAtEachSpeedIsTheCommandLinesByteForByte() {
+  QFETCH(int, command);
+  QFETCH(int, speed);
+  ExportFixture fixture;
+  fixture.Run();
+  const QString exported = fixture.PathOf("exported.gif");
+  QVERIFY(fixture.frame.Exports()->Export(command, exported).written);
+  const QString rendered = fixture.PathOf("rendered.gif");
+  QVERIFY(CliRender({"--gif", rendered, "--speed", QString::number(speed)}));
+  const QByteArray expected = Contents(rendered);
+  QVERIFY(expected.startsWith("GIF89a"));
+  QCOMPARE(Contents(exported), expected);
 }
 
 void ExportCommandsTest::FailedExportLeavesNothingAndSaysWhy_data() {
