@@ -7,7 +7,7 @@ FUZZ_SECONDS ?= 60
 FUZZERS = number_text_fuzz parameter_file_fuzz run_options_fuzz
 JOBS ?= $(shell nproc)
 
-.PHONY: run test sanitize fuzz bench mutants deps configure build clean
+.PHONY: run test sanitize fuzz bench mutants readme-images deps configure build clean
 
 run: build
 	$(BUILD_DIR)/app/curvesmith
@@ -35,6 +35,10 @@ bench: build
 MUTANTS ?= $(wildcard tests/mutants/*.txt)
 mutants: build
 	scripts/try_mutants.py --build-dir $(BUILD_DIR) $(MUTANTS)
+
+# The README's screenshot and replay, made by the program itself.
+readme-images: build
+	scripts/readme_images.sh $(BUILD_DIR)
 
 deps:
 	@scripts/dependencies.sh
