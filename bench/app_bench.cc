@@ -97,6 +97,7 @@ void BM_ReplayStepOnScreen(benchmark::State& state) {
   SteppedClock* clock = clock_owner.get();
   view.ChartArea()->SetReplayClock(std::move(clock_owner));
   view.SetSeedSource([] { return 1u; });
+  view.OnInitialUpdate();
   view.show();
   view.Field(res::kIdcTargetCurve)->setText("2");
   view.Field(res::kIdcPopulationSize)->setText("100");
@@ -124,6 +125,7 @@ void BM_LargestRunReplayAtTwentyTimes(benchmark::State& state) {
   CCurvesmithDoc document;
   CCurvesmithView view(document, BenchRunState());
   view.SetSeedSource([] { return 1u; });
+  view.OnInitialUpdate();
   view.show();
   const ParameterSet largest = LargestRunParameters();
   view.Field(res::kIdcTargetCurve)->setText("0");
