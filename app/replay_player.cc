@@ -41,7 +41,6 @@ void ReplayPlayer::SetPaused(bool paused) {
   if (paused == paused_) return;
   paused_ = paused;
   chart_area_.SetHeld(paused_);
-  emit PausedChanged(paused_);
   UpdatePlaying();
 }
 

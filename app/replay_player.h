@@ -71,7 +71,6 @@ class ReplayPlayer : public QObject {
   void PositionChanged(int generation);
   // A new run started; its replay begins at generation 0.
   void RunReplaced();
-  void PausedChanged(bool paused);
   // IsPlaying() has changed.
   void PlayingChanged(bool playing);
   void SpeedChanged(ReplaySpeed speed);

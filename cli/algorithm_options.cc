@@ -1,12 +1,12 @@
 #include "cli/algorithm_options.h"
 
-#include <charconv>
 #include <cmath>
 #include <variant>
 
 #include "cli/exact_numbers.h"
 #include "cli/shown_text.h"
 #include "engine/algorithm_names.h"
+#include "engine/number_text.h"
 
 namespace curvesmith::cli {
 namespace {
@@ -19,12 +19,6 @@ constexpr std::string_view kEncoding = "--encoding";
 constexpr std::string_view kFormula = "--formula";
 
 constexpr std::string_view kFormulaAccepted = "a formula in x";
-
-std::string ShortestText(double value) {
-  char buffer[32];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-  return std::string(buffer, result.ptr);
-}
 
 std::string ElitismAccepted(int population) {
   return "a whole number from 0 to " + std::to_string(std::max(population - 1, 0)) +
@@ -79,7 +73,6 @@ bool TakeAlgorithmOption(std::string_view option, Arguments& arguments, Algorith
     if (!ReadNumber(text, algorithm.elitism) || algorithm.elitism < 0) {
       Refuse(option, "a whole number from 0, below the population size", text);
     }
-    options.elitism_given = true;
   } else if (option == kFormula) {
     options.formula = std::string(arguments.ValueOf(option));
   } else {

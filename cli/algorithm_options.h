@@ -17,7 +17,6 @@ namespace curvesmith::cli {
 // them; by default the classic algorithm on the curve of --curve.
 struct AlgorithmOptions {
   Algorithm algorithm;
-  bool elitism_given = false;
   std::optional<std::string> formula;
 };
 

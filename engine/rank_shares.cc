@@ -1,5 +1,7 @@
 #include "engine/rank_shares.h"
 
+#include "engine/roulette.h"
+
 namespace curvesmith {
 
 void CumulativeRankShares(const FitnessOrder& order, double* cumulative_shares) {
@@ -13,15 +15,7 @@ void CumulativeRankShares(const FitnessOrder& order, double* cumulative_shares) 
     for (int k = first; k < end; ++k) weight[order.PlaceAt(k)] = mean_rank;
     first = end;
   }
-
-  double total = 0.0;
-  for (int i = 0; i < size; ++i) total += weight[i];
-  double running = weight[0] / total;
-  cumulative_shares[0] = running;
-  for (int i = 1; i < size; ++i) {
-    running = running + weight[i] / total;
-    cumulative_shares[i] = running;
-  }
+  CumulativeFitnessShares(weight, size, cumulative_shares);
 }
 
 }  // namespace curvesmith

@@ -10,7 +10,8 @@ namespace curvesmith {
 
 // The running sums of the fitness shares of places 0 to size - 1: entry i is
 // the sum of fitness / total over places 0 to i, in place order, with the
-// total the sum of all of them. The last entry is 1 up to rounding.
+// total the sum of all of them. The last entry is 1 up to rounding. Each
+// entry is read before it is written, so `fitness` may be `cumulative_shares`.
 // REQUIRES: 1 <= size.
 void CumulativeFitnessShares(const double* fitness, int size, double* cumulative_shares);
 

@@ -337,10 +337,14 @@ void FormViewTest::RunRefusesWhileAFieldHoldsNoNumber_data() {
   QTest::addColumn<int>("control_id");
   QTest::addColumn<QString>("text");
   QTest::addColumn<QString>("name");
-  QTest::newRow("two numbers") << res::kIdcPopulationSize << "50 0" << "母集団サイズ";
-  QTest::newRow("emptied") << res::kIdcGenerations << "" << "最大世代数";
-  QTest::newRow("words") << res::kIdcTargetCurve << "one" << "目標曲線";
-  QTest::newRow("auxiliary value") << res::kIdcAuxParameter << "-" << "補助値";
+  QTest::newRow("two numbers") << res::kIdcPopulationSize << "50 0"
+                               << "母集団サイズ";
+  QTest::newRow("emptied") << res::kIdcGenerations << ""
+                           << "最大世代数";
+  QTest::newRow("words") << res::kIdcTargetCurve << "one"
+                         << "目標曲線";
+  QTest::newRow("auxiliary value") << res::kIdcAuxParameter << "-"
+                                   << "補助値";
 }
 
 // The values taken before the field lost its number would run unseen, and
