@@ -46,6 +46,12 @@ constexpr Accelerator kAccelerators[] = {
     {Key::kD, kCtrl | kShift, kIdExportGif2x},
     {Key::kF, kCtrl | kShift, kIdExportGif5x},
     {Key::kW, kCtrl | kShift, kIdExportGif20x},
+    // The chart for a lecture hall.
+    {Key::kF11, kCtrl, kIdViewChartFillsWindow},
+    {Key::kF11, kNoModifier, kIdViewFullScreen},
+    {Key::kEscape, kNoModifier, kIdViewLeaveFullScreen},
+    {Key::kC, kCtrl | kShift, kIdEditCopyChart},
+    {Key::kL, kCtrl | kShift, kIdExportCaption},
 };
 
 }  // namespace

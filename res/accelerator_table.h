@@ -42,6 +42,9 @@ enum class Key {
   k4,
   k5,
   kF12,
+  kF11,
+  kEscape,
+  kL,
 };
 
 enum Modifier : std::uint32_t {

@@ -177,6 +177,16 @@ inline constexpr int kIdsExportEncodeFailed = 20324;
 inline constexpr int kIdsExportCancel = 20325;
 inline constexpr int kIdsTrueMaximumLabel = 20326;
 
+// The chart for a lecture hall: filling the window or the screen, copied to
+// the clipboard, exported with its run's settings. Commands 32870-32879,
+// their other strings 20470-20479.
+inline constexpr int kIdViewChartFillsWindow = 32870;
+inline constexpr int kIdViewFullScreen = 32871;
+inline constexpr int kIdViewLeaveFullScreen = 32872;
+inline constexpr int kIdEditCopyChart = 32873;
+inline constexpr int kIdExportCaption = 32874;
+inline constexpr int kIdsChartCaption = 20470;
+
 }  // namespace curvesmith::res
 
 #endif  // CURVESMITH_RES_RESOURCE_IDS_H_

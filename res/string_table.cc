@@ -122,6 +122,18 @@ constexpr StringEntry kStrings[] = {
     Single(kIdsExportFilterJson, "JSON ﾌｧｲﾙ (*.json)"),
     Single(kIdsExportFilterGif, "ｱﾆﾒｰｼｮﾝ GIF (*.gif)"),
     Single(kIdsExportEncodeFailed, "画像を作れませんでした。"),
+    Single(kIdViewChartFillsWindow,
+           "ｸﾞﾗﾌをｳｨﾝﾄﾞｳの大きさに合わせて拡大/縮小\nｸﾞﾗﾌをｳｨﾝﾄﾞｳに合わせる"),
+    Single(kIdViewFullScreen,
+           "ｸﾞﾗﾌと再生ﾂｰﾙ ﾊﾞｰだけを画面全体に表示 (Esc または F11 で戻る)\n全画面表示"),
+    Single(kIdViewLeaveFullScreen, "全画面表示を終了\n全画面表示の終了"),
+    Single(kIdEditCopyChart, "表示中のｸﾞﾗﾌを画像としてｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰ\nｸﾞﾗﾌをｺﾋﾟｰ"),
+    Single(kIdExportCaption,
+           "書き出す画像の下に曲線、母集団ｻｲｽﾞ、世代数、交叉率、突然変異率、ｼｰﾄﾞを書き込む\n"
+           "設定を書き込む"),
+    Single(kIdsChartCaption,
+           "目標曲線 %1    母集団サイズ %2    最大世代数 %3    交叉率 %4    突然変異率 %5    "
+           "ｼｰﾄﾞ %6"),
     Single(kIdsFileQuoted, "「%1」"),
     Single(kIdsOpenFailed, "ﾌｧｲﾙ%1を開けませんでした。\n%2"),
     Single(kIdsReadFailed, "ﾌｧｲﾙ%1を読み込めませんでした。\n%2"),

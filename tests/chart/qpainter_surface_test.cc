@@ -12,8 +12,8 @@
 #include "chart/chart_resources.h"
 #include "chart/chart_texts.h"
 #include "chart/marker_box.h"
-#include "res/qt/chart_area_size.h"
 #include "chart/replay_animation.h"
+#include "res/qt/chart_area_size.h"
 #include "tests/chart/chart_test_support.h"
 #include "tests/chart/gui_environment.h"
 
@@ -280,13 +280,21 @@ TEST(QPainterSurfaceTest, StateOutlivesAFlush) {
   EXPECT_EQ(image.pixel(100, 50), kRed);
 }
 
+// Whole multiples for exports, any scale for a chart fitted to a window: the
+// frame box's corner lands on the nearest device pixel.
 TEST(QPainterSurfaceTest, ScaleMultipliesTheDevicePixels) {
-  QImage image = WhiteImage(QSize(2426, 1288));
-  QPainterSurface surface(&image, 2);
-  surface.SetMapMode(kMapModeAnisotropic);
-  surface.SetWindowExt(kWindowExtent, kWindowExtent);
-  surface.SetViewportExt(kViewportExtent, kViewportExtent);
-  EXPECT_EQ(surface.ToDevice(1500, 900), QPoint(1773, 1064));
+  const struct {
+    double scale;
+    QPoint corner;
+  } cases[] = {{2, QPoint(1773, 1064)}, {1.5, QPoint(1330, 798)}, {0.5, QPoint(443, 266)}};
+  for (const auto& c : cases) {
+    QImage image = WhiteImage(QSize(2426, 1288));
+    QPainterSurface surface(&image, c.scale);
+    surface.SetMapMode(kMapModeAnisotropic);
+    surface.SetWindowExt(kWindowExtent, kWindowExtent);
+    surface.SetViewportExt(kViewportExtent, kViewportExtent);
+    EXPECT_EQ(surface.ToDevice(1500, 900), c.corner) << c.scale;
+  }
 }
 
 TEST(ChartAreaSizeTest, IsTheFormsChartAreaInDialogUnits) {
