@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
 #include <algorithm>
 #include <utility>
@@ -166,10 +167,18 @@ void CMainFrame::ConnectCommands() {
 void CMainFrame::InitialUpdate() {
   view_->OnInitialUpdate();
   if (IsFullScreen()) return;
-  const QSize fits_form = FormWindowSize();
-  const QSize screen_size = screen() ? screen()->availableSize() : fits_form;
-  resize(size().boundedTo(fits_form).boundedTo(screen_size));
+  resize(size().boundedTo(FormWindowSize()).boundedTo(AvailableSize()));
   FitPanels();
+}
+
+// The screen's room for the window's inside: what the window manager's frame
+// leaves, or, before the window has one, what a title bar would.
+QSize CMainFrame::AvailableSize() const {
+  const QScreen* shown_on = screen();
+  if (shown_on == nullptr) return QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+  QSize frame = frameGeometry().size() - size();
+  if (frame.isNull()) frame = QSize(0, style()->pixelMetric(QStyle::PM_TitleBarHeight));
+  return shown_on->availableSize() - frame;
 }
 
 // A panel docked beside or below the form takes room from it: the window
@@ -179,17 +188,18 @@ void CMainFrame::MakeRoomForForm() {
   if (IsFullScreen() || isMaximized() || convergence_->isHidden() || convergence_->isFloating()) {
     return;
   }
-  const QSize decoration = frameGeometry().size() - size();
-  const QRect available = screen() ? screen()->availableGeometry() : QRect(QPoint(), size());
-  const QSize grown = size().expandedTo(FormWindowSize()).boundedTo(available.size() - decoration);
-  if (grown == size()) return;
-  resize(grown);
-  FitPanels();
+  const QSize grown = size().expandedTo(FormWindowSize()).boundedTo(AvailableSize());
+  const QSize before = size();
+  if (grown != before) resize(grown);
   // Grown past the screen's edge, the window moves back onto it.
-  QRect frame(frameGeometry().topLeft(), grown + decoration);
-  frame.moveRight(std::min(frame.right(), available.right()));
-  frame.moveBottom(std::min(frame.bottom(), available.bottom()));
-  if (frame.topLeft() != frameGeometry().topLeft()) move(frame.topLeft());
+  if (const QScreen* shown_on = screen(); shown_on != nullptr && grown != before) {
+    const QRect available = shown_on->availableGeometry();
+    QRect frame(frameGeometry().topLeft(), frameGeometry().size() - before + grown);
+    frame.moveRight(std::min(frame.right(), available.right()));
+    frame.moveBottom(std::min(frame.bottom(), available.bottom()));
+    if (frame.topLeft() != frameGeometry().topLeft()) move(frame.topLeft());
+  }
+  FitPanels();
 }
 
 // The chart fitted to the window, full screen, and copied as a picture.

@@ -104,6 +104,7 @@ class CMainFrame : public QMainWindow {
   void FitPanels();
   void CreateChartCommands();
   void MakeRoomForForm();
+  QSize AvailableSize() const;
   void ShowStatusText(const QString& text);
   void Warn(const QString& message);
 

@@ -120,9 +120,11 @@ class ShellTest : public QObject {
     QVERIFY(Start({"curvesmith"}));
     CMainFrame* frame = app_->MainFrame();
     QVERIFY(QTest::qWaitForWindowActive(frame));
-    const QSize fitted = frame->size();
     QLineEdit* first = frame->View()->Field(res::kIdcGenerations);
     if (update != "start") {
+      // Fitted once shown, when the window's frame is known.
+      frame->OnFileNew();
+      const QSize fitted = frame->size();
       frame->View()->Field(res::kIdcMutationRate)->setFocus();
       frame->resize(fitted + QSize(50, 40));
       if (update == "new") frame->OnFileNew();
