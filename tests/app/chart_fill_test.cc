@@ -68,7 +68,6 @@ class ChartFillTest : public QObject {
  private slots:
   void FormShowsWholeInAnyRoom_data();
   void FormShowsWholeInAnyRoom();
-  void DockedPanelMakesTheWindowGrowForTheForm();
   void RescaledChartShowsThePictureDrawnAtThatSize();
   void ExportsKeepTheDesignSize();
   void DiscTooltipFindsTheDiscAtAnyScale();
@@ -143,28 +142,6 @@ void ChartFillTest::FormShowsWholeInAnyRoom() {
     QVERIFY2(std::abs(left - right) <= 1 || std::abs(top - below) <= 1,
              qPrintable(QString("%1 %2 %3 %4").arg(left).arg(right).arg(top).arg(below)));
   }
-}
-
-// Docked on another side, or docked again after floating, the panel makes
-// the window grow (as far as the screen allows) rather than take the form's
-// room.
-void ChartFillTest::DockedPanelMakesTheWindowGrowForTheForm() {
-  FillFixture fixture;
-  ConvergencePanel* convergence = fixture.frame.Convergence();
-  convergence->show();
-  fixture.frame.addDockWidget(Qt::RightDockWidgetArea, convergence);
-  fixture.Resize(QSize(500, 300));
-  fixture.frame.addDockWidget(Qt::BottomDockWidgetArea, convergence);
-  ProcessPostedEvents();
-  QVERIFY(fixture.frame.width() > 500);
-  QVERIFY(fixture.frame.height() > 300);
-
-  convergence->setFloating(true);
-  fixture.Resize(QSize(500, 300));
-  convergence->setFloating(false);
-  ProcessPostedEvents();
-  QVERIFY(fixture.frame.width() > 500);
-  QVERIFY(fixture.frame.height() > 300);
 }
 
 // Drawn again at another size in the middle of a replay, the chart shows what
