@@ -16,6 +16,7 @@
 #include "chart/qt/replay_gif.h"
 #include "chart/recording_surface.h"
 #include "chart/replay_erasures.h"
+#include "cli/algorithm_options.h"
 #include "cli/exact_numbers.h"
 #include "cli/file_output.h"
 #include "cli/shown_text.h"
@@ -47,6 +48,7 @@ struct FrameChoice {
 
 struct RenderOptions {
   RunOptions run;
+  Algorithm algorithm;
   FrameChoice frame;
   bool frame_given = false;
   std::optional<std::string> out;
@@ -76,9 +78,11 @@ std::string FileNameOf(std::string_view option, Arguments& arguments) {
 
 RenderOptions ParseOptions(Arguments& arguments) {
   RenderOptions options;
+  AlgorithmOptions algorithm_options;
   while (!arguments.Done()) {
     const std::string_view option = arguments.NextOption();
     if (TakeRunOption(option, arguments, options.run)) continue;
+    if (TakeAlgorithmOption(option, arguments, algorithm_options)) continue;
     if (option == "--frame") {
       options.frame = ParseFrame(arguments.ValueOf(option));
       options.frame_given = true;
@@ -108,6 +112,10 @@ RenderOptions ParseOptions(Arguments& arguments) {
     }
   }
   CheckRunOptions(options.run);
+  if (algorithm_options.formula) {
+    throw UsageError("--formula is for run: the chart draws the built-in curves only");
+  }
+  options.algorithm = CheckAlgorithmOptions(algorithm_options, options.run.parameters).algorithm;
   if (options.ops && options.out) {
     throw UsageError("--ops lists the operations instead of an image: leave out --out");
   }
@@ -194,7 +202,7 @@ int WriteOutput(const std::string& path, std::string_view bytes, std::ostream& e
 QImage CaptionStripOf(const RunState& state, const RenderOptions& options, std::uint32_t seed,
                       int width, int scale) {
   if (!options.caption) return QImage();
-  return chart::CaptionStrip(ChartCaptionText(state, seed), width, scale);
+  return chart::CaptionStrip(ChartCaptionText(state, seed, options.algorithm), width, scale);
 }
 
 int WriteGif(const RunState& state, const RenderOptions& options, std::uint32_t seed,
@@ -258,7 +266,7 @@ int RunRenderCommand(Arguments& arguments, std::ostream& out, std::ostream& err)
   // program start.
   const auto state = std::make_unique<RunState>();
   const std::uint32_t seed = SeedOf(options.run);
-  RunEvolution(*state, options.run.parameters, seed);
+  RunEvolution(*state, options.run.parameters, seed, options.algorithm);
   CheckFrame(options.frame, *state);
   // The desktop program asks for the replay at the end of every run; the base
   // chart is a paint with nothing pending.

@@ -186,6 +186,7 @@ inline constexpr int kIdViewLeaveFullScreen = 32872;
 inline constexpr int kIdEditCopyChart = 32873;
 inline constexpr int kIdExportCaption = 32874;
 inline constexpr int kIdsChartCaption = 20470;
+inline constexpr int kIdsChartCaptionAlgorithm = 20471;
 
 }  // namespace curvesmith::res
 

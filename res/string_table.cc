@@ -134,6 +134,7 @@ constexpr StringEntry kStrings[] = {
     Single(kIdsChartCaption,
            "目標曲線 %1    母集団サイズ %2    最大世代数 %3    交叉率 %4    突然変異率 %5    "
            "ｼｰﾄﾞ %6"),
+    Single(kIdsChartCaptionAlgorithm, "    選択 %1  交叉 %2  突然変異 %3  ｴﾘｰﾄ %4  遺伝子 %5"),
     Single(kIdsFileQuoted, "「%1」"),
     Single(kIdsOpenFailed, "ﾌｧｲﾙ%1を開けませんでした。\n%2"),
     Single(kIdsReadFailed, "ﾌｧｲﾙ%1を読み込めませんでした。\n%2"),

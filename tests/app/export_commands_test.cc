@@ -179,6 +179,12 @@ void ExportCommandsTest::CaptionedPicturesMatchTheCommandLine() {
   QCOMPARE(ChartCaptionText(*fixture.state, 4242),
            QString::fromUtf8("目標曲線 2    母集団サイズ 30    最大世代数 6    交叉率 0.7    "
                              "突然変異率 0.1    ｼｰﾄﾞ 4242"));
+  // A run made with other operators names them.
+  QVERIFY(
+      ChartCaptionText(*fixture.state, 4242,
+                       Algorithm{.selection = SelectionKind::kRank, .elitism = 2})
+          .endsWith(QString::fromUtf8(
+              "ｼｰﾄﾞ 4242    選択 rank  交叉 one-point  突然変異 genes  ｴﾘｰﾄ 2  遺伝子 binary")));
   while (Elapse(fixture.clock)) {
   }
   const QString exported = fixture.PathOf("exported");
