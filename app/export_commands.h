@@ -22,8 +22,9 @@ class CommandActions;
 //
 // Each asks for a file, then writes it atomically: a failure leaves no
 // partial file and an existing one intact, and is shown with its reason; a
-// success is reported with the file's name. Work that takes longer than half
-// a second shows a progress dialog whose Cancel leaves no file. The commands
+// success is reported with the file's name. A destination that cannot be
+// written is refused before any work. Work that takes longer than half a
+// second shows a progress dialog whose Cancel leaves no file. The commands
 // are disabled until the view has made a run.
 //
 // With ｴｸｽﾎﾟｰﾄ > 画像に設定を書き込む checked (kept in the settings), the PNG
@@ -52,6 +53,8 @@ class ExportCommands : public QObject {
 
  signals:
   void Warning(const QString& message);
+  // What the status bar says after a command: the file written, or nothing
+  // (an earlier report no longer holds).
   void Reported(const QString& message);
 
  private:
@@ -59,7 +62,8 @@ class ExportCommands : public QObject {
   void UpdateEnabled();
   // The caption line for a picture `width` device pixels wide, or none.
   QImage CaptionStrip(int width, int scale) const;
-  // Runs `work` with a progress dialog that appears if it takes long.
+  // Runs `work` with a progress dialog that appears if it takes long; its
+  // result, or nothing when Cancel was pressed.
   template <typename Work>
   auto WithProgress(Work&& work);
 

@@ -74,6 +74,8 @@ const char* KeyName(Key key) {
       return "4";
     case Key::k5:
       return "5";
+    case Key::k6:
+      return "6";
     case Key::kF12:
       return "F12";
     case Key::kF11:
@@ -131,7 +133,7 @@ TEST(MainMenuTest, PopupsInOrder) {
   EXPECT_STREQ(bar[2].text, "表示(&V)");
   EXPECT_STREQ(bar[3].text, "再生(&P)");
   EXPECT_STREQ(bar[4].text, "ﾍﾙﾌﾟ(&H)");
-  EXPECT_EQ(bar[0].children.size(), 13u);
+  EXPECT_EQ(bar[0].children.size(), 14u);
   // The classic five, then copying the chart.
   EXPECT_EQ(bar[1].children.size(), 7u);
   EXPECT_EQ(bar[1].children[6].command, kIdEditCopyChart);
@@ -158,13 +160,16 @@ TEST(MainMenuTest, OnlyTheRecentFilePlaceholderIsGreyed) {
 TEST(MainMenuTest, SampleTexts) {
   const std::span<const MenuItem> file = MainMenu()[0].children;
   EXPECT_STREQ(file[1].text, "開く(&O)...\tCtrl+O");
-  // The export submenu follows Save As; the classic items keep their order.
+  // The export and sample submenus follow Save As; the classic items keep
+  // their order.
   EXPECT_EQ(file[4].kind, MenuItemKind::kPopup);
   EXPECT_STREQ(file[4].text, "ｴｸｽﾎﾟｰﾄ(&E)");
-  EXPECT_EQ(file[5].kind, MenuItemKind::kSeparator);
-  EXPECT_STREQ(file[7].text, "印刷ﾌﾟﾚﾋﾞｭｰ(&V)");
-  EXPECT_STREQ(file[10].text, "最近使ったﾌｧｲﾙ");
-  EXPECT_STREQ(file[12].text, "ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)");
+  EXPECT_EQ(file[5].kind, MenuItemKind::kPopup);
+  EXPECT_STREQ(file[5].text, "ｻﾝﾌﾟﾙを開く(&M)");
+  EXPECT_EQ(file[6].kind, MenuItemKind::kSeparator);
+  EXPECT_STREQ(file[8].text, "印刷ﾌﾟﾚﾋﾞｭｰ(&V)");
+  EXPECT_STREQ(file[11].text, "最近使ったﾌｧｲﾙ");
+  EXPECT_STREQ(file[13].text, "ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)");
   EXPECT_STREQ(MainMenu()[4].children[0].text, "Curvesmith のﾊﾞｰｼﾞｮﾝ情報(&A)...");
 }
 
@@ -179,9 +184,9 @@ TEST(MenuAcceleratorTest, ShortcutTextsMatchTheAcceleratorTable) {
     ASSERT_NE(found, accelerators.end()) << item->text << " shows a shortcut it does not have";
     EXPECT_EQ(shown, found->second) << item->text;
   }
-  // The classic eight, then the replay player's thirteen, then the chart's
-  // four (leaving full screen has no menu item).
-  EXPECT_EQ(with_shortcut, 8 + 13 + 4);
+  // The classic eight, the replay player's thirteen, the samples' six, the
+  // chart's four (leaving full screen has no menu item).
+  EXPECT_EQ(with_shortcut, 8 + 13 + 6 + 4);
 }
 
 TEST(AcceleratorTableTest, NoKeyCombinationIsBoundTwice) {
@@ -198,8 +203,8 @@ TEST(AcceleratorTableTest, AlternativeClipboardKeys) {
     commands[AcceleratorText(accelerator)] = accelerator.command;
   }
   // The classic fourteen, the replay player's thirteen, the panel's and
-  // exports' eleven, the chart's five.
-  EXPECT_EQ(commands.size(), 14u + 13u + 11u + 5u);
+  // exports' eleven, the samples' six, the chart's five.
+  EXPECT_EQ(commands.size(), 14u + 13u + 11u + 6u + 5u);
   EXPECT_EQ(commands["Alt+Backspace"], kIdEditUndo);
   EXPECT_EQ(commands["Shift+Del"], kIdEditCut);
   EXPECT_EQ(commands["Ctrl+Ins"], kIdEditCopy);
