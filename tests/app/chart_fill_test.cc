@@ -26,12 +26,13 @@
 namespace curvesmith {
 
 // A main window whose replay clock moves only when the test says so and
-// whose runs all take the same seed.
+// whose runs all take the same seed, without the convergence panel.
 struct FillFixture {
   explicit FillFixture(bool fill = false)
       : state(std::make_unique<RunState>()), frame(document, *state) {
     frame.View()->ChartArea()->SetReplayClock(std::make_unique<ManualReplayClock>(clock));
     frame.View()->SetSeedSource([] { return 777u; });
+    frame.Convergence()->hide();
     frame.OnFileNew();
     frame.Actions()->Action(res::kIdViewChartFillsWindow)->setChecked(fill);
     frame.show();
@@ -68,6 +69,7 @@ class ChartFillTest : public QObject {
  private slots:
   void FormShowsWholeInAnyRoom_data();
   void FormShowsWholeInAnyRoom();
+  void DockedPanelMakesTheWindowGrowForTheForm();
   void RescaledChartShowsThePictureDrawnAtThatSize();
   void ExportsKeepTheDesignSize();
   void DiscTooltipFindsTheDiscAtAnyScale();
@@ -142,6 +144,34 @@ void ChartFillTest::FormShowsWholeInAnyRoom() {
     QVERIFY2(std::abs(left - right) <= 1 || std::abs(top - below) <= 1,
              qPrintable(QString("%1 %2 %3 %4").arg(left).arg(right).arg(top).arg(below)));
   }
+}
+
+// Shown docked beside the form, docked there again after floating, or
+// moved there from another side, the panel makes the window grow where the
+// screen has room, so that the chart keeps the template's size.
+void ChartFillTest::DockedPanelMakesTheWindowGrowForTheForm() {
+  FillFixture fixture;
+  ConvergencePanel* convergence = fixture.frame.Convergence();
+  const QSize screen = fixture.frame.screen()->availableSize();
+  QVERIFY2(screen.width() >= 1800, "needs a screen with room beside the form");
+  convergence->hide();
+  fixture.frame.addDockWidget(Qt::RightDockWidgetArea, convergence);
+  fixture.frame.OnFileNew();
+  QTRY_COMPARE(fixture.Chart()->ChartScale(), 1.0);
+
+  fixture.frame.Actions()->Action(res::kIdViewConvergencePanel)->setChecked(true);
+  QVERIFY(convergence->isVisible());
+  QTRY_COMPARE(fixture.Chart()->ChartScale(), 1.0);
+
+  fixture.frame.addDockWidget(Qt::BottomDockWidgetArea, convergence);
+  fixture.frame.OnFileNew();
+  fixture.frame.addDockWidget(Qt::RightDockWidgetArea, convergence);
+  QTRY_COMPARE(fixture.Chart()->ChartScale(), 1.0);
+
+  convergence->setFloating(true);
+  fixture.frame.OnFileNew();
+  convergence->setFloating(false);
+  QTRY_COMPARE(fixture.Chart()->ChartScale(), 1.0);
 }
 
 // Drawn again at another size in the middle of a replay, the chart shows what

@@ -198,7 +198,7 @@ void ExportCommandsTest::ChartPictureAtEachScaleIsTheCommandLines() {
   QVERIFY(fixture.frame.Exports()->Export(command, exported).written);
   const QString rendered = fixture.PathOf("rendered.png");
   QVERIFY(CliRender({"--frame", "final", "--scale", QString::number(scale), "--out", rendered}));
-  QCOMPARE(QImage(exported).size(), fixture.frame.View()->ChartArea()->size() * scale);
+  QCOMPARE(QImage(exported).size(), fixture.frame.View()->ChartArea()->DesignSize() * scale);
   QVERIFY(SameChart(QImage(exported), QImage(rendered), scale));
 }
 
