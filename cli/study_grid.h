@@ -25,9 +25,13 @@ extern const StudyAxis kStudyAxes[kStudyAxisCount];
 // precision):
 //  - one number, or a comma list "0.1,0.2,0.3" in the order given;
 //  - an inclusive range "START:STOP:STEP": START + i * STEP for i = 0, 1, ...
-//    while not above STOP + 1e-9 * STEP, computed in double precision.
-// Throws UsageError naming `option` for a text that is neither, an empty item,
-// a step of 0 or below, START above STOP, or a value a run refuses.
+//    while not above STOP + 1e-9 * STEP, computed in double precision and
+//    rounded once to single precision (START and STOP read as list items).
+// Every number is read as a list item is (ParseNumber, or ParseWideNumber for
+// a range's three). Throws UsageError naming `option` and quoting `text` for a
+// text that is neither, an empty item, a step of 0 or below, START above
+// STOP, a range of more than 10,000,000 values or with a step too small to
+// change every value, or a value a run refuses.
 std::vector<float> ReadStudyValues(std::string_view option, std::string_view text);
 
 // Every combination of the five options' values.
