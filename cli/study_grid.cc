@@ -51,7 +51,7 @@ class RangeValues {
   float stop_value_;
 };
 
-std::vector<float> ReadRange(std::string_view option, std::string_view text) {
+StudyValues ReadRange(std::string_view option, std::string_view text) {
   const std::size_t first = text.find(':');
   const std::size_t second = text.find(':', first + 1);
   if (second == std::string_view::npos || text.find(':', second + 1) != std::string_view::npos) {
@@ -88,8 +88,7 @@ std::vector<float> ReadRange(std::string_view option, std::string_view text) {
   ++count;
   if (count > kMostRangeValues) Refuse(option, too_many, text);
 
-  std::vector<float> values;
-  values.reserve(count);
+  StudyValues values;
   for (std::uint64_t i = 0; i < count; ++i) {
     const float value = range.At(i);
     if (i > 0 && value == values.back()) Refuse(option, unchanged, text);
@@ -98,8 +97,8 @@ std::vector<float> ReadRange(std::string_view option, std::string_view text) {
   return values;
 }
 
-std::vector<float> ReadList(std::string_view option, std::string_view text) {
-  std::vector<float> values;
+StudyValues ReadList(std::string_view option, std::string_view text) {
+  StudyValues values;
   for (std::size_t begin = 0;;) {
     const std::size_t end = std::min(text.find(',', begin), text.size());
     const std::string_view item = text.substr(begin, end - begin);
@@ -116,8 +115,8 @@ std::vector<float> ReadList(std::string_view option, std::string_view text) {
 
 }  // namespace
 
-std::vector<float> ReadStudyValues(std::string_view option, std::string_view text) {
-  std::vector<float> values =
+StudyValues ReadStudyValues(std::string_view option, std::string_view text) {
+  StudyValues values =
       text.find(':') != std::string_view::npos ? ReadRange(option, text) : ReadList(option, text);
   // Each value on its own, beside the defaults, is refused just as `run`
   // would refuse it, quoting what the user wrote.

@@ -3,8 +3,8 @@
 
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <string_view>
-#include <vector>
 
 #include "engine/parameter_set.h"
 
@@ -21,6 +21,10 @@ struct StudyAxis {
 inline constexpr int kStudyAxisCount = 5;
 extern const StudyAxis kStudyAxes[kStudyAxisCount];
 
+// The values of one option, in order. Held in blocks, so that millions of
+// them are read in with no copy of all at once.
+using StudyValues = std::deque<float>;
+
 // The values an option's text stands for, each as the form holds it (single
 // precision):
 //  - one number, or a comma list "0.1,0.2,0.3" in the order given;
@@ -32,7 +36,7 @@ extern const StudyAxis kStudyAxes[kStudyAxisCount];
 // text that is neither, an empty item, a step of 0 or below, START above
 // STOP, a range of more than 10,000,000 values or with a step too small to
 // change every value, or a value a run refuses.
-std::vector<float> ReadStudyValues(std::string_view option, std::string_view text);
+StudyValues ReadStudyValues(std::string_view option, std::string_view text);
 
 // Every combination of the five options' values.
 class StudyGrid {
@@ -40,15 +44,15 @@ class StudyGrid {
   // Each axis starts with the value a run takes by default.
   StudyGrid();
 
-  void SetValues(int axis, std::vector<float> values) { values_[axis] = std::move(values); }
-  const std::vector<float>& Values(int axis) const { return values_[axis]; }
+  void SetValues(int axis, StudyValues values) { values_[axis] = std::move(values); }
+  const StudyValues& Values(int axis) const { return values_[axis]; }
 
   std::uint64_t SettingCount() const;
   // Setting `index`, 0 <= index < SettingCount(), in the order of kStudyAxes.
   ParameterSet Setting(std::uint64_t index) const;
 
  private:
-  std::array<std::vector<float>, kStudyAxisCount> values_;
+  std::array<StudyValues, kStudyAxisCount> values_;
 };
 
 }  // namespace curvesmith::cli

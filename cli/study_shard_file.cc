@@ -143,12 +143,8 @@ class ShardFileReader::HeaderReader {
   void ReadValues(int axis, std::uint64_t& settings, StudyGrid& grid) {
     const std::string_view option = kStudyAxes[axis].option;
     const std::uint64_t most = kMostStudyRuns / settings;
-    std::vector<float> values;
-    const std::vector<float>* reference =
-        reference_ != nullptr ? &reference_->grid.Values(axis) : nullptr;
-    // Room for as many as the study may hold; memory is taken only as the
-    // values fill it.
-    if (reference == nullptr) values.reserve(most);
+    StudyValues values;
+    const StudyValues* reference = reference_ != nullptr ? &reference_->grid.Values(axis) : nullptr;
     std::uint64_t count = 0;
     std::string word;
     for (char end = ','; end == ',';) {
