@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -174,6 +177,29 @@ TEST(StudyCommandTest, MeansLieWithinTheirValues) {
       EXPECT_EQ(fields[6], fields[8]);
     }
   }
+}
+
+// A study that cannot start its threads says so in one line and exits with
+// status 1, writing nothing. The limit of one process per user binds root
+// too little: the tool then runs as the unprivileged user "nobody".
+TEST(StudyCommandTest, ThreadsThatCannotStartAreReportedInOneLine) {
+  if (std::system("prlimit --version >/dev/null 2>&1") != 0) GTEST_SKIP() << "no prlimit";
+  std::string command = "prlimit --nproc=1 " + std::string(CURVESMITH_CLI_PATH) +
+                        " study --population 10 --generations 9 --runs 4 --jobs 2 --output csv";
+  if (::geteuid() == 0) {
+    if (std::system("setpriv --help >/dev/null 2>&1") != 0) GTEST_SKIP() << "no setpriv";
+    command = "setpriv --reuid=65534 --regid=65534 --clear-groups " + command;
+  }
+  const fs::path out = fs::temp_directory_path() / ("threads_" + std::to_string(::getpid()));
+  const int raw =
+      std::system((command + " >" + out.string() + " 2>" + out.string() + ".err").c_str());
+  EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 1);
+  EXPECT_EQ(testing::Slurp(out.string()), "");
+  const std::string err = testing::Slurp(out.string() + ".err");
+  EXPECT_EQ(Lines(err).size(), 1u) << err;
+  EXPECT_EQ(err.rfind("curvesmith-cli: cannot start thread 1 of ", 0), 0u) << err;
+  fs::remove(out);
+  fs::remove(out.string() + ".err");
 }
 
 // A fresh, empty folder for the shard files of one test.
