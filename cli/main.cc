@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/algorithm_options.h"
 #include "cli/arguments.h"
 #include "cli/descriptor_output.h"
 #include "cli/render_command.h"
@@ -32,7 +33,7 @@ void PrintHelp(std::ostream& out) {
          "  render    compute one run and draw its chart into a PNG image\n"
          "\n"
          "Run options:\n"
-      << curvesmith::cli::RunOptionsHelp() << "\n"
+      << curvesmith::cli::RunOptionsHelp() << curvesmith::cli::AlgorithmOptionsHelp() << "\n"
       << "Options of run:\n"
       << curvesmith::cli::kRunCommandHelp << "\n"
       << "Options of render:\n"

@@ -14,6 +14,7 @@
 #include "chart/qt/replay_gif.h"
 #include "chart/recording_surface.h"
 #include "chart/replay_erasures.h"
+#include "cli/algorithm_options.h"
 #include "cli/exact_numbers.h"
 #include "cli/file_output.h"
 #include "cli/shown_text.h"
@@ -43,6 +44,7 @@ struct FrameChoice {
 
 struct RenderOptions {
   RunOptions run;
+  Algorithm algorithm;
   FrameChoice frame;
   bool frame_given = false;
   std::optional<std::string> out;
@@ -71,9 +73,11 @@ std::string FileNameOf(std::string_view option, Arguments& arguments) {
 
 RenderOptions ParseOptions(Arguments& arguments) {
   RenderOptions options;
+  AlgorithmOptions algorithm_options;
   while (!arguments.Done()) {
     const std::string_view option = arguments.NextOption();
     if (TakeRunOption(option, arguments, options.run)) continue;
+    if (TakeAlgorithmOption(option, arguments, algorithm_options)) continue;
     if (option == "--frame") {
       options.frame = ParseFrame(arguments.ValueOf(option));
       options.frame_given = true;
@@ -101,6 +105,10 @@ RenderOptions ParseOptions(Arguments& arguments) {
     }
   }
   CheckRunOptions(options.run);
+  if (algorithm_options.formula) {
+    throw UsageError("--formula is for run: the chart draws the built-in curves only");
+  }
+  options.algorithm = CheckAlgorithmOptions(algorithm_options, options.run.parameters).algorithm;
   if (options.ops && options.out) {
     throw UsageError("--ops lists the operations instead of an image: leave out --out");
   }
@@ -235,7 +243,7 @@ int RunRenderCommand(Arguments& arguments, std::ostream& out, std::ostream& err)
   // The run state is large (about 16 MB): it lives on the heap, zeroed as at
   // program start.
   const auto state = std::make_unique<RunState>();
-  RunEvolution(*state, options.run.parameters, SeedOf(options.run));
+  RunEvolution(*state, options.run.parameters, SeedOf(options.run), options.algorithm);
   CheckFrame(options.frame, *state);
   // The desktop program asks for the replay at the end of every run; the base
   // chart is a paint with nothing pending.

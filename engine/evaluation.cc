@@ -1,23 +1,39 @@
 #include "engine/evaluation.h"
 
-#include "engine/genome_fitness.h"
-
 namespace curvesmith {
+namespace {
 
-void EvaluateGeneration(RunState& state, PopulationColumns& columns) {
+// Binary genes take their position from the genome value itself; the scoring
+// pass is the run's innermost loop, so that case has a loop of its own.
+template <bool kBinary>
+void Score(RunState& state, PopulationColumns& columns, const GenomeScoring& scoring) {
   const int size = state.PopulationSize;
   const int generation = state.Generation;
-  const double* fitness_of = GenomeFitnessTable(state.TargetCurve);
+  const double* fitness_of = scoring.fitness();
+  const double* position_of = scoring.positions();
   double* fitness = columns.fitness;
-
-  // 1 - Scoring pass.
   for (int i = 0; i < size; ++i) {
     const int value = columns.genome[i];
-    const double x = value * GeneScale;
+    const double x = kBinary ? value * GeneScale : position_of[value];
     state.DecodedPositions[i] = x;
     if (fitness_of != nullptr) fitness[i] = fitness_of[value];
     state.PositionHistory[generation][i] = x;
     state.FitnessHistory[generation][i] = fitness[i];
+  }
+}
+
+}  // namespace
+
+void EvaluateGeneration(RunState& state, PopulationColumns& columns, const GenomeScoring& scoring) {
+  const int size = state.PopulationSize;
+  const int generation = state.Generation;
+  const double* fitness = columns.fitness;
+
+  // 1 - Scoring pass.
+  if (scoring.positions() == nullptr) {
+    Score<true>(state, columns, scoring);
+  } else {
+    Score<false>(state, columns, scoring);
   }
 
   // 2 - Best of the generation: strictly better only, so ties keep the first.
@@ -39,7 +55,12 @@ void EvaluateGeneration(RunState& state, PopulationColumns& columns) {
 
   // 4 - Per-generation record.
   state.BestFitnessByGeneration[generation] = state.BestSoFar.fitness;
-  state.BestPositionByGeneration[generation] = DecodeGenome(state.BestSoFar);
+  state.BestPositionByGeneration[generation] = scoring.PositionOf(GenomeValue(state.BestSoFar));
+}
+
+void EvaluateGeneration(RunState& state, PopulationColumns& columns) {
+  const GenomeScoring scoring(state.TargetCurve, EncodingKind::kBinary, nullptr);
+  EvaluateGeneration(state, columns, scoring);
 }
 
 void EvaluateGeneration(RunState& state) {

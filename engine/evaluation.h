@@ -1,6 +1,7 @@
 #ifndef CURVESMITH_ENGINE_EVALUATION_H_
 #define CURVESMITH_ENGINE_EVALUATION_H_
 
+#include "engine/genome_scoring.h"
 #include "engine/population_columns.h"
 #include "engine/run_state.h"
 
@@ -23,6 +24,10 @@ void EvaluateGeneration(RunState& state);
 // places 0 to PopulationSize - 1 of `columns` instead of Population (place 0 of
 // Population still stands in for an empty population).
 void EvaluateGeneration(RunState& state, PopulationColumns& columns);
+
+// The same with the positions and fitness that `scoring` gives each genome
+// value (a curve of the run's own, Gray genes).
+void EvaluateGeneration(RunState& state, PopulationColumns& columns, const GenomeScoring& scoring);
 
 }  // namespace curvesmith
 

@@ -3,7 +3,9 @@
 
 #include <cstdint>
 
+#include "engine/algorithm.h"
 #include "engine/crt_random.h"
+#include "engine/curve_table.h"
 #include "engine/parameter_set.h"
 #include "engine/run_state.h"
 
@@ -31,6 +33,16 @@ void BreedGeneration(RunState& state, CrtRandom& random);
 // 0, the population is held to at most 1000 and the generations to at most
 // 999, and a rate is held to 0 to 1 (one that is not a number to 0).
 void RunEvolution(RunState& state, const ParameterSet& parameters, std::uint32_t seed);
+
+// The same run with the operators of `algorithm` (see BreedGeneration in
+// breeding.h), its genes read through algorithm.encoding, and scored on
+// `curve` instead of the curve TargetCurve selects when `curve` is set
+// (TargetCurve is still recorded as given). The classic algorithm and no
+// curve make exactly the run above. An elitism outside 0 to PopulationSize - 1
+// is held within it, and a tournament size outside kMinTournamentSize to
+// kMaxTournamentSize within those.
+void RunEvolution(RunState& state, const ParameterSet& parameters, std::uint32_t seed,
+                  const Algorithm& algorithm, const CurveTable* curve = nullptr);
 
 }  // namespace curvesmith
 

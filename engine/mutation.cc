@@ -9,9 +9,8 @@ float MutationCount(int population_size, double mutation_rate) {
   return static_cast<float>(population_size * mutation_rate);
 }
 
-void Mutate(const RunState& state, PopulationColumns& columns, CrtRandom& random) {
-  const int size = state.PopulationSize;
-  const float count = MutationCount(size, state.MutationRate);
+void MutateGenes(int size, double mutation_rate, PopulationColumns& columns, CrtRandom& random) {
+  const float count = MutationCount(size, mutation_rate);
   if (!(count > 0.0f) || size <= 0) return;
 
   // The moves are made on the order of places only, two bytes each, and the
@@ -36,6 +35,10 @@ void Mutate(const RunState& state, PopulationColumns& columns, CrtRandom& random
     moved.fitness[i] = columns.fitness[order[i]];
   }
   CopyPlaces(moved, size, columns);
+}
+
+void Mutate(const RunState& state, PopulationColumns& columns, CrtRandom& random) {
+  MutateGenes(state.PopulationSize, state.MutationRate, columns, random);
 }
 
 void Mutate(RunState& state, CrtRandom& random) {

@@ -25,6 +25,10 @@ void Mutate(RunState& state, CrtRandom& random);
 // MutationRate, rearranges places 0 to PopulationSize - 1 of `columns`.
 void Mutate(const RunState& state, PopulationColumns& columns, CrtRandom& random);
 
+// The same on places 0 to size - 1 of `columns` at `mutation_rate`, as if
+// they were the whole population.
+void MutateGenes(int size, double mutation_rate, PopulationColumns& columns, CrtRandom& random);
+
 }  // namespace curvesmith
 
 #endif  // CURVESMITH_ENGINE_MUTATION_H_

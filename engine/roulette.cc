@@ -39,6 +39,19 @@ int DrawsAtOrBelow(const DrawTable& draws, double share) {
 
 }  // namespace
 
+void CumulativeFitnessShares(const double* fitness, int size, double* cumulative_shares) {
+  double total = 0.0;
+  for (int i = 0; i < size; ++i) total += fitness[i];
+  // Each share is added as soon as it is divided, so the divisions overlap
+  // the chain of additions.
+  double running = fitness[0] / total;
+  cumulative_shares[0] = running;
+  for (int i = 1; i < size; ++i) {
+    running = running + fitness[i] / total;
+    cumulative_shares[i] = running;
+  }
+}
+
 RouletteWheel::RouletteWheel(const double* cumulative_shares, int size) {
   const DrawTable& draws = Draws();
   const int last = size - 1;

@@ -8,6 +8,12 @@
 
 namespace curvesmith {
 
+// The running sums of the fitness shares of places 0 to size - 1: entry i is
+// the sum of fitness / total over places 0 to i, in place order, with the
+// total the sum of all of them. The last entry is 1 up to rounding.
+// REQUIRES: 1 <= size.
+void CumulativeFitnessShares(const double* fitness, int size, double* cumulative_shares);
+
 // A spin draws r = rand() % 10000 and d = (r + 1) * 0.0001.
 inline constexpr int kRouletteDraws = 10000;
 inline constexpr double kRouletteStep = 0.0001;

@@ -18,17 +18,9 @@ void SelectAndCross(const RunState& state, PopulationColumns& columns, CrtRandom
   const std::uint16_t* genome = columns.genome;
   const double* fitness = columns.fitness;
 
-  // 1 - Fitness shares and their running sums; each share is added as soon
-  // as it is divided, so the divisions overlap the chain of additions.
-  double total = 0.0;
-  for (int i = 0; i < size; ++i) total += fitness[i];
+  // 1 - Fitness shares and their running sums.
   double cumulative_shares[kPopulationCapacity];
-  double running = fitness[0] / total;
-  cumulative_shares[0] = running;
-  for (int i = 1; i < size; ++i) {
-    running = running + fitness[i] / total;
-    cumulative_shares[i] = running;
-  }
+  CumulativeFitnessShares(fitness, size, cumulative_shares);
   const RouletteWheel wheel(cumulative_shares, size);
 
   // 2 - Crossover children, two per pair: below the cut from one parent, from

@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <string>
 
+#include "engine/algorithm_names.h"
+
 namespace curvesmith::report {
 namespace {
 
@@ -58,16 +60,47 @@ std::string Fixed(double value) {
   return buffer;
 }
 
+bool IsClassic(const RunDescription& description) {
+  return IsClassicAlgorithm(description.algorithm) && description.formula.empty();
+}
+
+// A JSON string: quotes, backslashes and control characters escaped.
+void WriteJsonString(Text& text, std::string_view s) {
+  text << '"';
+  for (const char c : s) {
+    if (c == '"' || c == '\\') {
+      text << '\\' << c;
+    } else if (static_cast<unsigned char>(c) < 0x20) {
+      char escaped[8];
+      std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned char>(c));
+      text << std::string_view(escaped);
+    } else {
+      text << c;
+    }
+  }
+  text << '"';
+}
+
 }  // namespace
 
-void WriteSummary(std::ostream& out, const RunState& state, std::uint32_t seed) {
+void WriteSummary(std::ostream& out, const RunState& state, std::uint32_t seed,
+                  const RunDescription& description) {
   out << "Curvesmith run\n"
       << "  target curve    " << state.TargetCurve << "\n"
       << "  population size " << state.PopulationSize << "\n"
       << "  generations     " << state.MaxGenerations << "\n"
       << "  crossover rate  " << Fixed(state.CrossoverRate) << "\n"
-      << "  mutation rate   " << Fixed(state.MutationRate) << "\n"
-      << "  seed            " << seed << "\n\n";
+      << "  mutation rate   " << Fixed(state.MutationRate) << "\n";
+  if (!IsClassic(description)) {
+    const Algorithm& a = description.algorithm;
+    out << "  selection       " << SelectionName(a) << "\n"
+        << "  crossover       " << CrossoverName(a.crossover) << "\n"
+        << "  mutation        " << MutationName(a.mutation) << "\n"
+        << "  elitism         " << a.elitism << "\n"
+        << "  encoding        " << EncodingName(a.encoding) << "\n";
+    if (!description.formula.empty()) out << "  formula         " << description.formula << "\n";
+  }
+  out << "  seed            " << seed << "\n\n";
   char line[160];
   std::snprintf(line, sizeof line, "%10s  %12s  %12s  %12s  %12s\n", "generation", "best x",
                 "best fitness", "mean fitness", "max fitness");
@@ -115,13 +148,26 @@ void WriteHistoryCsv(std::ostream& out, const RunState& state) {
   text.FlushTo(out);
 }
 
-void WriteJson(std::ostream& out, const RunState& state, std::uint32_t seed) {
+void WriteJson(std::ostream& out, const RunState& state, std::uint32_t seed,
+               const RunDescription& description) {
   Text text;
   text << "{\"seed\":" << seed << ",\"parameters\":{\"population_size\":" << state.PopulationSize
        << ",\"generations\":" << state.MaxGenerations
        << ",\"crossover_rate\":" << state.CrossoverRate
        << ",\"mutation_rate\":" << state.MutationRate << ",\"target_curve\":" << state.TargetCurve
-       << "},\"best\":[";
+       << '}';
+  if (!IsClassic(description)) {
+    const Algorithm& a = description.algorithm;
+    text << ",\"algorithm\":{\"selection\":\"" << SelectionName(a) << "\",\"crossover\":\""
+         << CrossoverName(a.crossover) << "\",\"mutation\":\"" << MutationName(a.mutation)
+         << "\",\"elitism\":" << a.elitism << ",\"encoding\":\"" << EncodingName(a.encoding) << '"';
+    if (!description.formula.empty()) {
+      text << ",\"formula\":";
+      WriteJsonString(text, description.formula);
+    }
+    text << '}';
+  }
+  text << ",\"best\":[";
   for (int g = 0; g <= state.Generation; ++g) {
     text << (g ? "," : "") << "{\"generation\":" << g
          << ",\"position\":" << state.BestPositionByGeneration[g]

@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ make
   clang libclang-rt-14-dev
-  libgtest-dev libbenchmark-dev libgif-dev
+  libgtest-dev libbenchmark-dev libgif-dev libmuparser-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev libx11-dev
   fonts-ipafont-gothic fonts-liberation2
 )
