@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -32,18 +33,18 @@ int RunStudy(const StudyOptions& options, std::ostream& out, std::ostream& err) 
   const std::uint64_t first = shard.FirstRun(study.TotalRuns());
   const std::uint64_t end = shard.EndRun(study.TotalRuns());
 
-  ProgressLine progress(err, end - first, !options.quiet && ::isatty(STDERR_FILENO));
-  const auto on_progress = [&](std::uint64_t done) { progress.Update(done); };
+  // The progress line is gone before a table is written out.
+  const auto run = [&](const std::function<void(const RunOutcome&)>& on_outcome) {
+    ProgressLine progress(err, end - first, !options.quiet && ::isatty(STDERR_FILENO));
+    RunStudyRuns(study, first, end, options.jobs, on_outcome,
+                 [&](std::uint64_t done) { progress.Update(done); });
+  };
   if (options.shard) {
     ShardFileWriter writer(out, study, shard);
-    RunStudyRuns(
-        study, first, end, options.jobs, [&](const RunOutcome& outcome) { writer.Add(outcome); },
-        on_progress);
+    run([&](const RunOutcome& outcome) { writer.Add(outcome); });
   } else {
     StudyReportWriter writer(out, OutputOrDefault(options.output), study);
-    RunStudyRuns(
-        study, first, end, options.jobs, [&](const RunOutcome& outcome) { writer.Add(outcome); },
-        on_progress);
+    run([&](const RunOutcome& outcome) { writer.Add(outcome); });
     writer.Finish();
   }
   return Finish(out);

@@ -179,6 +179,49 @@ TEST(StudyCommandTest, MeansLieWithinTheirValues) {
   }
 }
 
+// The table and the JSON hold the CSV's rows: the table right-aligned in
+// columns two blanks apart, the JSON as one object per row after the
+// study's arguments.
+TEST(StudyCommandTest, TableAndJsonHoldTheCsvRows) {
+  const std::string study =
+      "study --population 5,40 --generations 3 --mutation 0:0.1:0.05 --runs 3 --output ";
+  const auto csv = Lines(RunCli(study + "csv").out);
+  ASSERT_EQ(csv.size(), 7u);
+  const auto table = Lines(RunCli(study + "table").out);
+  ASSERT_EQ(table.size(), csv.size());
+  // Where each column ends: after the last character of its header.
+  std::vector<std::size_t> ends;
+  for (std::size_t at = 0; at < table[0].size(); ++at) {
+    if (table[0][at] != ' ' && (at + 1 == table[0].size() || table[0][at + 1] == ' ')) {
+      ends.push_back(at + 1);
+    }
+  }
+  for (std::size_t i = 0; i < csv.size(); ++i) {
+    SCOPED_TRACE(table[i]);
+    ASSERT_EQ(table[i].size(), table[0].size());
+    const auto cells = Fields(csv[i]);
+    ASSERT_EQ(ends.size(), cells.size());
+    for (std::size_t c = 0; c < cells.size(); ++c) {
+      const std::size_t start = ends[c] - cells[c].size();
+      EXPECT_EQ(table[i].substr(start, cells[c].size()), cells[c]);
+      EXPECT_TRUE(start == 0 || table[i].substr(start - 1, 1) == " ");
+    }
+  }
+  std::string json =
+      "{\"arguments\":{\"curve\":[0],\"population\":[5,40],\"generations\":[3],"
+      "\"crossover\":[0.7],\"mutation\":[0,0.05,0.1],\"runs\":3,\"seed\":1},\"rows\":[";
+  const auto names = Fields(csv[0]);
+  for (std::size_t i = 1; i < csv.size(); ++i) {
+    const auto cells = Fields(csv[i]);
+    json += i > 1 ? ",{" : "{";
+    for (std::size_t c = 0; c < cells.size(); ++c) {
+      json += (c ? ",\"" : "\"") + names[c] + "\":" + (cells[c].empty() ? "null" : cells[c]);
+    }
+    json += "}";
+  }
+  EXPECT_EQ(RunCli(study + "json").out, json + "]}\n");
+}
+
 // A study that cannot start its threads says so in one line and exits with
 // status 1, writing nothing. The limit of one process per user binds root
 // too little: the tool then runs as the unprivileged user "nobody".
