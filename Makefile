@@ -7,7 +7,7 @@ FUZZ_SECONDS ?= 60
 FUZZERS = number_text_fuzz parameter_file_fuzz run_options_fuzz study_options_fuzz shard_file_fuzz
 JOBS ?= $(shell nproc)
 
-.PHONY: run test sanitize fuzz bench deps configure build clean
+.PHONY: run test sanitize fuzz bench mutants readme-images deps configure build clean
 
 run: build
 	$(BUILD_DIR)/app/curvesmith
@@ -29,6 +29,16 @@ fuzz: deps
 
 bench: build
 	for b in $(BUILD_DIR)/bench/*_bench; do QT_QPA_PLATFORM=offscreen $$b || exit 1; done
+
+# Plants each plausible bug of the mutant files in turn and runs the tests
+# that should catch it (minutes; not part of test or CI).
+MUTANTS ?= $(wildcard tests/mutants/*.txt)
+mutants: build
+	scripts/try_mutants.py --build-dir $(BUILD_DIR) $(MUTANTS)
+
+# The README's screenshot and replay, made by the program itself.
+readme-images: build
+	scripts/readme_images.sh $(BUILD_DIR)
 
 deps:
 	@scripts/dependencies.sh

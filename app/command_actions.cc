@@ -80,6 +80,8 @@ Qt::Key QtKeyOf(res::Key key) {
       return Qt::Key_4;
     case res::Key::k5:
       return Qt::Key_5;
+    case res::Key::k6:
+      return Qt::Key_6;
     case res::Key::kF12:
       return Qt::Key_F12;
   }

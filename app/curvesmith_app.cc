@@ -4,6 +4,7 @@
 
 #include "app/app_run_state.h"
 #include "app/command_line.h"
+#include "app/qt_translations.h"
 #include "app/recent_files.h"
 #include "res/version_info.h"
 
@@ -17,6 +18,8 @@ bool CCurvesmithApp::InitInstance(const QStringList& arguments) {
   QCoreApplication::setOrganizationName(kSettingsOrganisation);
   QCoreApplication::setApplicationName(kSettingsApplication);
   QCoreApplication::setApplicationVersion(QString::fromStdString(res::VersionText()));
+  // Qt's own dialogs speak the interface's language.
+  InstallQtTranslations(QLocale::Japanese);
 
   const CommandLineInfo command_line = ParseCommandLine(arguments);
   if (command_line.exit_status) return false;

@@ -31,7 +31,7 @@ bool CCurvesmithDoc::OnNewDocument() {
 
 std::optional<QString> CCurvesmithDoc::OnSaveDocument(const QString& path) {
   if (const auto reason = WriteFileAtomically(path, FormatParameterFile(parameters_))) {
-    return LoadText(res::kIdsSaveFailed).arg(FileLabel(path), *reason);
+    return LoadText(res::kIdsSaveFailed).arg(FileLabel(path), KeptFileNote(path), *reason);
   }
   path_name_ = path;
   return std::nullopt;

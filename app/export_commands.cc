@@ -12,6 +12,7 @@
 #include "app/chart_area_widget.h"
 #include "app/command_actions.h"
 #include "app/curvesmith_view.h"
+#include "app/file_dialog_folders.h"
 #include "app/regular_file.h"
 #include "app/replay_player.h"
 #include "app/resource_text.h"
@@ -69,6 +70,23 @@ QString FilterOf(Format format) {
   return {};
 }
 
+// Each format's dialogs start in the folder where the last file of that
+// format was chosen.
+QString FolderKindOf(Format format) {
+  switch (format) {
+    case Format::kPng:
+      return QStringLiteral("Png");
+    case Format::kHistoryCsv:
+    case Format::kBestCsv:
+      return QStringLiteral("Csv");
+    case Format::kJson:
+      return QStringLiteral("Json");
+    case Format::kGif:
+      return QStringLiteral("Gif");
+  }
+  return {};
+}
+
 template <typename Write>
 QByteArray Report(Write&& write) {
   std::ostringstream out;
@@ -113,14 +131,15 @@ void ExportCommands::UpdateEnabled() {
 
 void ExportCommands::OnCommand(int command) {
   const ExportCommand* what = Find(command);
-  const QString path = chooser_(QString::fromUtf8(what->suggested_name), FilterOf(what->format));
-  if (path.isEmpty()) return;
-  const Result result = Export(command, path);
-  if (result.written) {
-    emit Reported(LoadText(res::kIdsExportDone).arg(QDir::toNativeSeparators(path)));
-  } else if (!result.problem.isEmpty()) {
-    emit Warning(result.problem);
-  }
+  const QString kind = FolderKindOf(what->format);
+  const QString path =
+      chooser_(InLastFolder(kind, QString::fromUtf8(what->suggested_name)), FilterOf(what->format));
+  RememberFolder(kind, path);
+  const Result result = path.isEmpty() ? Result{} : Export(command, path);
+  // The report of an earlier export goes, whatever became of this one.
+  emit Reported(result.written ? LoadText(res::kIdsExportDone).arg(QDir::toNativeSeparators(path))
+                               : QString());
+  if (!result.problem.isEmpty()) emit Warning(result.problem);
 }
 
 template <typename Work>
@@ -131,34 +150,40 @@ auto ExportCommands::WithProgress(Work&& work) {
   dialog.setMinimumDuration(kProgressDelayMs);
   dialog.setAutoClose(false);
   dialog.setAutoReset(false);
-  return work(
-      [&dialog](int done, int total) {
-        dialog.setMaximum(total);
-        dialog.setValue(done);
-        return !dialog.wasCanceled();
-      },
-      [&dialog] { return dialog.wasCanceled(); });
+  auto result = work([&dialog](int done, int total) {
+    dialog.setMaximum(total);
+    dialog.setValue(done);
+    return !dialog.wasCanceled();
+  });
+  // A Cancel pressed as the work ended still cancels.
+  return dialog.wasCanceled() ? std::nullopt : std::make_optional(std::move(result));
 }
 
 ExportCommands::Result ExportCommands::Export(int command, const QString& path) {
   const ExportCommand* what = Find(command);
   if (what == nullptr || !view_.Player().HasRun()) return {};
+  const QString file = QDir::toNativeSeparators(path);
+  const auto failure = [&](const QString& reason) {
+    return Result{false, LoadText(res::kIdsExportFailed).arg(file, KeptFileNote(path), reason)};
+  };
+  // Refused before the work, which can take long.
+  if (const auto reason = CheckWritable(path)) return failure(*reason);
   QByteArray bytes;
   switch (what->format) {
     case Format::kPng: {
       const ChartAreaWidget* chart = view_.ChartArea();
-      std::optional<QImage> image;
+      QImage image;
       // The picture on screen already has the scale asked for: take it as it is.
       if (chart->Image().size() == chart->size() * what->factor) {
         image = chart->Image();
       } else {
-        image = WithProgress([&](const auto& progress, const auto&) {
-          return chart->Render(what->factor, progress);
-        });
+        const auto rendered = WithProgress(
+            [&](const auto& progress) { return chart->Render(what->factor, progress); });
+        // Rendering stops only when cancelled.
+        if (!rendered || !*rendered) return {};
+        image = **rendered;
       }
-      // Rendering stops only when cancelled.
-      if (!image) return {};
-      bytes = PngBytes(*image);
+      bytes = PngBytes(image);
       break;
     }
     case Format::kHistoryCsv:
@@ -173,26 +198,16 @@ ExportCommands::Result ExportCommands::Export(int command, const QString& path) 
       break;
     case Format::kGif: {
       const QSize size = ChartAreaPixelSize(kDesignDpi);
-      bool cancelled = false;
-      const auto gif = WithProgress([&](const auto& progress, const auto& was_cancelled) {
-        auto encoded = chart::EncodeReplayGif(state_, size, what->factor, progress);
-        cancelled = was_cancelled();
-        return encoded;
+      const auto gif = WithProgress([&](const auto& progress) {
+        return chart::EncodeReplayGif(state_, size, what->factor, progress);
       });
-      if (cancelled) return {};
-      if (!gif) break;
-      bytes = QByteArray(gif->data(), static_cast<qsizetype>(gif->size()));
+      if (!gif) return {};
+      if (*gif) bytes = QByteArray((*gif)->data(), static_cast<qsizetype>((*gif)->size()));
       break;
     }
   }
-  const QString file = QDir::toNativeSeparators(path);
-  if (bytes.isEmpty()) {
-    return {false,
-            LoadText(res::kIdsExportFailed).arg(file, LoadText(res::kIdsExportEncodeFailed))};
-  }
-  if (const auto reason = WriteFileAtomically(path, bytes)) {
-    return {false, LoadText(res::kIdsExportFailed).arg(file, *reason)};
-  }
+  if (bytes.isEmpty()) return failure(LoadText(res::kIdsExportEncodeFailed));
+  if (const auto reason = WriteFileAtomically(path, bytes)) return failure(*reason);
   return {true, {}};
 }
 

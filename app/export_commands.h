@@ -21,8 +21,9 @@ class CommandActions;
 //
 // Each asks for a file, then writes it atomically: a failure leaves no
 // partial file and an existing one intact, and is shown with its reason; a
-// success is reported with the file's name. Work that takes longer than half
-// a second shows a progress dialog whose Cancel leaves no file. The commands
+// success is reported with the file's name. A destination that cannot be
+// written is refused before any work. Work that takes longer than half a
+// second shows a progress dialog whose Cancel leaves no file. The commands
 // are disabled until the view has made a run.
 class ExportCommands : public QObject {
   Q_OBJECT
@@ -47,12 +48,15 @@ class ExportCommands : public QObject {
 
  signals:
   void Warning(const QString& message);
+  // What the status bar says after a command: the file written, or nothing
+  // (an earlier report no longer holds).
   void Reported(const QString& message);
 
  private:
   void OnCommand(int command);
   void UpdateEnabled();
-  // Runs `work` with a progress dialog that appears if it takes long.
+  // Runs `work` with a progress dialog that appears if it takes long; its
+  // result, or nothing when Cancel was pressed.
   template <typename Work>
   auto WithProgress(Work&& work);
 

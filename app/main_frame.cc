@@ -22,6 +22,7 @@
 #include "app/curvesmith_view.h"
 #include "app/edit_commands.h"
 #include "app/export_commands.h"
+#include "app/file_dialog_folders.h"
 #include "app/lock_states.h"
 #include "app/print_support.h"
 #include "app/recent_files.h"
@@ -29,9 +30,11 @@
 #include "app/replay_player.h"
 #include "app/replay_seek_controls.h"
 #include "app/resource_text.h"
+#include "app/sample_files.h"
 #include "app/seed_dialog.h"
 #include "app/status_indicators.h"
 #include "res/resource_ids.h"
+#include "res/sample_experiments.h"
 
 namespace curvesmith {
 namespace {
@@ -39,6 +42,8 @@ namespace {
 // Where the replay tool bar's place is kept between sessions.
 constexpr char kReplayBarVisibleKey[] = "ReplayToolBar/Visible";
 constexpr char kReplayBarAreaKey[] = "ReplayToolBar/Area";
+// The kind of file whose folder Open and Save As remember.
+constexpr char kParameterFolderKind[] = "Parameters";
 
 }  // namespace
 
@@ -147,6 +152,11 @@ void CMainFrame::ConnectCommands() {
   for (const auto& command : commands) {
     connect(actions_->Action(command.id), &QAction::triggered, this, command.handler);
   }
+  // A sample opens as the file Open would open.
+  for (const res::SampleExperiment& sample : res::SampleExperiments()) {
+    connect(actions_->Action(sample.command), &QAction::triggered, this,
+            [this, name = sample.file_name] { OpenDocumentFile(SamplePath(name)); });
+  }
   // The form is a single pane: there is no other pane to switch to.
   actions_->Action(res::kIdNextPane)->setEnabled(false);
   actions_->Action(res::kIdPrevPane)->setEnabled(false);
@@ -202,7 +212,10 @@ void CMainFrame::CreatePanels() {
 
   exports_ = new ExportCommands(this, *actions_, *view_, state_);
   connect(exports_, &ExportCommands::Warning, this, &CMainFrame::Warn);
-  connect(exports_, &ExportCommands::Reported, this, &CMainFrame::ShowStatusText);
+  // An empty report gives the message pane back to the form.
+  connect(exports_, &ExportCommands::Reported, this, [this](const QString& report) {
+    ShowStatusText(report.isEmpty() ? view_->StatusText() : report);
+  });
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
@@ -244,7 +257,9 @@ void CMainFrame::OnRunWithSeed() {
 }
 
 void CMainFrame::OnFileOpen() {
-  const QString path = QFileDialog::getOpenFileName(this);
+  const QString path =
+      QFileDialog::getOpenFileName(this, QString(), InLastFolder(kParameterFolderKind));
+  RememberFolder(kParameterFolderKind, path);
   if (!path.isEmpty()) OpenDocumentFile(path);
 }
 
@@ -257,7 +272,9 @@ void CMainFrame::OnFileSave() {
 }
 
 void CMainFrame::OnFileSaveAs() {
-  const QString path = QFileDialog::getSaveFileName(this, QString(), document_.PathName());
+  const QString path = QFileDialog::getSaveFileName(
+      this, QString(), InLastFolder(kParameterFolderKind, document_.PathName()));
+  RememberFolder(kParameterFolderKind, path);
   if (!path.isEmpty()) SaveDocumentAs(path);
 }
 

@@ -9,6 +9,7 @@
 #include "app/file_name.h"
 #include "app/resource_text.h"
 #include "files/file_writing.h"
+#include "files/writable_destination.h"
 #include "res/resource_ids.h"
 
 namespace curvesmith {
@@ -20,6 +21,12 @@ QString NotRegularFile() {
 
 QString SystemReason(int error) {
   return qt_error_string(error);
+}
+
+std::optional<QString> ReasonOf(int error) {
+  if (error == files::kNotRegularFile) return NotRegularFile();
+  if (error != 0) return SystemReason(error);
+  return std::nullopt;
 }
 
 }  // namespace
@@ -43,11 +50,18 @@ std::optional<QString> OpenRegularFile(const QString& name, QFile& file) {
 }
 
 std::optional<QString> WriteFileAtomically(const QString& name, QByteArrayView data) {
-  const int error = files::ReplaceFile(EncodeFileName(name).toStdString(),
-                                       std::string_view(data.data(), data.size()));
-  if (error == files::kNotRegularFile) return NotRegularFile();
-  if (error != 0) return SystemReason(error);
-  return std::nullopt;
+  return ReasonOf(files::ReplaceFile(EncodeFileName(name).toStdString(),
+                                     std::string_view(data.data(), data.size())));
+}
+
+std::optional<QString> CheckWritable(const QString& name) {
+  return ReasonOf(files::CheckWritableDestination(EncodeFileName(name).toStdString()));
+}
+
+QString KeptFileNote(const QString& name) {
+  struct stat status {};
+  const bool there = lstat(EncodeFileName(name).constData(), &status) == 0;
+  return there ? LoadText(res::kIdsExistingFileKept) : QString();
 }
 
 }  // namespace curvesmith

@@ -27,6 +27,15 @@ std::optional<QString> OpenRegularFile(const QString& name, QFile& file);
 // symbolic link is followed, and an earlier file's permissions are kept.
 std::optional<QString> WriteFileAtomically(const QString& name, QByteArrayView data);
 
+// Why WriteFileAtomically() could not write `name` whatever the data (a
+// folder that is missing or cannot be written, something not a regular file
+// at the name); nullopt when it may. Asked before work that takes long.
+std::optional<QString> CheckWritable(const QString& name);
+
+// The note that a failed write left an earlier file as it was: the
+// string-table sentence when something is at `name`, empty when not.
+QString KeptFileNote(const QString& name);
+
 }  // namespace curvesmith
 
 #endif  // CURVESMITH_APP_REGULAR_FILE_H_

@@ -46,6 +46,13 @@ constexpr Accelerator kAccelerators[] = {
     {Key::kD, kCtrl | kShift, kIdExportGif2x},
     {Key::kF, kCtrl | kShift, kIdExportGif5x},
     {Key::kW, kCtrl | kShift, kIdExportGif20x},
+    // The sample experiments.
+    {Key::k1, kCtrl | kAlt, kIdFileSampleWellTuned0},
+    {Key::k2, kCtrl | kAlt, kIdFileSampleWellTuned1},
+    {Key::k3, kCtrl | kAlt, kIdFileSampleWellTuned2},
+    {Key::k4, kCtrl | kAlt, kIdFileSamplePremature},
+    {Key::k5, kCtrl | kAlt, kIdFileSampleRandom},
+    {Key::k6, kCtrl | kAlt, kIdFileSampleTooSmall},
 };
 
 }  // namespace

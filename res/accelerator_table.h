@@ -41,6 +41,7 @@ enum class Key {
   k3,
   k4,
   k5,
+  k6,
   kF12,
 };
 

@@ -30,12 +30,22 @@ constexpr MenuItem kExportMenu[] = {
     Command("再生ｱﾆﾒｰｼｮﾝ 20 倍速 (GIF)(&W)...", kIdExportGif20x),
 };
 
+constexpr MenuItem kSampleMenu[] = {
+    Command("よく調整した実行 曲線 0(&0)\tCtrl+Alt+1", kIdFileSampleWellTuned0),
+    Command("よく調整した実行 曲線 1(&1)\tCtrl+Alt+2", kIdFileSampleWellTuned1),
+    Command("よく調整した実行 曲線 2(&2)\tCtrl+Alt+3", kIdFileSampleWellTuned2),
+    Command("早すぎる収束(&C)\tCtrl+Alt+4", kIdFileSamplePremature),
+    Command("ﾗﾝﾀﾞﾑな探索(&R)\tCtrl+Alt+5", kIdFileSampleRandom),
+    Command("小さすぎる母集団(&S)\tCtrl+Alt+6", kIdFileSampleTooSmall),
+};
+
 constexpr MenuItem kFileMenu[] = {
     Command("新規作成(&N)\tCtrl+N", kIdFileNew),
     Command("開く(&O)...\tCtrl+O", kIdFileOpen),
     Command("上書き保存(&S)\tCtrl+S", kIdFileSave),
     Command("名前を付けて保存(&A)...", kIdFileSaveAs),
     Popup("ｴｸｽﾎﾟｰﾄ(&E)", kExportMenu),
+    Popup("ｻﾝﾌﾟﾙを開く(&M)", kSampleMenu),
     Separator(),
     Command("印刷(&P)...\tCtrl+P", kIdFilePrint),
     Command("印刷ﾌﾟﾚﾋﾞｭｰ(&V)", kIdFilePrintPreview),

@@ -177,6 +177,16 @@ inline constexpr int kIdsExportEncodeFailed = 20324;
 inline constexpr int kIdsExportCancel = 20325;
 inline constexpr int kIdsTrueMaximumLabel = 20326;
 
+// The sample experiments of the File menu and the file messages' shared
+// parts: commands 32850-32869, strings 20400-20419.
+inline constexpr int kIdFileSampleWellTuned0 = 32850;
+inline constexpr int kIdFileSampleWellTuned1 = 32851;
+inline constexpr int kIdFileSampleWellTuned2 = 32852;
+inline constexpr int kIdFileSamplePremature = 32853;
+inline constexpr int kIdFileSampleRandom = 32854;
+inline constexpr int kIdFileSampleTooSmall = 32855;
+inline constexpr int kIdsExistingFileKept = 20400;
+
 }  // namespace curvesmith::res
 
 #endif  // CURVESMITH_RES_RESOURCE_IDS_H_

@@ -8,7 +8,7 @@ packages=(
   cmake ninja-build g++ make
   clang libclang-rt-14-dev
   libgtest-dev libbenchmark-dev libgif-dev libmuparser-dev
-  qt6-base-dev qt6-base-dev-tools libgl-dev libx11-dev
+  qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev libx11-dev
   fonts-ipafont-gothic fonts-liberation2
 )
 

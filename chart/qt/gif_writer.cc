@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 namespace curvesmith::chart {
@@ -174,23 +175,26 @@ bool GifWriter::Start() {
          EGifPutExtensionTrailer(gif_->file) == GIF_OK;
 }
 
-bool GifWriter::Add(const QImage& picture, int delay_centiseconds) {
+bool GifWriter::Add(QImage picture, int delay_centiseconds) {
   if (failed_) return false;
-  const QImage current = picture.convertToFormat(QImage::Format_RGB32);
+  if (picture.format() != QImage::Format_RGB32) {
+    picture = picture.convertToFormat(QImage::Format_RGB32);
+  }
   if (first_) {
-    failed_ = !WriteFrame(current.rect(), current, delay_centiseconds, false);
+    failed_ = !WriteFrame(picture.rect(), picture, delay_centiseconds, false);
     first_ = false;
   } else {
-    QRect changed = ChangedRect(previous_, current);
+    QRect changed = ChangedRect(previous_, picture);
     // A picture that changes nothing still needs its frame for its delay.
     if (changed.isEmpty()) changed = QRect(0, 0, 1, 1);
-    failed_ = !WriteFrame(changed, current, delay_centiseconds, true);
+    failed_ = !WriteFrame(changed, picture, delay_centiseconds, true);
   }
-  // Kept in a buffer of the writer's own, reused from picture to picture.
-  if (previous_.isNull()) previous_ = QImage(size_, QImage::Format_RGB32);
-  std::memcpy(previous_.bits(), current.constBits(),
-              static_cast<std::size_t>(current.sizeInBytes()));
+  spare_ = std::exchange(previous_, std::move(picture));
   return !failed_;
+}
+
+QImage GifWriter::TakeSpare() {
+  return std::exchange(spare_, QImage());
 }
 
 bool GifWriter::WriteFrame(const QRect& rect, const QImage& picture, int delay_centiseconds,

@@ -27,8 +27,13 @@ class GifWriter {
   GifWriter& operator=(const GifWriter&) = delete;
 
   // Adds `picture` (of the writer's size) shown for `delay_centiseconds`.
-  // False when giflib fails.
-  bool Add(const QImage& picture, int delay_centiseconds);
+  // False when giflib fails. The writer keeps the picture to compare the next
+  // one with.
+  bool Add(QImage picture, int delay_centiseconds);
+
+  // The buffer of a picture the writer no longer needs, to draw another one
+  // into without allocating; a null image when there is none.
+  QImage TakeSpare();
 
   // Ends the file and returns its bytes; nothing when giflib failed.
   std::optional<std::string> Finish();
@@ -44,6 +49,7 @@ class GifWriter {
   std::unique_ptr<Gif> gif_;
   std::string bytes_;
   QImage previous_;
+  QImage spare_;
   bool first_ = true;
   bool failed_ = false;
 };

@@ -133,11 +133,11 @@ std::optional<std::string> EncodeReplayGif(const RunState& state, QSize size, in
   bool encoded = true;
   std::thread encoder([&] {
     while (auto picture = queue.Pop()) {
-      if (!writer.Add(picture->image, picture->delay_centiseconds)) {
+      if (!writer.Add(std::move(picture->image), picture->delay_centiseconds)) {
         encoded = false;
         queue.Stop();
       }
-      queue.Recycle(std::move(picture->image));
+      if (QImage spare = writer.TakeSpare(); !spare.isNull()) queue.Recycle(std::move(spare));
     }
   });
 

@@ -54,6 +54,7 @@ class CommandActionsTest : public QObject {
                                          "上書き保存(&S)\tCtrl+S",
                                          "名前を付けて保存(&A)...",
                                          "ｴｸｽﾎﾟｰﾄ(&E)",
+                                         "ｻﾝﾌﾟﾙを開く(&M)",
                                          "",
                                          "印刷(&P)...\tCtrl+P",
                                          "印刷ﾌﾟﾚﾋﾞｭｰ(&V)",
@@ -62,8 +63,8 @@ class CommandActionsTest : public QObject {
                                          "最近使ったﾌｧｲﾙ",
                                          "",
                                          "ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)"}
-                          << QList<int>{57600, 57601, 57603, 57604, 0, 0,    57607,
-                                        57609, 57606, 0,     57616, 0, 57665};
+                          << QList<int>{57600, 57601, 57603, 57604, 0,     0, 0,
+                                        57607, 57609, 57606, 0,     57616, 0, 57665};
     QTest::newRow("edit") << 1
                           << QStringList{"元に戻す(&U)\tCtrl+Z", "", "切り取り(&T)\tCtrl+X",
                                          "ｺﾋﾟｰ(&C)\tCtrl+C", "貼り付け(&P)\tCtrl+V"}

@@ -4,13 +4,17 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QLabel>
 #include <QProcess>
+#include <QProgressDialog>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 
 #include "app/chart_area_widget.h"
 #include "app/command_actions.h"
 #include "app/main_frame.h"
+#include "app/status_indicators.h"
 #include "res/resource_ids.h"
 #include "tests/app/view_fixture.h"
 
@@ -66,6 +70,32 @@ QByteArray CliOutput(const QString& format) {
   return cli.readAllStandardOutput();
 }
 
+// Writes `curvesmith-cli render` of the same run with `options` added; true
+// when it succeeded.
+bool CliRender(const QStringList& options) {
+  QProcess cli;
+  cli.start(QString::fromUtf8(CURVESMITH_CLI_PATH),
+            QStringList{"render"} + QString::fromUtf8(kCliRunOptions).split(' ') + options);
+  return cli.waitForFinished() && cli.exitStatus() == QProcess::NormalExit && cli.exitCode() == 0;
+}
+
+// Whether the pictures agree wherever both have chart: the exported picture
+// also has the control's edge, 8 pixels wide at scale 1, where the chart
+// draws nothing, and either picture may be larger than the other.
+bool SameChart(const QImage& exported, const QImage& rendered, int scale) {
+  const int edge = 8 * scale;
+  const QImage a = exported.convertToFormat(QImage::Format_RGB32);
+  const QImage b = rendered.convertToFormat(QImage::Format_RGB32);
+  const int width = std::min(a.width() - edge, b.width());
+  const int height = std::min(a.height() - edge, b.height());
+  for (int y = edge; y < height; ++y) {
+    for (int x = edge; x < width; ++x) {
+      if (a.pixel(x, y) != b.pixel(x, y)) return false;
+    }
+  }
+  return width > edge && height > edge;
+}
+
 QByteArray Contents(const QString& path) {
   QFile file(path);
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -79,9 +109,16 @@ class ExportCommandsTest : public QObject {
   void ReportsAreTheCommandLinesByteForByte_data();
   void ReportsAreTheCommandLinesByteForByte();
   void ChartPictureIsWhatTheChartShows();
-  void ReplayGifIsWritten();
+  void ChartPictureAtEachScaleIsTheCommandLines_data();
+  void ChartPictureAtEachScaleIsTheCommandLines();
+  void ReplayGifAtEachSpeedIsTheCommandLinesByteForByte_data();
+  void ReplayGifAtEachSpeedIsTheCommandLinesByteForByte();
   void FailedExportLeavesNothingAndSaysWhy_data();
   void FailedExportLeavesNothingAndSaysWhy();
+  void UnwritableDestinationIsRefusedBeforeAnyWork_data();
+  void UnwritableDestinationIsRefusedBeforeAnyWork();
+  void StatusBarReportsOnlyTheLastExport();
+  void DialogsStartInTheFolderLastUsedForTheFormat();
 
  private:
   TemporarySettings settings_;
@@ -135,12 +172,51 @@ void ExportCommandsTest::ChartPictureIsWhatTheChartShows() {
   QCOMPARE(QImage(path).size(), chart->size() * 4);
 }
 
-void ExportCommandsTest::ReplayGifIsWritten() {
+void ExportCommandsTest::ChartPictureAtEachScaleIsTheCommandLines_data() {
+  QTest::addColumn<int>("command");
+  QTest::addColumn<int>("scale");
+  QTest::newRow("1x") << res::kIdExportChartPng1x << 1;
+  QTest::newRow("2x") << res::kIdExportChartPng2x << 2;
+  QTest::newRow("4x") << res::kIdExportChartPng4x << 4;
+}
+
+// The final picture of the replay, as `render --frame final --scale K`.
+void ExportCommandsTest::ChartPictureAtEachScaleIsTheCommandLines() {
+  QFETCH(int, command);
+  QFETCH(int, scale);
   ExportFixture fixture;
   fixture.Run();
-  const QString path = fixture.PathOf("replay.gif");
-  QVERIFY(fixture.frame.Exports()->Export(res::kIdExportGif20x, path).written);
-  QVERIFY(Contents(path).startsWith("GIF89a"));
+  while (Elapse(fixture.clock)) {
+  }
+  const QString exported = fixture.PathOf("exported.png");
+  QVERIFY(fixture.frame.Exports()->Export(command, exported).written);
+  const QString rendered = fixture.PathOf("rendered.png");
+  QVERIFY(CliRender({"--frame", "final", "--scale", QString::number(scale), "--out", rendered}));
+  QCOMPARE(QImage(exported).size(), fixture.frame.View()->ChartArea()->size() * scale);
+  QVERIFY(SameChart(QImage(exported), QImage(rendered), scale));
+}
+
+void ExportCommandsTest::ReplayGifAtEachSpeedIsTheCommandLinesByteForByte_data() {
+  QTest::addColumn<int>("command");
+  QTest::addColumn<int>("speed");
+  QTest::newRow("x1") << res::kIdExportGif1x << 1;
+  QTest::newRow("x2") << res::kIdExportGif2x << 2;
+  QTest::newRow("x5") << res::kIdExportGif5x << 5;
+  QTest::newRow("x20") << res::kIdExportGif20x << 20;
+}
+
+void ExportCommandsTest::ReplayGifAtEachSpeedIsTheCommandLinesByteForByte() {
+  QFETCH(int, command);
+  QFETCH(int, speed);
+  ExportFixture fixture;
+  fixture.Run();
+  const QString exported = fixture.PathOf("exported.gif");
+  QVERIFY(fixture.frame.Exports()->Export(command, exported).written);
+  const QString rendered = fixture.PathOf("rendered.gif");
+  QVERIFY(CliRender({"--gif", rendered, "--speed", QString::number(speed)}));
+  const QByteArray expected = Contents(rendered);
+  QVERIFY(expected.startsWith("GIF89a"));
+  QCOMPARE(Contents(exported), expected);
 }
 
 void ExportCommandsTest::FailedExportLeavesNothingAndSaysWhy_data() {
@@ -166,6 +242,130 @@ void ExportCommandsTest::FailedExportLeavesNothingAndSaysWhy() {
   QVERIFY(result.problem.contains(QDir::toNativeSeparators(path)));
   QCOMPARE(folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
   QVERIFY(QDir(folder.filePath("in-the-way")).isEmpty());
+}
+
+// Counts the widgets (a progress dialog) that work opens in the window.
+class WidgetsOpened : public QObject {
+ public:
+  explicit WidgetsOpened(QObject* window) : window_(window) { window_->installEventFilter(this); }
+  ~WidgetsOpened() override { window_->removeEventFilter(this); }
+  int count() const { return count_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == window_ && event->type() == QEvent::ChildAdded &&
+        static_cast<QChildEvent*>(event)->child()->isWidgetType()) {
+      ++count_;
+    }
+    return false;
+  }
+
+ private:
+  QObject* window_;
+  int count_ = 0;
+};
+
+// A destination that cannot be written is refused before a picture is made
+// (a long GIF took its whole encoding to fail); the message names the file
+// and says an earlier file was kept only when there was one.
+void ExportCommandsTest::UnwritableDestinationIsRefusedBeforeAnyWork_data() {
+  QTest::addColumn<int>("command");
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<bool>("written");
+  QTest::addColumn<bool>("something_there");
+  QTest::newRow("writable, GIF") << res::kIdExportGif20x << "replay.gif" << true << false;
+  QTest::newRow("no such folder, GIF")
+      << res::kIdExportGif1x << "missing/replay.gif" << false << false;
+  QTest::newRow("a file for a folder, GIF")
+      << res::kIdExportGif2x << "plain.txt/replay.gif" << false << false;
+  QTest::newRow("a folder in the way, GIF") << res::kIdExportGif5x << "in-the-way" << false << true;
+  QTest::newRow("no such folder, PNG 4x")
+      << res::kIdExportChartPng4x << "missing/chart.png" << false << false;
+  QTest::newRow("a device in the way, PNG 2x")
+      << res::kIdExportChartPng2x << "/dev/null" << false << true;
+}
+
+void ExportCommandsTest::UnwritableDestinationIsRefusedBeforeAnyWork() {
+  QFETCH(int, command);
+  QFETCH(QString, name);
+  QFETCH(bool, written);
+  QFETCH(bool, something_there);
+  ExportFixture fixture;
+  fixture.Run();
+  QDir folder(fixture.folder.path());
+  QVERIFY(folder.mkdir("in-the-way"));
+  QFile plain(folder.filePath("plain.txt"));
+  QVERIFY(plain.open(QIODevice::WriteOnly));
+  plain.close();
+  const QString path = QDir::isAbsolutePath(name) ? name : folder.filePath(name);
+
+  const WidgetsOpened opened(&fixture.frame);
+  const ExportCommands::Result result = fixture.frame.Exports()->Export(command, path);
+  QCOMPARE(result.written, written);
+  // Only work that was started opens its progress dialog.
+  QCOMPARE(opened.count(), written ? 1 : 0);
+  if (written) return;
+  QVERIFY2(result.problem.contains(QDir::toNativeSeparators(path)), qPrintable(result.problem));
+  QCOMPARE(result.problem.contains("既にあるﾌｧｲﾙは変更していません"), something_there);
+}
+
+QString MessagePaneText(const ExportFixture& fixture) {
+  return fixture.frame.Indicators()->MessagePane()->text();
+}
+
+// A cancelled or failed export does not leave the report of an earlier one,
+// which would say a file was written when this one was not.
+void ExportCommandsTest::StatusBarReportsOnlyTheLastExport() {
+  ExportFixture fixture;
+  fixture.Run();
+  QString chosen = fixture.PathOf("best.csv");
+  fixture.frame.Exports()->SetFileChooser([&](const QString&, const QString&) { return chosen; });
+  QAction* export_best = fixture.frame.Actions()->Action(res::kIdExportBestCsv);
+
+  export_best->trigger();
+  QVERIFY(MessagePaneText(fixture).contains("書き出しました"));
+  QVERIFY(MessagePaneText(fixture).contains(chosen));
+  chosen.clear();  // the file dialog cancelled
+  export_best->trigger();
+  QVERIFY(!MessagePaneText(fixture).contains("書き出しました"));
+
+  export_best->trigger();
+  chosen = fixture.PathOf("missing/best.csv");
+  export_best->trigger();
+  QVERIFY(!MessagePaneText(fixture).contains("書き出しました"));
+  QCOMPARE(fixture.warnings.size(), 1);
+}
+
+// Each format's dialog starts where a file of that format was last chosen,
+// in this session or an earlier one.
+void ExportCommandsTest::DialogsStartInTheFolderLastUsedForTheFormat() {
+  QTemporaryDir pictures;
+  QStringList suggested;
+  QString chosen;
+  const auto export_with = [&](ExportFixture& fixture, int command) {
+    fixture.frame.Exports()->SetFileChooser([&](const QString& name, const QString&) {
+      suggested << name;
+      return chosen;
+    });
+    fixture.frame.Actions()->Action(command)->trigger();
+  };
+  {
+    ExportFixture fixture;
+    fixture.Run();
+    export_with(fixture, res::kIdExportChartPng1x);
+    chosen = QDir(pictures.path()).filePath("first.png");
+    export_with(fixture, res::kIdExportChartPng2x);
+    chosen.clear();
+    export_with(fixture, res::kIdExportChartPng4x);
+    export_with(fixture, res::kIdExportJson);
+  }
+  ExportFixture restarted;
+  restarted.Run();
+  export_with(restarted, res::kIdExportChartPng1x);
+  const QString in_pictures = QDir(pictures.path()).filePath("curvesmith@4x.png");
+  QCOMPARE(suggested,
+           (QStringList{"curvesmith.png", "curvesmith@2x.png", in_pictures, "curvesmith.json",
+                        QDir(pictures.path()).filePath("curvesmith.png")}));
 }
 
 }  // namespace curvesmith

@@ -260,6 +260,8 @@ void ParameterFileTest::SaveIntoMissingFolderFailsAndSaysSo() {
   QVERIFY(message.has_value());
   QVERIFY(message->contains("保存できませんでした"));
   QVERIFY(message->contains(path));
+  // There was no file to keep.
+  QVERIFY(!message->contains("既にあるﾌｧｲﾙは変更していません"));
   QVERIFY(document.PathName().isEmpty());
 }
 
@@ -276,6 +278,7 @@ void ParameterFileTest::FailedSaveLeavesTheEarlierFileIntact() {
     message = document.OnSaveDocument(PathOf("run.txt"));
   }
   QVERIFY(message.has_value());
+  QVERIFY(message->contains("既にあるﾌｧｲﾙは変更していません"));
   QCOMPARE(ReadFile(PathOf("run.txt")), earlier);
   QCOMPARE(QDir(directory_->path()).entryList(QDir::Files), QStringList{"run.txt"});
 }

@@ -16,6 +16,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
+#include <algorithm>
 #include <memory>
 
 #include "app/about_box.h"
@@ -25,9 +26,12 @@
 #include "app/curvesmith_view.h"
 #include "app/main_frame.h"
 #include "app/print_support.h"
+#include "app/qt_translations.h"
 #include "app/recent_files.h"
+#include "app/sample_files.h"
 #include "app/status_indicators.h"
 #include "res/resource_ids.h"
+#include "res/sample_experiments.h"
 
 namespace curvesmith {
 
@@ -222,6 +226,75 @@ class ShellTest : public QObject {
     app_->MainFrame()->View()->Field(res::kIdcPopulationSize)->setText("9");
     recent->Entries().first()->trigger();
     QCOMPARE(app_->MainFrame()->View()->Field(res::kIdcPopulationSize)->text(), QString("50"));
+  }
+
+  // Each sample opens as File > Open opens a file (the form, the document's
+  // file, the recent-file list), and holds the experiment its item names.
+  void samplesOpenAsOpenWould_data() {
+    QTest::addColumn<int>("command");
+    QTest::addColumn<QString>("curve");
+    QTest::addColumn<QString>("population");
+    QTest::addColumn<QString>("crossover");
+    QTest::addColumn<QString>("mutation");
+    QTest::newRow("well tuned, curve 0") << res::kIdFileSampleWellTuned0 << "0"
+                                         << "100"
+                                         << "0.7"
+                                         << "0.2";
+    QTest::newRow("well tuned, curve 1") << res::kIdFileSampleWellTuned1 << "1"
+                                         << "100"
+                                         << "0.7"
+                                         << "0.2";
+    QTest::newRow("well tuned, curve 2") << res::kIdFileSampleWellTuned2 << "2"
+                                         << "100"
+                                         << "0.7"
+                                         << "0.2";
+    QTest::newRow("premature convergence: no mutation") << res::kIdFileSamplePremature << "0"
+                                                        << "30"
+                                                        << "0.9"
+                                                        << "0";
+    QTest::newRow("random search: every individual mutates") << res::kIdFileSampleRandom << "1"
+                                                             << "50"
+                                                             << "0.7"
+                                                             << "1";
+    QTest::newRow("population too small") << res::kIdFileSampleTooSmall << "1"
+                                          << "4"
+                                          << "0.7"
+                                          << "0.1";
+  }
+  void samplesOpenAsOpenWould() {
+    QFETCH(int, command);
+    QFETCH(QString, curve);
+    QFETCH(QString, population);
+    QFETCH(QString, crossover);
+    QFETCH(QString, mutation);
+    QVERIFY(Start({"curvesmith"}));
+    CMainFrame* frame = app_->MainFrame();
+    QAction* sample = frame->Actions()->Action(command);
+    QVERIFY(!sample->statusTip().isEmpty());
+    sample->trigger();
+    QVERIFY2(warnings_.isEmpty(), qPrintable(warnings_.join('\n')));
+    const auto file = std::find_if(res::SampleExperiments().begin(), res::SampleExperiments().end(),
+                                   [&](const auto& entry) { return entry.command == command; });
+    const QString path = SamplePath(file->file_name);
+    QCOMPARE(app_->Document().PathName(), path);
+    QCOMPARE(frame->RecentFileList()->Files().value(0), QFileInfo(path).absoluteFilePath());
+    CCurvesmithView* view = frame->View();
+    QCOMPARE(view->Field(res::kIdcTargetCurve)->text(), curve);
+    QCOMPARE(view->Field(res::kIdcPopulationSize)->text(), population);
+    QCOMPARE(view->Field(res::kIdcCrossoverRate)->text(), crossover);
+    QCOMPARE(view->Field(res::kIdcMutationRate)->text(), mutation);
+  }
+
+  // Qt's own buttons and dialogs speak the interface's language.
+  void qtOwnTextsFollowTheLanguage() {
+    QVERIFY(Start({"curvesmith"}));
+    const auto cancel = [] { return QCoreApplication::translate("QPlatformTheme", "Cancel"); };
+    QCOMPARE(cancel(), QString("キャンセル"));
+    // Qt speaks English without a translation.
+    QVERIFY(!InstallQtTranslations(QLocale::English));
+    QCOMPARE(cancel(), QString("Cancel"));
+    QVERIFY(InstallQtTranslations(QLocale::Japanese));
+    QCOMPARE(cancel(), QString("キャンセル"));
   }
 
   void aRecentFileThatFailsToOpenLeavesTheList() {

@@ -74,6 +74,8 @@ const char* KeyName(Key key) {
       return "4";
     case Key::k5:
       return "5";
+    case Key::k6:
+      return "6";
     case Key::kF12:
       return "F12";
   }
@@ -125,7 +127,7 @@ TEST(MainMenuTest, PopupsInOrder) {
   EXPECT_STREQ(bar[2].text, "表示(&V)");
   EXPECT_STREQ(bar[3].text, "再生(&P)");
   EXPECT_STREQ(bar[4].text, "ﾍﾙﾌﾟ(&H)");
-  EXPECT_EQ(bar[0].children.size(), 13u);
+  EXPECT_EQ(bar[0].children.size(), 14u);
   EXPECT_EQ(bar[1].children.size(), 5u);
   // The replay tool bar's toggle follows the two classic items.
   EXPECT_EQ(bar[2].children.size(), 4u);
@@ -150,13 +152,16 @@ TEST(MainMenuTest, OnlyTheRecentFilePlaceholderIsGreyed) {
 TEST(MainMenuTest, SampleTexts) {
   const std::span<const MenuItem> file = MainMenu()[0].children;
   EXPECT_STREQ(file[1].text, "開く(&O)...\tCtrl+O");
-  // The export submenu follows Save As; the classic items keep their order.
+  // The export and sample submenus follow Save As; the classic items keep
+  // their order.
   EXPECT_EQ(file[4].kind, MenuItemKind::kPopup);
   EXPECT_STREQ(file[4].text, "ｴｸｽﾎﾟｰﾄ(&E)");
-  EXPECT_EQ(file[5].kind, MenuItemKind::kSeparator);
-  EXPECT_STREQ(file[7].text, "印刷ﾌﾟﾚﾋﾞｭｰ(&V)");
-  EXPECT_STREQ(file[10].text, "最近使ったﾌｧｲﾙ");
-  EXPECT_STREQ(file[12].text, "ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)");
+  EXPECT_EQ(file[5].kind, MenuItemKind::kPopup);
+  EXPECT_STREQ(file[5].text, "ｻﾝﾌﾟﾙを開く(&M)");
+  EXPECT_EQ(file[6].kind, MenuItemKind::kSeparator);
+  EXPECT_STREQ(file[8].text, "印刷ﾌﾟﾚﾋﾞｭｰ(&V)");
+  EXPECT_STREQ(file[11].text, "最近使ったﾌｧｲﾙ");
+  EXPECT_STREQ(file[13].text, "ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)");
   EXPECT_STREQ(MainMenu()[4].children[0].text, "Curvesmith のﾊﾞｰｼﾞｮﾝ情報(&A)...");
 }
 
@@ -171,8 +176,8 @@ TEST(MenuAcceleratorTest, ShortcutTextsMatchTheAcceleratorTable) {
     ASSERT_NE(found, accelerators.end()) << item->text << " shows a shortcut it does not have";
     EXPECT_EQ(shown, found->second) << item->text;
   }
-  // The classic eight, then the replay player's thirteen.
-  EXPECT_EQ(with_shortcut, 8 + 13);
+  // The classic eight, the replay player's thirteen, the samples' six.
+  EXPECT_EQ(with_shortcut, 8 + 13 + 6);
 }
 
 TEST(AcceleratorTableTest, NoKeyCombinationIsBoundTwice) {
@@ -189,8 +194,8 @@ TEST(AcceleratorTableTest, AlternativeClipboardKeys) {
     commands[AcceleratorText(accelerator)] = accelerator.command;
   }
   // The classic fourteen, the replay player's thirteen, the panel's and
-  // exports' eleven.
-  EXPECT_EQ(commands.size(), 14u + 13u + 11u);
+  // exports' eleven, the samples' six.
+  EXPECT_EQ(commands.size(), 14u + 13u + 11u + 6u);
   EXPECT_EQ(commands["Alt+Backspace"], kIdEditUndo);
   EXPECT_EQ(commands["Shift+Del"], kIdEditCut);
   EXPECT_EQ(commands["Ctrl+Ins"], kIdEditCopy);
