@@ -384,6 +384,13 @@ TEST_F(StudyFilesTest, ValuesNoRunCanGiveAreRefusedWithFileAndLine) {
     const std::string file = Write(c.name + ".csv", c.content);
     ExpectRefused("study merge " + one + " " + file, file + c.message);
   }
+  // Shard 2 of a study with other mutation rates.
+  const std::string other =
+      Write("other.csv", RunCli("study --curve 1 --mutation 0.1,0.3 --runs 5 --generations 20 "
+                                "--population 30 --shard 2/2")
+                             .out);
+  ExpectRefused("study merge " + one + " " + other,
+                "other.csv belongs to another study than " + one);
   // Shards of another split of the same study.
   ExpectRefused("study merge " + one + " " + Shard(study, 2, 3),
                 "shard2.csv belongs to another study than " + one);
@@ -411,7 +418,8 @@ TEST(StudyCommandTest, BadOptionsExitWithTwoAndNameTheOption) {
       {"--curve -1e30:-1e30:2e3 --runs 1",
        "--curve takes a range whose STEP changes every value it adds to, not \"-1e30:-1e30:2e3\""},
       {"--curve 1e20:1e20:1", "STEP changes every value"},
-      {"--curve 16777216:16777300:1", "STEP changes every value"},
+      // 16777215 and 16777216 differ in single precision; 16777217 does not.
+      {"--curve 16777215:16777300:1", "STEP changes every value"},
       {"--curve -1e300:1e300:1e300", "not \"-1e300:1e300:1e300\""},
       {"--crossover 1e-400",
        "--crossover takes a number from 0 to 1, not \"1e-400\", which underflows"},
