@@ -108,6 +108,7 @@ StudyValues ReadList(std::string_view option, std::string_view text) {
       Refuse(option, "a number, a comma list of numbers or a range START:STOP:STEP", text);
     }
     values.push_back(ReadRunValue(option, item));
+    CheckRunValue(option, values.back(), item);
     if (end == text.size()) return values;
     begin = end + 1;
   }
@@ -116,8 +117,8 @@ StudyValues ReadList(std::string_view option, std::string_view text) {
 }  // namespace
 
 StudyValues ReadStudyValues(std::string_view option, std::string_view text) {
-  StudyValues values =
-      text.find(':') != std::string_view::npos ? ReadRange(option, text) : ReadList(option, text);
+  if (text.find(':') == std::string_view::npos) return ReadList(option, text);
+  StudyValues values = ReadRange(option, text);
   // Each value on its own, beside the defaults, is refused just as `run`
   // would refuse it, quoting what the user wrote.
   for (const float value : values) CheckRunValue(option, value, text);
