@@ -37,7 +37,7 @@ void SelectAndCross(const RunState& state, PopulationColumns& columns, CrtRandom
 //     in the order they stood;
 //  4. mutation of places 0 to N - E - 1 as if they were the whole population
 //     (MutateGenes or MutateBits), so the elite stays unchanged.
-// With no elitism this is SelectAndCross, then Mutate.
+// With no elitism: SelectAndCross, then the mutation of the whole population.
 // REQUIRES: 0 <= elitism < PopulationSize, or elitism 0.
 void BreedGeneration(const RunState& state, PopulationColumns& columns, CrtRandom& random,
                      const Algorithm& algorithm, const GenomeRanking* ranking);

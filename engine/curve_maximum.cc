@@ -19,4 +19,12 @@ std::optional<int> CurveMaximumGenome(double curve) {
   return static_cast<int>(std::max_element(fitness, fitness + kGenomeValues) - fitness);
 }
 
+double CurveMaximum(const CurveTable& curve) {
+  return *std::max_element(curve.begin(), curve.end());
+}
+
+int CurveMaximumGenome(const CurveTable& curve) {
+  return static_cast<int>(std::max_element(curve.begin(), curve.end()) - curve.begin());
+}
+
 }  // namespace curvesmith

@@ -3,6 +3,8 @@
 
 #include <optional>
 
+#include "engine/curve_table.h"
+
 namespace curvesmith {
 
 // The highest fitness any of the 1024 genomes has on the curve chosen by
@@ -14,6 +16,11 @@ std::optional<double> CurveMaximum(double curve);
 // several share it; its position is genome * GeneScale. No value when `curve`
 // selects no curve.
 std::optional<int> CurveMaximumGenome(double curve);
+
+// The same on a curve of a run's own: its highest entry, and the lowest
+// position number n (x = n * GeneScale) where it lies.
+double CurveMaximum(const CurveTable& curve);
+int CurveMaximumGenome(const CurveTable& curve);
 
 }  // namespace curvesmith
 

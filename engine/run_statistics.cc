@@ -59,11 +59,14 @@ GenerationStatistics OfGeneration(const RunState& state, int generation, int pop
 
 }  // namespace
 
-RunStatistics ComputeRunStatistics(const RunState& state) {
+RunStatistics ComputeRunStatistics(const RunState& state, const CurveTable* curve) {
   RunStatistics run;
   const int last = std::clamp(state.Generation, 0, kByGenerationEntries - 1);
   run.population_size = std::clamp(state.PopulationSize, 0, kMaxPopulation);
-  if (const auto genome = CurveMaximumGenome(state.TargetCurve)) {
+  if (curve != nullptr) {
+    run.maximum =
+        RunStatistics::Maximum{CurveMaximumGenome(*curve) * GeneScale, CurveMaximum(*curve)};
+  } else if (const auto genome = CurveMaximumGenome(state.TargetCurve)) {
     run.maximum = RunStatistics::Maximum{*genome * GeneScale, *CurveMaximum(state.TargetCurve)};
   }
   run.generations.reserve(static_cast<std::size_t>(last) + 1);

@@ -4,6 +4,7 @@
 #include <optional>
 #include <vector>
 
+#include "engine/curve_table.h"
 #include "engine/run_state.h"
 
 namespace curvesmith {
@@ -27,7 +28,7 @@ struct GenerationStatistics {
 struct RunStatistics {
   std::vector<GenerationStatistics> generations;  // 0 to Generation
   int population_size = 0;
-  // The best point of the run's target curve over the genome grid (see
+  // The best point of the run's curve over the genome grid (see
   // CurveMaximum); nothing when the run's target curve selects no curve.
   struct Maximum {
     double x = 0.0;
@@ -37,8 +38,10 @@ struct RunStatistics {
 };
 
 // Reads generations 0 to Generation and places 0 to PopulationSize - 1 of the
-// state's history tables (counts held to the tables' capacities).
-RunStatistics ComputeRunStatistics(const RunState& state);
+// state's history tables (counts held to the tables' capacities). `curve` is
+// the run's own curve when it had one (a formula's), whose maximum then
+// stands for TargetCurve's.
+RunStatistics ComputeRunStatistics(const RunState& state, const CurveTable* curve = nullptr);
 
 }  // namespace curvesmith
 

@@ -130,6 +130,15 @@ TEST(AlgorithmOptionsTest, ReportsNameEveryChoiceOnlyWhenOneDiffers) {
       std::string::npos)
       << json.out.substr(0, 300);
 
+  // A formula alone is named, with the classic operators; rank selection
+  // takes one that falls below 0.
+  const auto alone = RunCli(run + " --formula 'x + 1' --output json");
+  ASSERT_EQ(alone.status, 0) << alone.err;
+  EXPECT_NE(alone.out.find(R"m({"selection":"roulette",)m"), std::string::npos);
+  EXPECT_NE(alone.out.find(R"m("formula":"x + 1"},)m"), std::string::npos);
+  const auto below = RunCli(run + " --formula 'x - 10' --selection rank");
+  EXPECT_EQ(below.status, 0) << below.err;
+
   const auto summary = RunCli(run + " --selection tournament:5 --encoding gray");
   ASSERT_EQ(summary.status, 0) << summary.err;
   EXPECT_NE(summary.out.find("  selection       tournament:5\n  crossover       one-point\n"
@@ -137,6 +146,16 @@ TEST(AlgorithmOptionsTest, ReportsNameEveryChoiceOnlyWhenOneDiffers) {
                              "  encoding        gray\n  seed            4\n"),
             std::string::npos)
       << summary.out;
+}
+
+TEST(AlgorithmOptionsTest, RenderDrawsTheRunOfTheChosenOperators) {
+  const std::string render = "render --ops --seed 5 --population 20 --generations 3";
+  const auto classic = RunCli(render);
+  ASSERT_EQ(classic.status, 0) << classic.err;
+  EXPECT_EQ(RunCli(render + " --selection roulette --encoding binary").out, classic.out);
+  const auto chosen = RunCli(render + " --selection tournament:3 --elitism 2");
+  ASSERT_EQ(chosen.status, 0) << chosen.err;
+  EXPECT_NE(chosen.out, classic.out);
 }
 
 }  // namespace

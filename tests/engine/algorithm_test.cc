@@ -107,18 +107,49 @@ TEST(AlgorithmTest, RunsAgreeWithTheLiteralAlgorithmDrawForDraw) {
   }
 }
 
+// A few values shared by many genomes: ties everywhere.
+CurveTable TiedCurve() {
+  CurveTable curve;
+  for (int n = 0; n < kGenomeValues; ++n) curve[n] = n % 7;
+  return curve;
+}
+
 TEST(AlgorithmTest, RunsOnACurveOfTheirOwnAgreeWithTheLiteralAlgorithm) {
-  const CurveTable curve = SignedCurve();
+  const CurveTable curves[] = {SignedCurve(), TiedCurve()};
   const Algorithm cases[] = {
       Tournament(4),
       WithSelection(SelectionKind::kRank),
-      {.selection = SelectionKind::kRank, .elitism = 3, .encoding = EncodingKind::kGray}};
-  for (const Algorithm& a : cases) {
-    auto fast = FreshState();
-    auto literal = FreshState();
-    RunEvolution(*fast, Parameters(80, 30, 0.7f, 0.1f, 1), 7, a, &curve);
-    reference::RunEvolution(*literal, Parameters(80, 30, 0.7f, 0.1f, 1), 7, a, &curve);
-    EXPECT_TRUE(SameBytes(*fast, *literal)) << static_cast<int>(a.selection);
+      {.selection = SelectionKind::kRank, .elitism = 3, .encoding = EncodingKind::kGray},
+      {.selection = SelectionKind::kTournament, .tournament_size = 2, .elitism = 5}};
+  for (const CurveTable& curve : curves) {
+    for (const Algorithm& a : cases) {
+      auto fast = FreshState();
+      auto literal = FreshState();
+      RunEvolution(*fast, Parameters(80, 30, 0.7f, 0.1f, 1), 7, a, &curve);
+      reference::RunEvolution(*literal, Parameters(80, 30, 0.7f, 0.1f, 1), 7, a, &curve);
+      EXPECT_TRUE(SameBytes(*fast, *literal)) << static_cast<int>(a.selection);
+    }
+  }
+}
+
+// Values outside the choices' ranges are held within them, never trusted.
+TEST(AlgorithmTest, ChoicesOutOfRangeAreHeldWithinIt) {
+  struct Case {
+    Algorithm given;
+    Algorithm held;
+  };
+  const Case cases[] = {
+      {WithElitism(50), WithElitism(9)},
+      {WithElitism(-3), WithElitism(0)},
+      {Tournament(0), Tournament(2)},
+      {Tournament(99), Tournament(10)},
+  };
+  for (const Case& c : cases) {
+    auto given = FreshState();
+    auto held = FreshState();
+    RunEvolution(*given, Parameters(10, 20), 13, c.given);
+    RunEvolution(*held, Parameters(10, 20), 13, c.held);
+    EXPECT_TRUE(SameBytes(*given, *held)) << c.given.elitism << " " << c.given.tournament_size;
   }
 }
 
@@ -254,10 +285,12 @@ TEST(FitnessOrderTest, RanksShareTheirMeanAndTournamentsFavourTheLowerPlace) {
   // Counted by genome (every place has its genome's fitness) or sorted by
   // place (no ranking, or a genome with two values): the same order.
   const double fitness[] = {5.0, -1.0, 5.0, 3.0};
-  const std::uint16_t by_genome[] = {7, 1, 7, 2};
+  // Places 0 and 2 hold different genomes of equal fitness.
+  const std::uint16_t by_genome[] = {7, 1, 3, 2};
   const std::uint16_t one_genome[] = {7, 7, 7, 7};
   CurveTable curve{};
   curve[7] = 5.0;
+  curve[3] = 5.0;
   curve[1] = -1.0;
   curve[2] = 3.0;
   const GenomeRanking ranking(curve.data());

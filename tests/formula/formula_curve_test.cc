@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "engine/evolution.h"
+#include "engine/run_statistics.h"
 
 namespace curvesmith {
 namespace {
@@ -110,6 +111,11 @@ TEST(FormulaCurveTest, RunOnXHasFitnessEqualToPosition) {
         ASSERT_EQ(state->FitnessHistory[g][i], state->PositionHistory[g][i]) << g << " " << i;
       }
     }
+    // The statistics' true maximum is the formula's, at the last position.
+    const auto maximum = ComputeRunStatistics(*state, &curve.table()).maximum;
+    ASSERT_TRUE(maximum.has_value());
+    EXPECT_EQ(maximum->x, 19.98046875);
+    EXPECT_EQ(maximum->fitness, 19.98046875);
   }
 }
 
