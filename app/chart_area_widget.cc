@@ -36,14 +36,14 @@ int ChartAreaWidget::DeviceScale() const {
 void ChartAreaWidget::PaintChart(RunState& state) {
   StartImage(state);
   painter_ = std::make_unique<chart::ChartPainter>(*surface_, state);
-  Advance();
+  Advance(clock_->Now());
 }
 
 void ChartAreaWidget::PaintChartAt(RunState& state, const chart::ReplayErasures& erasures,
                                    int generation) {
   StartImage(state);
   painter_ = std::make_unique<chart::ChartPainter>(*surface_, state, erasures, generation);
-  Advance();
+  Advance(clock_->Now());
 }
 
 void ChartAreaWidget::StartImage(RunState& state) {
@@ -73,6 +73,7 @@ void ChartAreaWidget::SetHeld(bool held) {
   if (held_) {
     clock_->Cancel();
   } else {
+    picture_due_ = clock_->Now();
     TimePendingPause();
   }
 }
@@ -80,17 +81,30 @@ void ChartAreaWidget::SetHeld(bool held) {
 void ChartAreaWidget::SetSpeed(ReplaySpeed speed) {
   if (speed == speed_) return;
   speed_ = speed;
-  if (!held_) TimePendingPause();
+  if (held_) return;
+  picture_due_ = clock_->Now();
+  TimePendingPause();
 }
 
+// Each pause ends at a deadline counted from when the picture before it was
+// due, not from when its step was drawn, so the time the steps take to draw
+// does not add up over a replay. A replay that has fallen behind by more than
+// a whole pause (a busy machine) goes on from now rather than racing through
+// the pictures it missed.
 void ChartAreaWidget::TimePendingPause() {
   if (!pending_pause_) return;
-  clock_->StartPause(PauseAtSpeed(*pending_pause_, speed_), [this] { Advance(); });
+  const ReplayClock::Time now = clock_->Now();
+  const auto pause = PauseAtSpeed(*pending_pause_, speed_);
+  ReplayClock::Time deadline = picture_due_ + pause;
+  if (deadline + pause < now) deadline = now;
+  const auto wait = std::chrono::ceil<std::chrono::milliseconds>(std::max(deadline, now) - now);
+  clock_->StartPause(wait, [this, deadline] { Advance(deadline); });
 }
 
 // Handlers of the generation signal may start another paint: it is sent
 // last, when this step is done with the painter.
-void ChartAreaWidget::Advance() {
+void ChartAreaWidget::Advance(ReplayClock::Time due) {
+  picture_due_ = due;
   pending_pause_ = painter_->Step();
   update();
   const std::optional<int> generation = painter_->ReplayGeneration();
@@ -102,6 +116,7 @@ void ChartAreaWidget::Advance() {
     painter_.reset();
     surface_.reset();
   }
+  RefreshToolTip();
   if (generation && generation != shown_generation_) {
     shown_generation_ = generation;
     emit ReplayGenerationShown(*generation);
@@ -139,25 +154,40 @@ std::optional<QImage> ChartAreaWidget::Render(int scale,
 }
 
 bool ChartAreaWidget::event(QEvent* event) {
+  if (event->type() == QEvent::Leave) showing_tool_tip_ = false;
   if (event->type() != QEvent::ToolTip) return QWidget::event(event);
   const auto* help = static_cast<QHelpEvent*>(event);
+  tool_tip_at_ = help->pos();
+  if (!ShowToolTip()) event->ignore();
+  return true;
+}
+
+// Shows the tool-tip of the discs at tool_tip_at_, or hides it where there
+// are none; true when it shows.
+bool ChartAreaWidget::ShowToolTip() {
   QString text;
   if (state_ != nullptr && marked_generation_) {
     // Widget pixels to the chart's logical units, the inverse of the
     // surface's mapping (its device pixels per pixel cancel out); a pixel's
     // width of slack all round.
     const double per_pixel = static_cast<double>(chart::kWindowExtent) / chart::kViewportExtent;
-    const QPointF logical = QPointF(help->pos()) * per_pixel;
+    const QPointF logical = QPointF(tool_tip_at_) * per_pixel;
     text = DiscTooltipText(*state_, *marked_generation_,
                            PlacesUnder(*state_, *marked_generation_, logical, per_pixel));
   }
-  if (text.isEmpty()) {
+  showing_tool_tip_ = !text.isEmpty();
+  if (!showing_tool_tip_) {
     QToolTip::hideText();
-    event->ignore();
-  } else {
-    QToolTip::showText(help->globalPos(), text, this);
+    return false;
   }
+  QToolTip::showText(mapToGlobal(tool_tip_at_), text, this);
   return true;
+}
+
+// A tool-tip that describes discs describes those of the picture on the
+// chart: it follows every change of the picture.
+void ChartAreaWidget::RefreshToolTip() {
+  if (showing_tool_tip_ && QToolTip::isVisible()) ShowToolTip();
 }
 
 void ChartAreaWidget::DrawControlBackground(QImage& image, int scale) const {

@@ -37,7 +37,8 @@ class ReplayErasures;
 // released) and SetSpeed() (the pauses' lengths).
 //
 // Hovering a disc while its generation's discs are on the chart shows a
-// tool-tip on the individuals under the pointer (see DiscTooltipText).
+// tool-tip on the individuals under the pointer (see DiscTooltipText); it
+// follows the picture as the replay changes it, and goes when the discs go.
 class ChartAreaWidget : public QWidget {
   Q_OBJECT
 
@@ -106,8 +107,11 @@ class ChartAreaWidget : public QWidget {
   void StartImage(RunState& state);
   // White inside the control's edge rings, `scale` device pixels per pixel.
   void DrawControlBackground(QImage& image, int scale) const;
-  void Advance();
+  // Draws the paint's next step, a picture due at `due`.
+  void Advance(ReplayClock::Time due);
   void TimePendingPause();
+  bool ShowToolTip();
+  void RefreshToolTip();
 
   std::vector<EdgeRing> edges_;
   std::unique_ptr<ReplayClock> clock_;
@@ -118,6 +122,9 @@ class ChartAreaWidget : public QWidget {
   std::unique_ptr<chart::ChartPainter> painter_;
   // The pause the replay waits in, once its step has been drawn.
   std::optional<std::chrono::milliseconds> pending_pause_;
+  // When the picture on the chart was due: the pause after it ends that long
+  // after this.
+  ReplayClock::Time picture_due_;
   std::optional<int> shown_generation_;
   bool held_ = false;
   // What the paint on the image drew, so that it can be drawn again: its
@@ -128,6 +135,9 @@ class ChartAreaWidget : public QWidget {
   bool discs_erased_ = false;
   std::optional<int> marked_generation_;
   ReplaySpeed speed_ = ReplaySpeed::kNormal;
+  // Where the pointer asked for the disc tool-tip, and whether it shows.
+  QPoint tool_tip_at_;
+  bool showing_tool_tip_ = false;
 };
 
 }  // namespace curvesmith

@@ -121,13 +121,17 @@ const FormField* CCurvesmithView::DoDataExchange(bool save_and_validate) {
 }
 
 bool CCurvesmithView::UpdateData(bool save_and_validate) {
+  return Exchange(save_and_validate) == nullptr;
+}
+
+const FormField* CCurvesmithView::Exchange(bool save_and_validate) {
   loading_fields_ = !save_and_validate;
   const FormField* failed = DoDataExchange(save_and_validate);
   loading_fields_ = false;
   const QString problem = failed ? NeedsNumberText(*failed) : QString();
   MarkField(failed, problem);
   SetStatusText(problem);
-  return failed == nullptr;
+  return failed;
 }
 
 void CCurvesmithView::MarkField(const FormField* field, const QString& problem) {
@@ -182,14 +186,17 @@ void CCurvesmithView::OnRunSameSeed() {
   if (last_seed_) RunWith(*last_seed_);
 }
 
-// A run with `seed`, or with the seed source's when none is given.
+// A run with `seed`, or with the seed source's when none is given. A field
+// that holds no number would leave an older value in force unseen, so Run
+// refuses it as it refuses a value outside the data model; either way the
+// fields keep their texts as typed.
 void CCurvesmithView::RunWith(std::optional<std::uint32_t> seed) {
+  if (const FormField* unreadable = Exchange(true)) {
+    RefuseRun(*unreadable, NeedsNumberText(*unreadable));
+    return;
+  }
   if (const auto outside = FindValueOutsideModel(values_)) {
-    const FormField& field = FormFieldOf(*outside);
-    const QString message = RunRefusalMessage(*outside, values_);
-    MarkField(&field, message);
-    fields_.at(field.control_id)->setFocus();
-    emit RunRefused(message);
+    RefuseRun(FormFieldOf(*outside), RunRefusalMessage(*outside, values_));
     return;
   }
   // A replay in progress reads the state the run is about to replace.
@@ -200,6 +207,12 @@ void CCurvesmithView::RunWith(std::optional<std::uint32_t> seed) {
   state_.ReplayPending = 1;
   player_->TakeNewRun();
   emit RunStarted(*last_seed_);
+}
+
+void CCurvesmithView::RefuseRun(const FormField& field, const QString& message) {
+  MarkField(&field, message);
+  fields_.at(field.control_id)->setFocus();
+  emit RunRefused(message);
 }
 
 void CCurvesmithView::Invalidate() {

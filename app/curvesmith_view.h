@@ -28,8 +28,9 @@ class ReplayPlayer;
 // and hands its paints to the chart area.
 //
 // A field whose text is not a number is marked, and StatusTextChanged says
-// which field needs a number; the value is not taken. Run with a value outside
-// the data model starts nothing: RunRefused says which field and which range.
+// which field needs a number; the value is not taken. Run while a field holds
+// no number, or with a value outside the data model, starts nothing:
+// RunRefused names the field (and the range), and every text stays as typed.
 class CCurvesmithView : public QWidget {
   Q_OBJECT
 
@@ -92,8 +93,13 @@ class CCurvesmithView : public QWidget {
  private:
   void CreateControls();
   const FormField* DoDataExchange(bool save_and_validate);
+  // UpdateData(), giving the field it stopped at (nullptr when none).
+  const FormField* Exchange(bool save_and_validate);
   void OnChange();
   void RunWith(std::optional<std::uint32_t> seed);
+  // Marks `field` with `message`, gives it the keyboard and says why Run
+  // starts nothing.
+  void RefuseRun(const FormField& field, const QString& message);
   void OnDraw();
   void PaintIfPending();
   // Marks `field` (none: nullptr) and gives it `problem` as its tool-tip.

@@ -14,6 +14,10 @@ TimerReplayClock::TimerReplayClock() {
   });
 }
 
+ReplayClock::Time TimerReplayClock::Now() const {
+  return std::chrono::steady_clock::now();
+}
+
 void TimerReplayClock::StartPause(std::chrono::milliseconds pause, std::function<void()> elapsed) {
   elapsed_ = std::move(elapsed);
   timer_.start(pause);

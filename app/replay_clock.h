@@ -12,7 +12,12 @@ namespace curvesmith {
 // so a replay can be checked step by step without waiting.
 class ReplayClock {
  public:
+  using Time = std::chrono::steady_clock::time_point;
+
   virtual ~ReplayClock() = default;
+
+  // The time now, as the pauses count it.
+  virtual Time Now() const = 0;
 
   // Calls `elapsed` once, on this thread, when `pause` has passed. Starting a
   // pause cancels the one that has not yet elapsed.
@@ -28,6 +33,7 @@ class TimerReplayClock : public ReplayClock {
  public:
   TimerReplayClock();
 
+  Time Now() const override;
   void StartPause(std::chrono::milliseconds pause, std::function<void()> elapsed) override;
   void Cancel() override;
 

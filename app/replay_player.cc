@@ -26,6 +26,7 @@ void ReplayPlayer::TakeNewRun() {
     position_ = 0;
     emit PositionChanged(position_);
   }
+  UpdatePlaying();
 }
 
 void ReplayPlayer::Seek(int generation) {
@@ -41,6 +42,17 @@ void ReplayPlayer::SetPaused(bool paused) {
   paused_ = paused;
   chart_area_.SetHeld(paused_);
   emit PausedChanged(paused_);
+  UpdatePlaying();
+}
+
+void ReplayPlayer::PlayOrPause() {
+  if (!has_run_) return;
+  if (IsPlaying()) {
+    SetPaused(true);
+    return;
+  }
+  if (position_ == last_generation_) Seek(0);
+  SetPaused(false);
 }
 
 void ReplayPlayer::StepBack() {
@@ -70,6 +82,13 @@ void ReplayPlayer::OnGenerationShown(int generation) {
   if (generation == position_) return;
   position_ = generation;
   emit PositionChanged(position_);
+  UpdatePlaying();
+}
+
+void ReplayPlayer::UpdatePlaying() {
+  if (IsPlaying() == playing_) return;
+  playing_ = IsPlaying();
+  emit PlayingChanged(playing_);
 }
 
 }  // namespace curvesmith

@@ -24,8 +24,9 @@ class ChartAreaWidget;
 // Positions are generations 0 .. LastGeneration(). Playing goes through them
 // as the replay does; seeking shows the generation's picture at once (see
 // chart::ReplayErasures) and keeps the player playing or paused as it was;
-// pausing keeps the picture on the chart, and resuming goes on from it. A new
-// run (TakeNewRun) plays from its start.
+// pausing keeps the picture on the chart, and resuming goes on from it, or
+// from generation 0 when it is the final frame, as a media player starts
+// again at the end. A new run (TakeNewRun) plays from its start.
 class ReplayPlayer : public QObject {
   Q_OBJECT
 
@@ -41,12 +42,17 @@ class ReplayPlayer : public QObject {
   // The generation whose picture is shown, 0 .. LastGeneration().
   int Position() const { return position_; }
   bool IsPaused() const { return paused_; }
+  // Playing: a run, not paused, and not yet at its final frame.
+  bool IsPlaying() const { return has_run_ && !paused_ && position_ < last_generation_; }
   ReplaySpeed Speed() const { return speed_; }
 
   // Shows the picture of `generation` (held to 0 .. LastGeneration()).
   // Nothing happens without a run.
   void Seek(int generation);
   void SetPaused(bool paused);
+  // Pauses while playing; otherwise plays on, from generation 0 at the
+  // final frame. Nothing happens without a run.
+  void PlayOrPause();
   // One generation back or forward; nothing at the first generation or the
   // final frame.
   void StepBack();
@@ -66,10 +72,14 @@ class ReplayPlayer : public QObject {
   // A new run started; its replay begins at generation 0.
   void RunReplaced();
   void PausedChanged(bool paused);
+  // IsPlaying() has changed.
+  void PlayingChanged(bool playing);
   void SpeedChanged(ReplaySpeed speed);
 
  private:
   void OnGenerationShown(int generation);
+  // Sends PlayingChanged when IsPlaying() differs from what was last sent.
+  void UpdatePlaying();
 
   RunState& state_;
   ChartAreaWidget& chart_area_;
@@ -80,6 +90,7 @@ class ReplayPlayer : public QObject {
   int position_ = 0;
   bool paused_ = false;
   ReplaySpeed speed_ = ReplaySpeed::kNormal;
+  bool playing_ = false;
 };
 
 }  // namespace curvesmith

@@ -15,7 +15,6 @@ struct ResourceRecipe {
   ColorRef color;
 };
 
-constexpr int kShiftJisCharset = 128;
 constexpr int kSwissFamily = 0x20;
 
 const FontRequest kChartFontRequest{.height = 45,

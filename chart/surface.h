@@ -21,6 +21,9 @@ inline constexpr int kBkModeOpaque = 2;
 
 enum class PenStyle { kSolid, kDot };
 
+// The character set of a font request for Japanese text (SHIFTJIS_CHARSET).
+inline constexpr int kShiftJisCharset = 128;
+
 // The fourteen arguments of a font request, in the order the platform's
 // font creation takes them. Heights and widths are logical units; a positive
 // height is the cell height (ascent plus descent).

@@ -49,7 +49,7 @@ std::string Accepted(RunField field) {
     case RunField::kTargetCurve:
       break;
   }
-  return "a finite number (0, 1 or 2 select a curve)";
+  return "0, 1 or 2 (the three curves)";
 }
 
 }  // namespace

@@ -45,4 +45,8 @@ std::optional<double> ObjectiveFunction(double curve, double x) {
   return std::nullopt;
 }
 
+bool SelectsCurve(double curve) {
+  return curve == 0.0 || curve == 1.0 || curve == 2.0;
+}
+
 }  // namespace curvesmith

@@ -13,6 +13,11 @@ namespace curvesmith {
 // formulas are written, so every platform gets the same bits.
 std::optional<double> ObjectiveFunction(double curve, double x);
 
+// Whether `curve` selects one of the three curves, compared exactly as
+// ObjectiveFunction compares it: 0.0, -0.0, 1.0 and 2.0 do; 0.5, 3.0, -1.0,
+// infinities and NaN do not.
+bool SelectsCurve(double curve);
+
 }  // namespace curvesmith
 
 #endif  // CURVESMITH_ENGINE_OBJECTIVE_H_

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "engine/objective.h"
 #include "engine/run_state.h"
 
 namespace curvesmith {
@@ -22,7 +23,7 @@ std::optional<RunField> FindValueOutsideModel(const ParameterSet& p) {
   if (!IsCountWithin(p.Generations, kMaxGenerations)) return RunField::kGenerations;
   if (!IsRate(p.CrossoverRate)) return RunField::kCrossoverRate;
   if (!IsRate(p.MutationRate)) return RunField::kMutationRate;
-  if (!std::isfinite(p.TargetCurve)) return RunField::kTargetCurve;
+  if (!SelectsCurve(p.TargetCurve)) return RunField::kTargetCurve;
   return std::nullopt;
 }
 

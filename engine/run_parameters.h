@@ -14,11 +14,13 @@ inline constexpr float kHighestRate = 1.0f;
 
 enum class RunField { kPopulationSize, kGenerations, kCrossoverRate, kMutationRate, kTargetCurve };
 
-// The first run parameter, in the order of RunField, that lies outside the
-// data model: a value that is not a finite number, a population above
-// kMaxPopulation, more than kMaxGenerations generations, or a rate outside
-// kLowestRate to kHighestRate. Zero, negative counts and numbers that select no
-// curve are within it: they run as they are. The auxiliary value is not read.
+// The first run parameter, in the order of RunField, that a run refuses: a
+// value that is not a finite number, a population above kMaxPopulation, more
+// than kMaxGenerations generations, a rate outside kLowestRate to
+// kHighestRate, or a target curve that selects no curve (see SelectsCurve:
+// such a run would score nobody and carry the previous run's fitness along).
+// Zero and negative counts are within the model: they run as they are. The
+// auxiliary value is not read.
 std::optional<RunField> FindValueOutsideModel(const ParameterSet& parameters);
 
 }  // namespace curvesmith

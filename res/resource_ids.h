@@ -97,6 +97,11 @@ inline constexpr int kIdsSeedRefused = 20203;
 inline constexpr int kIdsReplayPosition = 20204;
 inline constexpr int kIdsSeedOk = 20205;
 inline constexpr int kIdsSeedCancel = 20206;
+// The pause command's prompt and tool-tip while the replay is paused or
+// finished (play) and while it plays (pause); the tool-tip is also its menu
+// item's text.
+inline constexpr int kIdsReplayPlayState = 20207;
+inline constexpr int kIdsReplayPauseState = 20208;
 // The shell's own messages, and the field names they quote: ids
 // kIdsShellMessageFirst to kIdsShellMessageLast.
 inline constexpr int kIdsShellMessageFirst = 20000;

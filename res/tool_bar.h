@@ -23,6 +23,10 @@ std::span<const ToolBarButton> ToolBar();
 // its "G / N" label.
 std::span<const ToolBarButton> ReplayToolBar();
 
+// The image the pause command's button shows while the replay is paused or
+// finished; its own image ("pause") shows while it plays.
+inline constexpr char kReplayPlayImage[] = "play";
+
 // The bundled image of a tool-bar command, or nullptr when no tool bar has an
 // image for it.
 const char* ToolBarImage(int command);

@@ -16,6 +16,14 @@ namespace {
 // Roman", then Japanese faces for the glyphs it lacks.
 const QStringList kFallbackFamilies = {"Liberation Serif", "IPAPGothic", "IPAGothic"};
 
+// Faces for a request in the Japanese character set. The classic font mapper
+// weighs the character set above the face name, so such a request gets a
+// Japanese face whatever face it names: fixed-pitch ones here, in which
+// every figure, blank and bracket takes the average width. The chart's
+// captions were spaced for that: at the requested width each readout ends
+// inside its brackets, which no proportional face's figures do.
+const QStringList kJapaneseFamilies = {"IPAGothic", "Liberation Mono"};
+
 // A dotted one-pixel pen: dots and gaps of three pixels.
 const QList<qreal> kDotPattern = {3.0, 3.0};
 
@@ -211,8 +219,13 @@ QFont QPainterSurface::MatchDeviceFont() const {
   }
   const FontRequest& request = font_->font;
   QFont font;
-  font.setFamilies(QStringList{QString::fromStdString(request.face_name)} + kFallbackFamilies);
-  font.setStyleHint(QFont::Serif);
+  if (request.char_set == kShiftJisCharset) {
+    font.setFamilies(kJapaneseFamilies);
+    font.setStyleHint(QFont::TypeWriter);
+  } else {
+    font.setFamilies(QStringList{QString::fromStdString(request.face_name)} + kFallbackFamilies);
+    font.setStyleHint(QFont::Serif);
+  }
   font.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::NoSubpixelAntialias));
   if (request.weight > 0) font.setWeight(QFont::Weight(std::clamp(request.weight, 1, 1000)));
   font.setItalic(request.italic != 0);

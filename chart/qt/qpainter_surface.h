@@ -29,8 +29,10 @@ namespace curvesmith::chart {
 // - the default font is the platform's UI font at its normal pixel size
 //   (not scaled by the mapping), black on an opaque white background;
 // - created fonts take their cell height and average width in logical units;
-//   "Times New Roman" is matched by a serif face, with a Japanese face for
-//   glyphs it lacks;
+//   a request in the Japanese character set is matched by a fixed-pitch
+//   Japanese face, as the classic font mapper puts the character set before
+//   the face name; other requests by their face ("Times New Roman": a serif
+//   one), with a Japanese face for glyphs it lacks;
 // - lines, ellipses and created fonts are drawn without antialiasing, so
 //   drawing the same ellipse or text again in white removes it exactly.
 //

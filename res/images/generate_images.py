@@ -177,12 +177,19 @@ def image_first():
     return [rect(2, 3, 2, 9, GREEN), triangle(4, 9), triangle(9, 14)]
 
 
+def image_play():
+    return [triangle(12, 4)]
+
+
+# One generation back or forward: a triangle against a bar, as a player's
+# frame step, so that neither is taken for play.
+
 def image_back():
-    return [triangle(4, 12)]
+    return [rect(3, 3, 2, 9, GREEN), triangle(6, 12)]
 
 
 def image_forward():
-    return [triangle(12, 4)]
+    return [triangle(10, 4), rect(11, 3, 2, 9, GREEN)]
 
 
 def image_last():
@@ -285,8 +292,8 @@ def write_png(path, rows):
 def main(out_dir):
     tool_bar = {"new": image_new, "open": image_open, "save": image_save, "cut": image_cut,
                 "copy": image_copy, "paste": image_paste, "print": image_print,
-                "about": image_about, "pause": image_pause, "first": image_first,
-                "back": image_back, "forward": image_forward, "last": image_last}
+                "about": image_about, "pause": image_pause, "play": image_play,
+                "first": image_first, "back": image_back, "forward": image_forward, "last": image_last}
     os.makedirs(os.path.join(out_dir, "toolbar"), exist_ok=True)
     os.makedirs(os.path.join(out_dir, "icons"), exist_ok=True)
     for name, draw in tool_bar.items():

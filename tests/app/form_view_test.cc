@@ -51,7 +51,8 @@ class FormViewTest : public QObject {
   void RunWithAllZerosRunsAndRaisesReplayPending();
   void RunRefusesValuesOutsideTheDataModel_data();
   void RunRefusesValuesOutsideTheDataModel();
-  void RunTakesTheLastAcceptedValueNotTheTypedText();
+  void RunRefusesWhileAFieldHoldsNoNumber_data();
+  void RunRefusesWhileAFieldHoldsNoNumber();
 
  private:
   TemporarySettings settings_;
@@ -75,12 +76,18 @@ void FormViewTest::ChartTracesTheCurveOfTheLastRunNotOfTheField() {
   ProcessPostedEvents();
   QCOMPARE(fixture.Chart(), curve_zero);
 
-  fixture.Type(res::kIdcTargetCurve, "0.5");
+  // Nothing to replay with all counts 0: the final frame at once.
+  fixture.Type(res::kIdcTargetCurve, "1");
   fixture.Run();
+  QCOMPARE(fixture.state->ReplayPending, 0);
   fixture.view->Invalidate();
   ProcessPostedEvents();
-  QCOMPARE(fixture.state->ReplayPending, 0);
-  QCOMPARE(CountPixels(fixture.Chart(), kCurveBlue), 0);
+  const QImage curve_one = fixture.Chart();
+  QVERIFY(curve_one != curve_zero);
+  fixture.Type(res::kIdcTargetCurve, "2");
+  fixture.view->Invalidate();
+  ProcessPostedEvents();
+  QCOMPARE(fixture.Chart(), curve_one);
 }
 
 // The form keeps its designed size whatever font stands in for its own
@@ -191,6 +198,17 @@ void FormViewTest::OpenShowsTheFilesValues() {
   QCOMPARE(warnings.size(), 1);
   QCOMPARE(frame.View()->Field(res::kIdcGenerations)->text(), QString("7"));
   QCOMPARE(frame.windowTitle(), QString("Curvesmith"));
+
+  // A stored curve that selects none opens as it is; Run refuses it.
+  frame.View()->Field(res::kIdcTargetCurve)->setText("3");
+  QVERIFY(frame.SaveDocumentAs(directory.filePath("three.txt")));
+  frame.View()->Field(res::kIdcTargetCurve)->setText("1");
+  QVERIFY(frame.OpenDocumentFile(directory.filePath("three.txt")));
+  QCOMPARE(frame.View()->Field(res::kIdcTargetCurve)->text(), QString("3"));
+  frame.View()->OnRun();
+  QCOMPARE(warnings.size(), 2);
+  QVERIFY(warnings.back().contains("「目標曲線」の値 3 は範囲外です。"));
+  QCOMPARE(state->ReplayPending, 0);
 }
 
 void FormViewTest::PaintShowsEachValueInItsShortestForm() {
@@ -278,9 +296,20 @@ void FormViewTest::RunRefusesValuesOutsideTheDataModel_data() {
   QTest::newRow("mutation below 0")
       << res::kIdcMutationRate << "-0.1"
       << "「突然変異率」の値 -0.1 は範囲外です。0 から 1 までの数値を入力してください。";
+  // A curve value that selects no curve would score nobody and carry the
+  // previous run's fitness into this one.
+  QTest::newRow("target curve 3")
+      << res::kIdcTargetCurve << "3"
+      << "「目標曲線」の値 3 は範囲外です。0, 1, 2 のいずれかを入力してください。";
+  QTest::newRow("target curve 0.5")
+      << res::kIdcTargetCurve << "0.5"
+      << "「目標曲線」の値 0.5 は範囲外です。0, 1, 2 のいずれかを入力してください。";
+  QTest::newRow("target curve -1")
+      << res::kIdcTargetCurve << "-1"
+      << "「目標曲線」の値 -1 は範囲外です。0, 1, 2 のいずれかを入力してください。";
   QTest::newRow("target curve infinite")
       << res::kIdcTargetCurve << "-inf"
-      << "「目標曲線」の値 -inf は範囲外です。有限の数値（曲線は 0, 1, 2）を入力してください。";
+      << "「目標曲線」の値 -inf は範囲外です。0, 1, 2 のいずれかを入力してください。";
 }
 
 void FormViewTest::RunRefusesValuesOutsideTheDataModel() {
@@ -304,16 +333,50 @@ void FormViewTest::RunRefusesValuesOutsideTheDataModel() {
   QCOMPARE(fixture.view->Field(control_id)->toolTip(), "実行できません。" + message);
 }
 
-// The change handler keeps the members current; Run does no exchange of its
-// own, so a bad text leaves the last accepted value in force.
-void FormViewTest::RunTakesTheLastAcceptedValueNotTheTypedText() {
+void FormViewTest::RunRefusesWhileAFieldHoldsNoNumber_data() {
+  QTest::addColumn<int>("control_id");
+  QTest::addColumn<QString>("text");
+  QTest::addColumn<QString>("name");
+  QTest::newRow("two numbers") << res::kIdcPopulationSize << "50 0" << "母集団サイズ";
+  QTest::newRow("emptied") << res::kIdcGenerations << "" << "最大世代数";
+  QTest::newRow("words") << res::kIdcTargetCurve << "one" << "目標曲線";
+  QTest::newRow("auxiliary value") << res::kIdcAuxParameter << "-" << "補助値";
+}
+
+// The values taken before the field lost its number would run unseen, and
+// the paint after the run would write them over what was typed.
+void FormViewTest::RunRefusesWhileAFieldHoldsNoNumber() {
+  QFETCH(int, control_id);
+  QFETCH(QString, text);
+  QFETCH(QString, name);
   ViewFixture fixture;
-  fixture.Type(res::kIdcPopulationSize, "10");
-  fixture.Type(res::kIdcPopulationSize, "10x");
+  QSignalSpy refused(fixture.view.get(), &CCurvesmithView::RunRefused);
+  const QString typed[] = {"5", "0.5", "7", "40", "0.1", "1"};
+  for (int i = 0; i < 6; ++i) fixture.Type(kFieldIds[i], typed[i]);
   fixture.Run();
-  QCOMPARE(fixture.state->PopulationSize, 10);
-  QCOMPARE(fixture.view->Field(res::kIdcPopulationSize)->text(), QString("10"));
-  QCOMPARE(fixture.view->StatusText(), QString());
+  const QImage chart_before = fixture.Chart();
+  const int generation_before = fixture.state->Generation;
+  const double best_before = fixture.state->BestSoFar.fitness;
+
+  fixture.Type(control_id, text);
+  // Fields after it in the exchange are edited too, and are not taken.
+  fixture.Type(res::kIdcTargetCurve, control_id == res::kIdcTargetCurve ? text : "2");
+  fixture.Type(res::kIdcMutationRate, "0.2");
+  QStringList texts;
+  for (const int id : kFieldIds) texts << fixture.view->Field(id)->text();
+  fixture.Run();
+
+  const QString message = QString("「%1」には数値を入力してください。").arg(name);
+  QCOMPARE(refused.size(), 1);
+  QCOMPARE(refused.front().front().toString(), message);
+  QCOMPARE(fixture.state->Generation, generation_before);
+  QCOMPARE(fixture.state->TargetCurve, 1.0);
+  QCOMPARE(fixture.state->BestSoFar.fitness, best_before);
+  QCOMPARE(fixture.Chart(), chart_before);
+  for (int i = 0; i < 6; ++i) QCOMPARE(fixture.view->Field(kFieldIds[i])->text(), texts[i]);
+  QVERIFY(IsMarked(fixture.view->Field(control_id)));
+  QCOMPARE(fixture.view->Field(control_id)->toolTip(), message);
+  QCOMPARE(fixture.view->StatusText(), message);
 }
 
 }  // namespace curvesmith

@@ -12,7 +12,9 @@
 namespace curvesmith {
 
 // A replay clock that never waits: each pause stays pending until the test
-// ends it with Elapse(). It records every pause it was asked for.
+// ends it with Elapse(). It records every pause it was asked for. Its time
+// moves only when a pause is ended: by that pause, and then by the drawing
+// time the test sets, as if the step that follows took that long to draw.
 class ManualReplayClock : public ReplayClock {
  public:
   // The clock is handed to the chart area, which owns it; the test keeps
@@ -20,10 +22,13 @@ class ManualReplayClock : public ReplayClock {
   struct Log {
     std::vector<std::chrono::milliseconds> pauses;
     std::function<void()> pending;
+    std::chrono::milliseconds now{0};
+    std::chrono::milliseconds drawing_time{0};
   };
 
   explicit ManualReplayClock(Log& log) : log_(log) {}
 
+  Time Now() const override { return Time(log_.now); }
   void StartPause(std::chrono::milliseconds pause, std::function<void()> elapsed) override {
     log_.pauses.push_back(pause);
     log_.pending = std::move(elapsed);
@@ -38,6 +43,7 @@ class ManualReplayClock : public ReplayClock {
 inline bool Elapse(ManualReplayClock::Log& log) {
   auto pending = std::exchange(log.pending, nullptr);
   if (!pending) return false;
+  log.now += log.pauses.back() + log.drawing_time;
   pending();
   return true;
 }

@@ -1,4 +1,6 @@
 #include <QAction>
+#include <QIcon>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -21,10 +23,22 @@ namespace {
 
 // Commands that have nothing to act on before the first run.
 constexpr int kRunCommands[] = {
-    res::kIdReplayPause,   res::kIdReplayFirst,  res::kIdReplayBack,   res::kIdReplayForward,
-    res::kIdReplayLast,    res::kIdReplaySpeed1, res::kIdReplaySpeed2, res::kIdReplaySpeed5,
-    res::kIdReplaySpeed20, res::kIdReplayNoWait, res::kIdRunSameSeed,
+    res::kIdReplayPause,   res::kIdReplayFirst, res::kIdReplayBack,
+    res::kIdReplayForward, res::kIdReplayLast,  res::kIdRunSameSeed,
 };
+
+// A speed can be chosen before there is a run.
+constexpr int kSpeedCommands[] = {res::kIdReplaySpeed1, res::kIdReplaySpeed2, res::kIdReplaySpeed5,
+                                  res::kIdReplaySpeed20, res::kIdReplayNoWait};
+
+QImage ImageOf(const QIcon& icon) {
+  return icon.pixmap(QSize(16, 15)).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+QImage ToolBarImageNamed(const char* name) {
+  return QImage(QString(":/curvesmith/toolbar/%1.png").arg(name))
+      .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
 
 // The main window with its own run state and a replay clock the test moves.
 struct FrameFixture {
@@ -85,6 +99,8 @@ class ReplayCommandsTest : public QObject {
   void SeedDialogTakesOnlySeeds_data();
   void SeedDialogTakesOnlySeeds();
   void ReplayBarIsShownByDefaultAndKeepsItsState();
+  void PauseCommandShowsWhatItWouldDo();
+  void SpeedChosenBeforeARunIsKeptAndUsed();
 
  private:
   TemporarySettings settings_;
@@ -93,6 +109,7 @@ class ReplayCommandsTest : public QObject {
 void ReplayCommandsTest::CommandsWaitForARun() {
   FrameFixture fixture;
   for (const int command : kRunCommands) QVERIFY(!fixture.action(command)->isEnabled());
+  for (const int command : kSpeedCommands) QVERIFY(fixture.action(command)->isEnabled());
   QVERIFY(!fixture.frame->SeekControls()->isEnabled());
   QVERIFY(fixture.action(res::kIdRunWithSeed)->isEnabled());
   QVERIFY(!fixture.frame->SeedPane()->isVisibleTo(fixture.frame.get()));
@@ -184,7 +201,6 @@ void ReplayCommandsTest::PlayerShortcutsWorkFromAField() {
   field->setFocus();
   QTest::keyClick(field, Qt::Key_F5);
   QVERIFY(fixture.player().IsPaused());
-  QVERIFY(fixture.action(res::kIdReplayPause)->isChecked());
   QTest::keyClick(field, Qt::Key_F8);
   QTest::keyClick(field, Qt::Key_F8);
   QCOMPARE(fixture.player().Position(), 2);
@@ -275,6 +291,59 @@ void ReplayCommandsTest::ReplayBarIsShownByDefaultAndKeepsItsState() {
   FrameFixture fixture;
   QVERIFY(fixture.frame->ReplayToolBar()->isVisible());
   QCOMPARE(fixture.frame->toolBarArea(fixture.frame->ReplayToolBar()), Qt::BottomToolBarArea);
+}
+
+// The item's text, its button's image and its tool-tip say what the command
+// does now: play while paused or finished, pause while playing.
+void ReplayCommandsTest::PauseCommandShowsWhatItWouldDo() {
+  FrameFixture fixture;
+  QAction* command = fixture.action(res::kIdReplayPause);
+  const auto shows = [&](const QString& what, const char* image) {
+    return command->text() == what + "(&P)\tF5" && command->toolTip() == what &&
+           ImageOf(command->icon()) == ToolBarImageNamed(image);
+  };
+  QVERIFY(shows("▶ 再生", "play"));
+  QVERIFY(!command->isCheckable());
+
+  fixture.EnterRun("10", "3");
+  fixture.view().OnRun();
+  ProcessPostedEvents();
+  QVERIFY(shows("‖ 一時停止", "pause"));
+  QCOMPARE(command->statusTip(), QString("再生を一時停止"));
+  command->trigger();
+  QVERIFY(fixture.player().IsPaused());
+  QVERIFY(shows("▶ 再生", "play"));
+  command->trigger();
+  QVERIFY(shows("‖ 一時停止", "pause"));
+  while (Elapse(fixture.clock)) {
+  }
+  QVERIFY(shows("▶ 再生", "play"));
+  command->trigger();
+  QCOMPARE(fixture.player().Position(), 0);
+  QVERIFY(shows("‖ 一時停止", "pause"));
+
+  // Step forward is not drawn as play.
+  QVERIFY(ImageOf(fixture.action(res::kIdReplayForward)->icon()) != ToolBarImageNamed("play"));
+}
+
+void ReplayCommandsTest::SpeedChosenBeforeARunIsKeptAndUsed() {
+  {
+    FrameFixture fixture;
+    fixture.action(res::kIdReplaySpeed1)->trigger();
+    fixture.action(res::kIdReplaySpeed20)->trigger();
+    fixture.EnterRun("10", "3");
+    fixture.view().OnRun();
+    ProcessPostedEvents();
+    QCOMPARE(fixture.clock.pauses.front(), std::chrono::milliseconds(30));
+  }
+  FrameFixture fixture;
+  QVERIFY(fixture.action(res::kIdReplaySpeed20)->isChecked());
+  QCOMPARE(fixture.player().Speed(), ReplaySpeed::kTwentyTimes);
+  fixture.EnterRun("10", "3");
+  fixture.view().OnRun();
+  ProcessPostedEvents();
+  QCOMPARE(fixture.clock.pauses.front(), std::chrono::milliseconds(30));
+  fixture.action(res::kIdReplaySpeed1)->trigger();
 }
 
 }  // namespace curvesmith

@@ -1,12 +1,16 @@
 #include "app/replay_player.h"
 
+#include <QApplication>
+#include <QHelpEvent>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolTip>
 #include <chrono>
 #include <map>
 
+#include "chart/marker_box.h"
 #include "res/resource_ids.h"
 #include "tests/app/view_fixture.h"
 
@@ -98,6 +102,11 @@ class ReplayPlayerTest : public QObject {
   void RenderedFrameIsThePlayersPicture();
   void SeekAfterANewRunShowsTheNewRunsPicture();
   void RunDuringAPausedReplayPlaysTheNewRun();
+  void PlayAtTheFinalFrameStartsAgainFromGenerationZero_data();
+  void PlayAtTheFinalFrameStartsAgainFromGenerationZero();
+  void LongReplaysKeepTheirPace();
+  void ReplayThatFellBehindGoesOnFromNow();
+  void DiscTooltipFollowsThePicture();
 
  private:
   TemporarySettings settings_;
@@ -203,11 +212,18 @@ void ReplayPlayerTest::SpeedSetsTheLengthOfThePauses() {
   QFETCH(int, markers);
   QFETCH(int, readouts);
   PlayerFixture fixture;
+  fixture.player().SetSpeed(speed == ReplaySpeed::kNormal ? ReplaySpeed::kDouble
+                                                          : ReplaySpeed::kNormal);
+  fixture.clock.drawing_time = milliseconds(10);
+  QVERIFY(Elapse(fixture.clock));
   fixture.player().SetSpeed(speed);
   // The pause under way starts again at the new length.
-  QCOMPARE(fixture.clock.pauses.back(), milliseconds(markers));
-  QVERIFY(Elapse(fixture.clock));
   QCOMPARE(fixture.clock.pauses.back(), milliseconds(readouts));
+  QVERIFY(Elapse(fixture.clock));
+  // The next picture is due that long after this one was due: the time its
+  // step took to draw is not added.
+  QCOMPARE(fixture.clock.pauses.back(),
+           std::max(milliseconds(markers) - milliseconds(10), milliseconds(0)));
   while (Elapse(fixture.clock)) {
   }
   QCOMPARE(fixture.Chart(), played_.at(kGenerations));
@@ -257,6 +273,120 @@ void ReplayPlayerTest::RunDuringAPausedReplayPlaysTheNewRun() {
   while (Elapse(fixture.clock)) ++steps;
   QCOMPARE(steps, 2 * kGenerations);
   QCOMPARE(fixture.player().Position(), kGenerations);
+}
+
+void ReplayPlayerTest::PlayAtTheFinalFrameStartsAgainFromGenerationZero_data() {
+  QTest::addColumn<bool>("paused");
+  QTest::newRow("played to the end") << false;
+  QTest::newRow("paused, sought to the end") << true;
+}
+
+// As a media player does at the end; anywhere else play goes on from the
+// picture shown.
+void ReplayPlayerTest::PlayAtTheFinalFrameStartsAgainFromGenerationZero() {
+  QFETCH(bool, paused);
+  PlayerFixture fixture;
+  QSignalSpy playing(&fixture.player(), &ReplayPlayer::PlayingChanged);
+  QVERIFY(fixture.player().IsPlaying());
+  if (paused) {
+    fixture.player().PlayOrPause();
+    QVERIFY(fixture.player().IsPaused());
+    fixture.player().SeekLast();
+  } else {
+    while (Elapse(fixture.clock)) {
+    }
+  }
+  QCOMPARE(fixture.player().Position(), kGenerations);
+  QVERIFY(!fixture.player().IsPlaying());
+  QCOMPARE(playing.size(), 1);
+
+  fixture.player().PlayOrPause();
+  QCOMPARE(fixture.player().Position(), 0);
+  QCOMPARE(fixture.Chart(), played_.at(0));
+  QVERIFY(fixture.player().IsPlaying());
+  QCOMPARE(playing.size(), 2);
+  QVERIFY(Elapse(fixture.clock));
+  QVERIFY(Elapse(fixture.clock));
+  QCOMPARE(fixture.Chart(), played_.at(1));
+
+  fixture.player().PlayOrPause();
+  QVERIFY(!fixture.player().IsPlaying());
+  QVERIFY(!Elapse(fixture.clock));
+  fixture.player().PlayOrPause();
+  QCOMPARE(fixture.player().Position(), 1);
+  QVERIFY(Elapse(fixture.clock));
+  QVERIFY(Elapse(fixture.clock));
+  QCOMPARE(fixture.Chart(), played_.at(2));
+}
+
+// Each picture is due a fixed time after the previous one was due, however
+// long the steps take to draw (here 20 ms, within their pauses): a x20 replay
+// of 999 generations takes its nominal 999 x (30 + 25) ms = 54.945 s, not
+// 2 x 20 ms more for every generation.
+void ReplayPlayerTest::LongReplaysKeepTheirPace() {
+  ViewFixture fixture;
+  fixture.Type(res::kIdcTargetCurve, "1");
+  fixture.Type(res::kIdcPopulationSize, "1");
+  fixture.Type(res::kIdcGenerations, "999");
+  fixture.view->Player().SetSpeed(ReplaySpeed::kTwentyTimes);
+  fixture.clock.drawing_time = milliseconds(20);
+  fixture.Run();
+  const milliseconds start = fixture.clock.now;
+  int steps = 0;
+  while (Elapse(fixture.clock)) ++steps;
+  QCOMPARE(steps, 2 * 999);
+  const milliseconds nominal = 999 * (milliseconds(30) + milliseconds(25));
+  const milliseconds took = fixture.clock.now - start;
+  QVERIFY2(took >= nominal && took <= nominal + nominal / 20,
+           qPrintable(QString("%1 ms for %2 ms").arg(took.count()).arg(nominal.count())));
+}
+
+// Steps that took far longer than their pauses (a busy machine) are not made
+// up for by racing through the pictures that follow.
+void ReplayPlayerTest::ReplayThatFellBehindGoesOnFromNow() {
+  PlayerFixture fixture;
+  fixture.player().SetSpeed(ReplaySpeed::kTwentyTimes);
+  fixture.clock.drawing_time = milliseconds(200);
+  QVERIFY(Elapse(fixture.clock));
+  QCOMPARE(fixture.clock.pauses.back(), milliseconds(0));
+  QVERIFY(Elapse(fixture.clock));
+  fixture.clock.drawing_time = milliseconds(0);
+  QVERIFY(Elapse(fixture.clock));
+  QCOMPARE(fixture.clock.pauses.back(), milliseconds(25));
+  QVERIFY(Elapse(fixture.clock));
+  QCOMPARE(fixture.clock.pauses.back(), milliseconds(30));
+}
+
+// With the pointer on a disc, the tool-tip describes the discs of the
+// picture on the chart, whichever way the picture changes, and goes when
+// the picture has no discs.
+void ReplayPlayerTest::DiscTooltipFollowsThePicture() {
+  ViewFixture fixture;
+  // One individual that never changes: its disc stays where it is.
+  fixture.Type(res::kIdcTargetCurve, "1");
+  fixture.Type(res::kIdcPopulationSize, "1");
+  fixture.Type(res::kIdcGenerations, QString::number(kGenerations));
+  fixture.Type(res::kIdcCrossoverRate, "0");
+  fixture.Type(res::kIdcMutationRate, "0");
+  fixture.Run();
+  ChartAreaWidget* chart = fixture.view->ChartArea();
+  const chart::MarkerBoxEdges box =
+      chart::MarkerBox(fixture.state->PositionHistory[0][0], fixture.state->FitnessHistory[0][0]);
+  const double per_logical = 130.0 / 220.0;
+  const QPoint on_disc(static_cast<int>((box.left + box.right) / 2.0 * per_logical),
+                       static_cast<int>((box.top + box.bottom) / 2.0 * per_logical));
+  QHelpEvent hover(QEvent::ToolTip, on_disc, chart->mapToGlobal(on_disc));
+  QApplication::sendEvent(chart, &hover);
+  QVERIFY(QToolTip::isVisible());
+  QVERIFY(QToolTip::text().startsWith("第 0 世代"));
+
+  fixture.view->Player().SetPaused(true);
+  fixture.view->Player().Seek(3);
+  QVERIFY(QToolTip::isVisible());
+  QVERIFY2(QToolTip::text().startsWith("第 3 世代"), qPrintable(QToolTip::text()));
+  fixture.view->Player().SetPaused(false);
+  QVERIFY(Elapse(fixture.clock));
+  QTRY_VERIFY(!QToolTip::isVisible());
 }
 
 }  // namespace curvesmith

@@ -12,8 +12,9 @@
 #include "chart/chart_resources.h"
 #include "chart/chart_texts.h"
 #include "chart/marker_box.h"
-#include "res/qt/chart_area_size.h"
+#include "chart/readouts.h"
 #include "chart/replay_animation.h"
+#include "res/qt/chart_area_size.h"
 #include "tests/chart/chart_test_support.h"
 #include "tests/chart/gui_environment.h"
 
@@ -75,7 +76,7 @@ std::vector<QPoint> Differences(const QImage& a, const QImage& b, const QRect& i
 // A surface prepared as the paint leaves it for the replay.
 class PreparedSurface {
  public:
-  explicit PreparedSurface(QImage* image) : surface(image) {
+  explicit PreparedSurface(QImage* image, int scale = 1) : surface(image, scale) {
     surface.SetMapMode(kMapModeAnisotropic);
     surface.SetWindowExt(kWindowExtent, kWindowExtent);
     surface.SetViewportExt(kViewportExtent, kViewportExtent);
@@ -278,6 +279,64 @@ TEST(QPainterSurfaceTest, StateOutlivesAFlush) {
   surface.LineTo(100, 100);
   surface.Flush();
   EXPECT_EQ(image.pixel(100, 50), kRed);
+}
+
+// The first and last columns of `image` that hold anything but white.
+std::pair<int, int> InkColumns(const QImage& image) {
+  int first = image.width();
+  int last = -1;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      if (image.pixel(x, y) == kWhite) continue;
+      first = std::min(first, x);
+      last = std::max(last, x);
+    }
+  }
+  return {first, last};
+}
+
+// ChartFont's width of 15 units is what the bracket text's blanks were
+// counted for: the widest figures a run shows (a position of two integer
+// digits, a fitness of three) end inside their brackets at every scale.
+TEST(QPainterSurfaceTest, BestPointFiguresEndInsideTheirBrackets) {
+  auto state = FinishedRun(0, 0);
+  state->BestPositionByGeneration[0] = 19.98046875;
+  state->BestFitnessByGeneration[0] = 153.47180;
+  const Readouts readouts = FormatReadouts(*state, 0);
+  const PlacedText& brackets = Captions().back();
+  const std::string_view text = brackets.text;
+  const std::size_t comma = text.find(',');
+  ASSERT_NE(comma, std::string_view::npos);
+  for (const int scale : {1, 2, 4}) {
+    SCOPED_TRACE(scale);
+    // Each part alone on a white chart; drawing a prefix of the bracket text
+    // again in white leaves only the characters after it.
+    const auto ink = [&](const auto& draw) {
+      QImage image = WhiteImage(QSize(1213, 644) * scale);
+      {
+        PreparedSurface prepared(&image, scale);
+        draw(prepared.surface);
+      }
+      return InkColumns(image);
+    };
+    const auto bracket_from = [&](std::size_t kept) {
+      return ink([&](Surface& surface) {
+        surface.TextOut(brackets.x, brackets.y, text);
+        surface.SetTextColor(0xFFFFFF);
+        surface.TextOut(brackets.x, brackets.y, text.substr(0, kept));
+      });
+    };
+    const auto position =
+        ink([&](Surface& surface) { DrawReadout(surface, ReadoutSlot::kPosition, readouts[1]); });
+    const auto fitness =
+        ink([&](Surface& surface) { DrawReadout(surface, ReadoutSlot::kFitness, readouts[2]); });
+    const int comma_left = bracket_from(comma).first;
+    const int closing_left = bracket_from(text.size() - 1).first;
+    ASSERT_LE(position.first, position.second);
+    ASSERT_LE(fitness.first, fitness.second);
+    EXPECT_LT(position.second, comma_left) << readouts[1];
+    EXPECT_LT(fitness.second, closing_left) << readouts[2];
+  }
 }
 
 TEST(QPainterSurfaceTest, ScaleMultipliesTheDevicePixels) {

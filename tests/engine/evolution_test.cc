@@ -156,7 +156,12 @@ TEST(FindValueOutsideModelTest, NamesTheFirstOffendingValue) {
   const Case cases[] = {
       {Parameters(1000.9f, 999.9f, 1, 0, 2), std::nullopt},
       {Parameters(0, 0, 0, 0, 0), std::nullopt},
-      {Parameters(-5, -5, 0.5f, 0.5f, 7), std::nullopt},  // within the model: they run as they are
+      {Parameters(-5, -5, 0.5f, 0.5f, 1), std::nullopt},  // within the model: they run as they are
+      {Parameters(10, 5, 0.5f, 0.5f, -0.0f), std::nullopt},
+      {Parameters(10, 5, 0.5f, 0.5f, 3), RunField::kTargetCurve},
+      {Parameters(10, 5, 0.5f, 0.5f, 0.5f), RunField::kTargetCurve},
+      {Parameters(10, 5, 0.5f, 0.5f, -1), RunField::kTargetCurve},
+      {Parameters(10, 5, 0.5f, 0.5f, kNaN), RunField::kTargetCurve},
       {Parameters(1001, 1000, 2, 2, kNaN), RunField::kPopulationSize},
       {Parameters(kNaN, 5), RunField::kPopulationSize},
       {Parameters(10, 1000), RunField::kGenerations},

@@ -73,10 +73,29 @@ TEST(ObjectiveFunctionTest, EachCurveHasOneMaximumOnTheGenomeGrid) {
   }
 }
 
+// The form and the command line refuse exactly the selectors that the
+// evaluation would find no curve for.
 TEST(ObjectiveFunctionTest, OnlyExactSelectorsChooseACurve) {
   EXPECT_EQ(ObjectiveFunction(-0.0, 3.0), ObjectiveFunction(0.0, 3.0));
-  for (double selector : {0.5, 3.0, -1.0, 1.0000001, std::numeric_limits<double>::quiet_NaN()}) {
-    EXPECT_FALSE(ObjectiveFunction(selector, 3.0).has_value()) << selector;
+  const struct {
+    double selector;
+    bool selects;
+  } cases[] = {
+      {0.0, true},
+      {-0.0, true},
+      {1.0, true},
+      {2.0, true},
+      {0.5, false},
+      {3.0, false},
+      {-1.0, false},
+      {1.0000001, false},
+      {std::nextafter(2.0, 3.0), false},
+      {std::numeric_limits<double>::infinity(), false},
+      {std::numeric_limits<double>::quiet_NaN(), false},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ObjectiveFunction(c.selector, 3.0).has_value(), c.selects) << c.selector;
+    EXPECT_EQ(SelectsCurve(c.selector), c.selects) << c.selector;
   }
 }
 
