@@ -4,7 +4,8 @@ SANITIZE_DIR ?= build-sanitize
 FUZZ_DIR ?= build-fuzz
 # How long each fuzz target runs.
 FUZZ_SECONDS ?= 60
-FUZZERS = number_text_fuzz parameter_file_fuzz run_options_fuzz formula_fuzz
+FUZZERS = number_text_fuzz parameter_file_fuzz run_options_fuzz formula_fuzz \
+  study_options_fuzz shard_file_fuzz
 JOBS ?= $(shell nproc)
 
 .PHONY: run test sanitize fuzz bench mutants readme-images deps configure build clean

@@ -16,7 +16,7 @@ bool InstallQtTranslations(QLocale::Language language) {
   QCoreApplication* application = QCoreApplication::instance();
   if (auto* earlier =
           application->findChild<QTranslator*>(kTranslatorName, Qt::FindDirectChildrenOnly)) {
-    QCoreApplication::removeTranslator(earlier);
+    // A translator deleted is uninstalled.
     delete earlier;
   }
   auto* translator = new QTranslator(application);

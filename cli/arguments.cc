@@ -52,6 +52,29 @@ std::string Accepted(RunField field) {
   return "0, 1 or 2 (the three curves)";
 }
 
+const RunOptionInfo* FindRunOption(std::string_view option) {
+  for (const RunOptionInfo& info : kRunOptions) {
+    if (info.name == option) return &info;
+  }
+  return nullptr;
+}
+
+// The refusal of a text the form refuses too: a number it would have to
+// round to 0 or to infinity even in double precision is not taken for either.
+[[noreturn]] void RefuseNumber(const RunOptionInfo& info, std::string_view text) {
+  switch (FindBeyondDouble(text)) {
+    case BeyondDouble::kTooSmall:
+      throw UsageError(std::string(info.name) + " takes " + Accepted(info.field) + ", not " +
+                       Shown(text) + ", which underflows double precision");
+    case BeyondDouble::kTooLarge:
+      throw UsageError(std::string(info.name) + " takes " + Accepted(info.field) + ", not " +
+                       Shown(text) + ", which overflows double precision");
+    case BeyondDouble::kNo:
+      break;
+  }
+  Refuse(info.name, Accepted(info.field), text);
+}
+
 }  // namespace
 
 void Refuse(std::string_view option, std::string_view accepted, std::string_view text) {
@@ -77,15 +100,27 @@ bool TakeRunOption(std::string_view option, Arguments& arguments, RunOptions& op
     options.seed_given = true;
     return true;
   }
-  for (const RunOptionInfo& info : kRunOptions) {
-    if (option != info.name) continue;
-    const std::string_view text = arguments.ValueOf(option);
-    const auto value = ParseNumber(text);
-    if (!value) Refuse(option, Accepted(info.field), text);
-    options.parameters.*info.member = *value;
-    return true;
+  const RunOptionInfo* info = FindRunOption(option);
+  if (info == nullptr) return false;
+  const std::string_view text = arguments.ValueOf(option);
+  options.parameters.*info->member = ReadRunValue(option, text);
+  return true;
+}
+
+float ReadRunValue(std::string_view option, std::string_view text) {
+  const RunOptionInfo& info = *FindRunOption(option);
+  const auto value = ParseNumber(text);
+  if (!value) RefuseNumber(info, text);
+  return *value;
+}
+
+void CheckRunValue(std::string_view option, float value, std::string_view text) {
+  const RunOptionInfo& info = *FindRunOption(option);
+  RunOptions single;
+  single.parameters.*info.member = value;
+  if (FindValueOutsideModel(single.parameters) == info.field) {
+    Refuse(option, Accepted(info.field), text);
   }
-  return false;
 }
 
 void CheckRunOptions(const RunOptions& options) {

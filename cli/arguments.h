@@ -51,6 +51,15 @@ struct RunOptions {
 // Returns false for any other option. Throws UsageError for a bad value.
 bool TakeRunOption(std::string_view option, Arguments& arguments, RunOptions& options);
 
+// The value of the run option `option` (one of the five numbers) in `text`,
+// read as TakeRunOption reads it. Throws its UsageError for a text that is not
+// a number; one beyond the double range is said to be.
+float ReadRunValue(std::string_view option, std::string_view text);
+
+// Throws the UsageError of the run option `option` quoting the user's `text`
+// when `value`, which was read from it, lies outside the data model.
+void CheckRunValue(std::string_view option, float value, std::string_view text);
+
 // Throws UsageError naming the first value outside the data model.
 void CheckRunOptions(const RunOptions& options);
 

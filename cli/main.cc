@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <iostream>
+#include <new>
 #include <string_view>
 #include <vector>
 
@@ -15,6 +16,7 @@
 #include "cli/shown_text.h"
 #include "cli/study_command.h"
 #include "cli/study_options.h"
+#include "cli/tool_failure.h"
 
 namespace {
 
@@ -79,6 +81,12 @@ int main(int argc, char** argv) {
   } catch (const UsageError& error) {
     std::cerr << "curvesmith-cli: " << error.what() << "\n";
     return 2;
+  } catch (const curvesmith::cli::ToolFailure& error) {
+    std::cerr << "curvesmith-cli: " << error.what() << "\n";
+    return 1;
+  } catch (const std::bad_alloc&) {
+    std::cerr << "curvesmith-cli: not enough memory\n";
+    return 1;
   }
   out.flush();
   if (out_buffer.Error() != 0) {

@@ -165,9 +165,11 @@ int ListOperations(RunState& state, const FrameChoice& frame, std::ostream& out)
 }
 
 // Fonts need a GUI application; without a display the offscreen platform
-// serves.
+// serves. Qt's own notes about its environment ("XDG_RUNTIME_DIR not set")
+// are not the tool's messages: stderr holds only what the tool says.
 std::unique_ptr<QGuiApplication> StartGuiApplication() {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
   static int argc = 1;
   static char name[] = "curvesmith-cli";
   static char* argv[] = {name, nullptr};

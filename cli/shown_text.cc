@@ -43,6 +43,13 @@ std::size_t Utf8Sequence(std::string_view text, std::uint32_t& code_point) {
   return length;
 }
 
+// The embeddings, overrides and isolates that reorder the text around them
+// on a terminal, which could make a message read differently from its bytes.
+bool IsBidiControl(std::uint32_t code_point) {
+  return (code_point >= 0x202A && code_point <= 0x202E) ||
+         (code_point >= 0x2066 && code_point <= 0x2069);
+}
+
 void AppendEscape(std::string& shown, const char* format, unsigned value) {
   char escape[8];
   std::snprintf(escape, sizeof escape, format, value);
@@ -85,7 +92,7 @@ std::string Escaped(std::string_view text, std::size_t most, bool quoted) {
       default:
         if (code_point < 0x20 || code_point == 0x7F) {
           AppendEscape(shown, "\\x%02x", code_point);
-        } else if (code_point >= 0x80 && code_point <= 0x9F) {
+        } else if ((code_point >= 0x80 && code_point <= 0x9F) || IsBidiControl(code_point)) {
           AppendEscape(shown, "\\u%04x", code_point);
         } else {
           shown.append(text.substr(0, length));

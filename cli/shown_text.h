@@ -14,8 +14,9 @@ inline constexpr std::size_t kShownCharacters = 40;
 inline constexpr std::size_t kShownPathCharacters = 4096;
 
 // `text` in double quotes, safe to put in a one-line message on a terminal:
-// control characters (C0, DEL and C1) and bytes that are not UTF-8 are written
-// as C escapes (\n, \t, \x1b, \u009b, \xff), and so are '"' and '\' (\", \\);
+// control characters (C0, DEL and C1), the bidirectional controls (U+202A to
+// U+202E, U+2066 to U+2069) and bytes that are not UTF-8 are written as C
+// escapes (\n, \t, \x1b, \u009b, \u202e, \xff), and so are '"' and '\' (\", \\);
 // only the first kShownCharacters characters of `text` are shown.
 std::string Shown(std::string_view text);
 

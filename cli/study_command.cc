@@ -2,10 +2,12 @@
 
 #include <unistd.h>
 
+#include <functional>
 #include <map>
+#include <memory>
 #include <string>
-#include <thread>
 
+#include "cli/outcome_spool.h"
 #include "cli/shown_text.h"
 #include "cli/study_progress.h"
 #include "cli/study_report.h"
@@ -30,19 +32,20 @@ int RunStudy(const StudyOptions& options, std::ostream& out, std::ostream& err) 
   const Shard shard = options.shard.value_or(Shard{});
   const std::uint64_t first = shard.FirstRun(study.TotalRuns());
   const std::uint64_t end = shard.EndRun(study.TotalRuns());
-  const unsigned jobs =
-      options.jobs > 0 ? options.jobs : std::max(1u, std::thread::hardware_concurrency());
 
-  std::vector<RunOutcome> outcomes;
-  {
+  // The progress line is gone before a table is written out.
+  const auto run = [&](const std::function<void(const RunOutcome&)>& on_outcome) {
     ProgressLine progress(err, end - first, !options.quiet && ::isatty(STDERR_FILENO));
-    outcomes =
-        RunStudyRuns(study, first, end, jobs, [&](std::uint64_t done) { progress.Update(done); });
-  }
+    RunStudyRuns(study, first, end, options.jobs, on_outcome,
+                 [&](std::uint64_t done) { progress.Update(done); });
+  };
   if (options.shard) {
-    WriteShardFile(out, study, shard, outcomes);
+    ShardFileWriter writer(out, study, shard);
+    run([&](const RunOutcome& outcome) { writer.Add(outcome); });
   } else {
-    WriteStudyReport(out, OutputOrDefault(options.output), study, outcomes);
+    StudyReportWriter writer(out, OutputOrDefault(options.output), study);
+    run([&](const RunOutcome& outcome) { writer.Add(outcome); });
+    writer.Finish();
   }
   return Finish(out);
 }
@@ -60,42 +63,45 @@ int MergeStudy(Arguments& arguments, std::ostream& out) {
   }
   if (paths.empty()) throw UsageError("study merge needs the CSV files of a study's shards");
 
-  // Shard index -> its file; every file must describe the first one's study.
-  std::map<std::uint64_t, ShardFile> shards;
+  // The first file's study; every other file must describe the same. Each
+  // file is read once, its runs put where they belong in the study, so the
+  // files may come in any order and nothing is written before all are read.
+  std::unique_ptr<ShardFileReader> first;
+  std::unique_ptr<std::istream> first_in;
   std::map<std::uint64_t, std::string> path_of;
+  OutcomeSpool spool;
   for (const std::string& path : paths) {
-    ShardFile file = ReadShardFile(path);
-    if (!shards.empty()) {
-      const ShardFile& first = shards.begin()->second;
-      if (file.study.Arguments() != first.study.Arguments() ||
-          file.shard.count != first.shard.count) {
-        throw UsageError("study merge: " + ShownPath(path) + " belongs to another study than " +
-                         ShownPath(path_of.begin()->second));
-      }
+    auto in = OpenShardFile(path);
+    auto file = std::make_unique<ShardFileReader>(*in, path);
+    file->ReadHeader(first ? &first->Study() : nullptr);
+    if (first && (!file->SameStudy() || file->GetShard().count != first->GetShard().count)) {
+      throw UsageError("study merge: " + ShownPath(path) + " belongs to another study than " +
+                       ShownPath(paths.front()));
     }
-    const std::uint64_t index = file.shard.index;
-    if (path_of.contains(index)) {
-      throw UsageError("study merge: " + ShownPath(path_of[index]) + " and " + ShownPath(path) +
-                       " are both shard " + file.shard.Text());
+    const Shard shard = file->GetShard();
+    if (path_of.contains(shard.index)) {
+      throw UsageError("study merge: " + ShownPath(path_of[shard.index]) + " and " +
+                       ShownPath(path) + " are both shard " + shard.Text());
     }
-    path_of[index] = path;
-    shards.emplace(index, std::move(file));
+    path_of[shard.index] = path;
+    spool.Seek(shard.FirstRun(file->Study().TotalRuns()));
+    for (RunOutcome outcome; file->Next(outcome);) spool.Put(outcome);
+    if (!first) {
+      first = std::move(file);
+      first_in = std::move(in);
+    }
   }
-  const std::uint64_t count = shards.begin()->second.shard.count;
+  const StudyDefinition& study = first->Study();
+  const std::uint64_t count = first->GetShard().count;
   for (std::uint64_t index = 1; index <= count; ++index) {
-    if (!shards.contains(index)) {
+    if (!path_of.contains(index)) {
       throw UsageError("study merge: shard " + Shard{index, count}.Text() + " is missing");
     }
   }
 
-  // Each file holds its shard's runs, in order, so the shards in order hold
-  // the whole study in order.
-  std::vector<RunOutcome> outcomes;
-  for (auto& [index, file] : shards) {
-    outcomes.insert(outcomes.end(), file.outcomes.begin(), file.outcomes.end());
-    file.outcomes = {};
-  }
-  WriteStudyReport(out, OutputOrDefault(output), shards.begin()->second.study, outcomes);
+  StudyReportWriter writer(out, OutputOrDefault(output), study);
+  spool.ReadAll(study.TotalRuns(), [&](const RunOutcome& outcome) { writer.Add(outcome); });
+  writer.Finish();
   return Finish(out);
 }
 

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "cli/arguments.h"
-#include "cli/exact_numbers.h"
 #include "engine/number_text.h"
 
 namespace curvesmith::cli {
@@ -17,60 +16,99 @@ const StudyAxis kStudyAxes[kStudyAxisCount] = {
 
 namespace {
 
-// More values than a study may run in all is certainly a mistake, and this
-// keeps a range such as 0:1:1e-12 from filling memory before it is refused.
-constexpr double kMostRangeValues = 10'000'000;
+// More values than a study may run in all is certainly a mistake; counting
+// them before building any keeps a range such as 0:1:1e-12 from filling
+// memory before it is refused.
+constexpr std::uint64_t kMostRangeValues = 10'000'000;
 
-// A range's end may sit a rounding error beyond the last value it names
-// (0.05 + 5 * 0.05 is just above 0.3).
+// A range's end may sit a rounding error beyond the last value it names:
+// 0 + 3 * 0.1 is 0.30000000000000004, just above 0.3.
 constexpr double kRangeTolerance = 1e-9;
 
-[[noreturn]] void RefuseValues(std::string_view option, std::string_view text,
-                               std::string_view accepted) {
-  Refuse(option, accepted, text);
-}
+// START + i * STEP for the range's double values; its ends as their own texts
+// read them, so that each value is rounded once to single precision, as a
+// list item is.
+class RangeValues {
+ public:
+  RangeValues(double start, double step, float start_value, double stop, float stop_value)
+      : start_(start),
+        step_(step),
+        start_value_(start_value),
+        stop_(stop),
+        stop_value_(stop_value) {}
 
-std::vector<float> ReadRange(std::string_view option, std::string_view text) {
+  double Wide(std::uint64_t i) const { return start_ + static_cast<double>(i) * step_; }
+  float At(std::uint64_t i) const {
+    if (i == 0) return start_value_;
+    const double wide = Wide(i);
+    return wide == stop_ ? stop_value_ : static_cast<float>(wide);
+  }
+
+ private:
+  double start_, step_;
+  float start_value_;
+  double stop_;
+  float stop_value_;
+};
+
+StudyValues ReadRange(std::string_view option, std::string_view text) {
   const std::size_t first = text.find(':');
   const std::size_t second = text.find(':', first + 1);
-  double start = 0.0;
-  double stop = 0.0;
-  double step = 0.0;
-  if (second == std::string_view::npos || text.find(':', second + 1) != std::string_view::npos ||
-      !ReadNumber(text.substr(0, first), start) ||
-      !ReadNumber(text.substr(first + 1, second - first - 1), stop) ||
-      !ReadNumber(text.substr(second + 1), step) || !std::isfinite(start) || !std::isfinite(stop) ||
-      !std::isfinite(step)) {
-    RefuseValues(option, text, "a range START:STOP:STEP of three numbers");
+  if (second == std::string_view::npos || text.find(':', second + 1) != std::string_view::npos) {
+    Refuse(option, "a range START:STOP:STEP of three numbers", text);
   }
-  if (!(step > 0.0)) RefuseValues(option, text, "a range whose STEP is above 0");
-  if (start > stop) RefuseValues(option, text, "a range whose START is not above its STOP");
-  const double limit = stop + kRangeTolerance * step;
-  if ((limit - start) / step >= kMostRangeValues) {
-    RefuseValues(option, text,
-                 "a range of at most " +
-                     std::to_string(static_cast<std::uint64_t>(kMostRangeValues)) + " values");
+  const std::string_view start_text = text.substr(0, first);
+  const std::string_view stop_text = text.substr(first + 1, second - first - 1);
+  const std::string_view step_text = text.substr(second + 1);
+  const auto start = ParseWideNumber(start_text);
+  const auto stop = ParseWideNumber(stop_text);
+  const auto step = ParseWideNumber(step_text);
+  if (!start || !stop || !step || !std::isfinite(*start) || !std::isfinite(*stop) ||
+      !std::isfinite(*step)) {
+    Refuse(option, "a range START:STOP:STEP of three finite numbers", text);
   }
-  std::vector<float> values;
-  for (int i = 0;; ++i) {
-    const double value = start + i * step;
-    if (value > limit) break;
-    values.push_back(static_cast<float>(value));
+  if (!(*step > 0.0)) Refuse(option, "a range whose STEP is above 0", text);
+  if (*start > *stop) Refuse(option, "a range whose START is not above its STOP", text);
+
+  const double limit = *stop + kRangeTolerance * *step;
+  const std::string too_many = "a range of at most " + std::to_string(kMostRangeValues) + " values";
+  if ((limit - *start) / *step >= static_cast<double>(kMostRangeValues)) {
+    Refuse(option, too_many, text);
+  }
+  const RangeValues range(*start, *step, ReadRunValue(option, start_text), *stop,
+                          ReadRunValue(option, stop_text));
+  // A step too small to change a value, at the precision a run holds it,
+  // would make settings that are all the same.
+  const std::string unchanged = "a range whose STEP changes every value it adds to";
+  if (range.At(1) == range.At(0)) Refuse(option, unchanged, text);
+  // The quotient is only near the count: the values themselves decide.
+  std::uint64_t count = static_cast<std::uint64_t>((limit - *start) / *step);
+  while (count > 0 && range.Wide(count) > limit) --count;
+  while (count < kMostRangeValues && range.Wide(count + 1) <= limit) ++count;
+  ++count;
+  if (count > kMostRangeValues) Refuse(option, too_many, text);
+
+  StudyValues values;
+  for (std::uint64_t i = 0; i < count; ++i) {
+    const float value = range.At(i);
+    if (i > 0 && value == values.back()) Refuse(option, unchanged, text);
+    values.push_back(value);
   }
   return values;
 }
 
-std::vector<float> ReadList(std::string_view option, std::string_view text) {
-  std::vector<float> values;
+StudyValues ReadList(std::string_view option, std::string_view text) {
+  StudyValues values;
   for (std::size_t begin = 0;;) {
     const std::size_t end = std::min(text.find(',', begin), text.size());
     const std::string_view item = text.substr(begin, end - begin);
-    if (item.empty()) RefuseValues(option, text, "a list without empty items");
-    const auto value = ParseNumber(item);
-    if (!value) {
-      RefuseValues(option, text, "a number, a comma list of numbers or a range START:STOP:STEP");
+    if (item.empty()) Refuse(option, "a list without empty items", text);
+    if (!ParseNumber(item)) {
+      if (FindBeyondDouble(item) != BeyondDouble::kNo) ReadRunValue(option, item);
+      Refuse(option, "a number, a comma list of numbers or a range START:STOP:STEP", text);
     }
-    values.push_back(*value);
+    values.push_back(ReadRunValue(option, item));
+    CheckRunValue(option, values.back(), item);
     if (end == text.size()) return values;
     begin = end + 1;
   }
@@ -78,19 +116,12 @@ std::vector<float> ReadList(std::string_view option, std::string_view text) {
 
 }  // namespace
 
-std::vector<float> ReadStudyValues(std::string_view option, std::string_view text) {
-  std::vector<float> values =
-      text.find(':') != std::string_view::npos ? ReadRange(option, text) : ReadList(option, text);
+StudyValues ReadStudyValues(std::string_view option, std::string_view text) {
+  if (text.find(':') == std::string_view::npos) return ReadList(option, text);
+  StudyValues values = ReadRange(option, text);
   // Each value on its own, beside the defaults, is refused just as `run`
-  // would refuse it.
-  for (const StudyAxis& axis : kStudyAxes) {
-    if (axis.option != option) continue;
-    for (const float value : values) {
-      RunOptions single;
-      single.parameters.*axis.member = value;
-      CheckRunOptions(single);
-    }
-  }
+  // would refuse it, quoting what the user wrote.
+  for (const float value : values) CheckRunValue(option, value, text);
   return values;
 }
 

@@ -3,8 +3,8 @@
 
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <string_view>
-#include <vector>
 
 #include "engine/parameter_set.h"
 
@@ -21,14 +21,22 @@ struct StudyAxis {
 inline constexpr int kStudyAxisCount = 5;
 extern const StudyAxis kStudyAxes[kStudyAxisCount];
 
+// The values of one option, in order. Held in blocks, so that millions of
+// them are read in with no copy of all at once.
+using StudyValues = std::deque<float>;
+
 // The values an option's text stands for, each as the form holds it (single
 // precision):
 //  - one number, or a comma list "0.1,0.2,0.3" in the order given;
 //  - an inclusive range "START:STOP:STEP": START + i * STEP for i = 0, 1, ...
-//    while not above STOP + 1e-9 * STEP, computed in double precision.
-// Throws UsageError naming `option` for a text that is neither, an empty item,
-// a step of 0 or below, START above STOP, or a value a run refuses.
-std::vector<float> ReadStudyValues(std::string_view option, std::string_view text);
+//    while not above STOP + 1e-9 * STEP, computed in double precision and
+//    rounded once to single precision (START and STOP read as list items).
+// Every number is read as a list item is (ParseNumber, or ParseWideNumber for
+// a range's three). Throws UsageError naming `option` and quoting `text` for a
+// text that is neither, an empty item, a step of 0 or below, START above
+// STOP, a range of more than 10,000,000 values or with a step too small to
+// change every value, or a value a run refuses.
+StudyValues ReadStudyValues(std::string_view option, std::string_view text);
 
 // Every combination of the five options' values.
 class StudyGrid {
@@ -36,15 +44,15 @@ class StudyGrid {
   // Each axis starts with the value a run takes by default.
   StudyGrid();
 
-  void SetValues(int axis, std::vector<float> values) { values_[axis] = std::move(values); }
-  const std::vector<float>& Values(int axis) const { return values_[axis]; }
+  void SetValues(int axis, StudyValues values) { values_[axis] = std::move(values); }
+  const StudyValues& Values(int axis) const { return values_[axis]; }
 
   std::uint64_t SettingCount() const;
   // Setting `index`, 0 <= index < SettingCount(), in the order of kStudyAxes.
   ParameterSet Setting(std::uint64_t index) const;
 
  private:
-  std::array<std::vector<float>, kStudyAxisCount> values_;
+  std::array<StudyValues, kStudyAxisCount> values_;
 };
 
 }  // namespace curvesmith::cli

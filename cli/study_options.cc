@@ -10,7 +10,6 @@ namespace curvesmith::cli {
 namespace {
 
 constexpr std::uint32_t kMostRunsPerSetting = 1'000'000;
-constexpr double kMostRunsInAll = 10'000'000;
 constexpr unsigned kMostJobs = 1024;
 // More shards than runs would leave shards empty; this many is already absurd.
 constexpr std::uint64_t kMostShards = 10'000'000;
@@ -36,7 +35,8 @@ std::string StudyCommandHelp() {
          std::to_string(kMostRunsPerSetting) +
          " (default 100)\n"
          "  --seed S          seeds S to S + R - 1 for each setting (default 1)\n"
-         "  --jobs N          runs at the same time (default: one per processor)\n"
+         "  --jobs N          runs at the same time, at most one per processor and one\n"
+         "                    per run (default: one per processor)\n"
          "  --shard K/N       only the K-th of N shares, as per-run CSV for merge\n"
          "  --output FORMAT   table (default on a terminal), csv or json\n"
          "  --quiet           no progress line\n"
@@ -117,10 +117,10 @@ void CheckStudyOptions(const StudyOptions& options) {
   for (int axis = 0; axis < kStudyAxisCount; ++axis) {
     total *= static_cast<double>(options.study.grid.Values(axis).size());
   }
-  if (total > kMostRunsInAll) {
+  if (total > static_cast<double>(kMostStudyRuns)) {
     throw UsageError("--runs " + std::to_string(options.study.runs) +
                      " for every combination of the values given makes more than " +
-                     std::to_string(static_cast<std::uint64_t>(kMostRunsInAll)) +
+                     std::to_string(kMostStudyRuns) +
                      " "
                      "runs in all");
   }

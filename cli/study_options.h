@@ -11,6 +11,9 @@
 
 namespace curvesmith::cli {
 
+// The most runs a study may hold in all.
+inline constexpr std::uint64_t kMostStudyRuns = 10'000'000;
+
 // What a study computes: the settings, and R runs of each with the seeds
 // S, S + 1, ..., S + R - 1 (modulo 2^32). Run i of the study (the "pair"
 // index) is setting i / R with seed S + i % R.

@@ -1,8 +1,10 @@
 #include "cli/study_report.h"
 
 #include <algorithm>
-#include <string>
+#include <cerrno>
+#include <cstring>
 
+#include "cli/tool_failure.h"
 #include "engine/number_text.h"
 
 namespace curvesmith::cli {
@@ -25,75 +27,15 @@ constexpr const char* kColumns[] = {
 };
 constexpr int kColumnCount = std::size(kColumns);
 
-using Row = std::vector<std::string>;
+// Between the cells of a row in the table's temporary file; no cell holds it.
+constexpr char kCellEnd = ',';
 
-// The statistics of one setting's runs, as the row's texts.
-Row SettingRow(const StudyDefinition& study, std::uint64_t setting,
-               const std::vector<RunOutcome>& outcomes) {
-  const ParameterSet parameters = study.grid.Setting(setting);
-  Row row;
-  for (const StudyAxis& axis : kStudyAxes) row.push_back(ShortestText(parameters.*axis.member));
-
-  const auto first = outcomes.begin() + static_cast<std::ptrdiff_t>(setting * study.runs);
-  const auto end = first + study.runs;
-  std::vector<double> bests;
-  bests.reserve(study.runs);
-  double best_sum = 0.0;
-  double generation_sum = 0.0;
-  double distinct_sum = 0.0;
-  std::uint32_t successes = 0;
-  for (auto run = first; run != end; ++run) {
-    bests.push_back(run->best);
-    best_sum += run->best;
-    distinct_sum += run->distinct_final;
-    if (run->generation_to_optimum >= 0) {
-      ++successes;
-      generation_sum += run->generation_to_optimum;
-    }
-  }
-  std::sort(bests.begin(), bests.end());
-  const std::size_t middle = bests.size() / 2;
-  const double median =
-      bests.size() % 2 == 1 ? bests[middle] : (bests[middle - 1] + bests[middle]) / 2.0;
-  const double runs = study.runs;
-  row.push_back(std::to_string(study.runs));
-  row.push_back(ShortestText(best_sum / runs));
-  row.push_back(ShortestText(median));
-  row.push_back(ShortestText(bests.front()));
-  row.push_back(ShortestText(bests.back()));
-  row.push_back(ShortestText(successes / runs));
-  row.push_back(successes > 0 ? ShortestText(generation_sum / successes) : "");
-  row.push_back(ShortestText(distinct_sum / runs));
-  return row;
+[[noreturn]] void FailTable() {
+  throw ToolFailure(std::string("cannot keep the table's rows in a temporary file: ") +
+                    std::strerror(errno));
 }
 
-void WriteCsv(std::ostream& out, const std::vector<Row>& rows) {
-  for (int c = 0; c < kColumnCount; ++c) out << (c ? "," : "") << kColumns[c];
-  out << '\n';
-  for (const Row& row : rows) {
-    for (int c = 0; c < kColumnCount; ++c) out << (c ? "," : "") << row[c];
-    out << '\n';
-  }
-}
-
-void WriteTable(std::ostream& out, const std::vector<Row>& rows) {
-  std::size_t width[kColumnCount];
-  for (int c = 0; c < kColumnCount; ++c) {
-    width[c] = std::char_traits<char>::length(kColumns[c]);
-    for (const Row& row : rows) width[c] = std::max(width[c], row[c].size());
-  }
-  const auto write_line = [&](auto&& cell) {
-    for (int c = 0; c < kColumnCount; ++c) {
-      const std::string text = cell(c);
-      out << (c ? "  " : "") << std::string(width[c] - text.size(), ' ') << text;
-    }
-    out << '\n';
-  };
-  write_line([](int c) { return std::string(kColumns[c]); });
-  for (const Row& row : rows) write_line([&](int c) { return row[c]; });
-}
-
-void WriteJson(std::ostream& out, const StudyDefinition& study, const std::vector<Row>& rows) {
+void WriteJsonArguments(std::ostream& out, const StudyDefinition& study) {
   out << "{\"arguments\":{";
   for (int axis = 0; axis < kStudyAxisCount; ++axis) {
     out << '"' << kStudyAxes[axis].option.substr(2) << "\":[";
@@ -105,34 +47,108 @@ void WriteJson(std::ostream& out, const StudyDefinition& study, const std::vecto
     out << "],";
   }
   out << "\"runs\":" << study.runs << ",\"seed\":" << study.seed << "},\"rows\":[";
-  for (std::size_t r = 0; r < rows.size(); ++r) {
-    out << (r ? "," : "") << '{';
-    for (int c = 0; c < kColumnCount; ++c) {
-      const std::string& cell = rows[r][c];
-      out << (c ? "," : "") << '"' << kColumns[c] << "\":" << (cell.empty() ? "null" : cell);
-    }
-    out << '}';
-  }
-  out << "]}\n";
 }
 
 }  // namespace
 
-void WriteStudyReport(std::ostream& out, StudyOutput format, const StudyDefinition& study,
-                      const std::vector<RunOutcome>& outcomes) {
-  std::vector<Row> rows;
-  for (std::uint64_t setting = 0; setting < study.grid.SettingCount(); ++setting) {
-    rows.push_back(SettingRow(study, setting, outcomes));
-  }
-  switch (format) {
+StudyReportWriter::StudyReportWriter(std::ostream& out, StudyOutput format,
+                                     const StudyDefinition& study)
+    : out_(out), format_(format), study_(study), statistics_(study.runs) {
+  switch (format_) {
     case StudyOutput::kTable:
-      WriteTable(out, rows);
+      table_rows_ = std::tmpfile();
+      if (table_rows_ == nullptr) FailTable();
+      for (const char* column : kColumns) widths_.push_back(std::strlen(column));
       break;
     case StudyOutput::kCsv:
-      WriteCsv(out, rows);
+      for (int c = 0; c < kColumnCount; ++c) out_ << (c ? "," : "") << kColumns[c];
+      out_ << '\n';
       break;
     case StudyOutput::kJson:
-      WriteJson(out, study, rows);
+      WriteJsonArguments(out_, study_);
+      break;
+  }
+}
+
+StudyReportWriter::~StudyReportWriter() {
+  if (table_rows_ != nullptr) std::fclose(table_rows_);
+}
+
+void StudyReportWriter::Add(const RunOutcome& outcome) {
+  statistics_.Add(outcome);
+  if (statistics_.Runs() < study_.runs) return;
+
+  const ParameterSet parameters = study_.grid.Setting(setting_);
+  Row row;
+  for (const StudyAxis& axis : kStudyAxes) row.push_back(ShortestText(parameters.*axis.member));
+  row.push_back(std::to_string(study_.runs));
+  row.push_back(ShortestText(statistics_.MeanBest()));
+  row.push_back(ShortestText(statistics_.MedianBest()));
+  row.push_back(ShortestText(statistics_.MinBest()));
+  row.push_back(ShortestText(statistics_.MaxBest()));
+  row.push_back(ShortestText(statistics_.SuccessRate()));
+  row.push_back(statistics_.Successes() > 0 ? ShortestText(statistics_.MeanGenerationToOptimum())
+                                            : "");
+  row.push_back(ShortestText(statistics_.MeanDistinctFinal()));
+  WriteRow(row);
+  statistics_.Clear();
+  ++setting_;
+}
+
+void StudyReportWriter::WriteRow(const Row& row) {
+  switch (format_) {
+    case StudyOutput::kTable:
+      for (int c = 0; c < kColumnCount; ++c) {
+        widths_[c] = std::max(widths_[c], row[c].size());
+        if (std::fputs(row[c].c_str(), table_rows_) < 0 ||
+            std::fputc(c + 1 < kColumnCount ? kCellEnd : '\n', table_rows_) == EOF) {
+          FailTable();
+        }
+      }
+      break;
+    case StudyOutput::kCsv:
+      for (int c = 0; c < kColumnCount; ++c) out_ << (c ? "," : "") << row[c];
+      out_ << '\n';
+      break;
+    case StudyOutput::kJson:
+      out_ << (setting_ ? "," : "") << '{';
+      for (int c = 0; c < kColumnCount; ++c) {
+        const std::string& cell = row[c];
+        out_ << (c ? "," : "") << '"' << kColumns[c] << "\":" << (cell.empty() ? "null" : cell);
+      }
+      out_ << '}';
+      break;
+  }
+}
+
+void StudyReportWriter::Finish() {
+  switch (format_) {
+    case StudyOutput::kTable: {
+      const auto write_cell = [&](int c, std::string_view text) {
+        out_ << (c ? "  " : "") << std::string(widths_[c] - text.size(), ' ') << text;
+      };
+      for (int c = 0; c < kColumnCount; ++c) write_cell(c, kColumns[c]);
+      out_ << '\n';
+      if (std::fflush(table_rows_) != 0 || std::fseek(table_rows_, 0, SEEK_SET) != 0) FailTable();
+      std::string cell;
+      int c = 0;
+      for (int byte; (byte = std::fgetc(table_rows_)) != EOF;) {
+        if (byte != kCellEnd && byte != '\n') {
+          cell += static_cast<char>(byte);
+          continue;
+        }
+        write_cell(c, cell);
+        cell.clear();
+        c = byte == '\n' ? 0 : c + 1;
+        if (c == 0) out_ << '\n';
+      }
+      if (std::ferror(table_rows_)) FailTable();
+      break;
+    }
+    case StudyOutput::kCsv:
+      break;
+    case StudyOutput::kJson:
+      out_ << "]}\n";
       break;
   }
 }

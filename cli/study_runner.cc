@@ -1,13 +1,17 @@
 #include "cli/study_runner.h"
 
 #include <algorithm>
-#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <memory>
 #include <mutex>
+#include <new>
+#include <string>
+#include <system_error>
 #include <thread>
+#include <vector>
 
+#include "cli/tool_failure.h"
 #include "engine/curve_maximum.h"
 #include "engine/distinct_genomes.h"
 #include "engine/evolution.h"
@@ -17,6 +21,8 @@ namespace curvesmith::cli {
 namespace {
 
 constexpr auto kProgressInterval = std::chrono::milliseconds(250);
+// Outcomes that may wait for an earlier run: 1 MB.
+constexpr std::uint64_t kWindow = 65536;
 
 RunOutcome OutcomeOf(const RunState& state, double success_fitness) {
   const int last = state.Generation;
@@ -35,33 +41,121 @@ RunOutcome OutcomeOf(const RunState& state, double success_fitness) {
   return outcome;
 }
 
-// One worker's share: it takes the next run not yet taken until none is left,
-// in one run state of its own that every run reuses.
-class Worker {
+// The runs of a study shared among threads, their outcomes handed on in run
+// order.
+class RunQueue {
  public:
-  explicit Worker(const StudyDefinition& study) : study_(study) {}
+  RunQueue(const StudyDefinition& study, std::uint64_t first, std::uint64_t end)
+      : study_(study), next_(first), delivered_(first), end_(end), window_(kWindow) {}
 
-  void Run(std::atomic<std::uint64_t>& next, std::uint64_t first, std::uint64_t end,
-           RunOutcome* outcomes, std::atomic<std::uint64_t>& done) {
-    for (std::uint64_t run = next++; run < end; run = next++) {
+  // One thread's share: the next run not yet taken, until none is left, in
+  // one run state of its own that every run reuses.
+  void Work() {
+    // About 16 MB, left uninitialised, so that memory is taken only for the
+    // history rows and places the runs fill: a run writes every entry it
+    // later reads, and the population is cleared below.
+    const auto state = std::make_unique_for_overwrite<RunState>();
+    for (std::uint64_t run; Take(run);) {
       const ParameterSet setting = study_.grid.Setting(run / study_.runs);
       // A fresh run state is all zeros; a run reads only the fitness its
       // population records carry (a curve without a trace keeps them) and
       // place 0 of an empty population, so clearing those is enough to make
       // this run the one a fresh state computes.
-      std::fill(std::begin(state_->Population), std::end(state_->Population), Individual{});
-      RunEvolution(*state_, setting, study_.SeedOfRun(run));
-      outcomes[run - first] = OutcomeOf(*state_, SuccessFitness(setting));
-      ++done;
+      std::fill(std::begin(state->Population), std::end(state->Population), Individual{});
+      RunEvolution(*state, setting, study_.SeedOfRun(run));
+      Put(run, OutcomeOf(*state, SuccessFitness(setting)));
     }
   }
 
+  // Ends the work early for `reason`: no run is taken any more, and no
+  // outcome is handed on.
+  void Fail(const std::string& reason) {
+    const std::lock_guard lock(mutex_);
+    if (failure_.empty()) failure_ = reason;
+    end_ = std::min(end_, next_);
+    changed_.notify_all();
+  }
+
+  std::string Failure() {
+    const std::lock_guard lock(mutex_);
+    return failure_;
+  }
+
+  void WorkerStarts() {
+    const std::lock_guard lock(mutex_);
+    ++workers_;
+  }
+
+  void WorkerEnded() {
+    const std::lock_guard lock(mutex_);
+    --workers_;
+    changed_.notify_all();
+  }
+
+  // Hands on the outcomes in order until the last run's, or until `workers`
+  // have all ended; calls `on_progress` meanwhile.
+  void Deliver(const std::function<void(const RunOutcome&)>& on_outcome,
+               const std::function<void(std::uint64_t)>& on_progress) {
+    std::unique_lock lock(mutex_);
+    while (delivered_ < end_) {
+      Slot& slot = window_[delivered_ % kWindow];
+      if (!slot.ready) {
+        if (workers_ == 0) break;
+        if (!changed_.wait_for(lock, kProgressInterval,
+                               [&] { return slot.ready || workers_ == 0; })) {
+          const std::uint64_t done = done_;
+          lock.unlock();
+          on_progress(done);
+          lock.lock();
+        }
+        continue;
+      }
+      const RunOutcome outcome = slot.outcome;
+      slot.ready = false;
+      ++delivered_;
+      changed_.notify_all();
+      if (!failure_.empty()) continue;
+      lock.unlock();
+      on_outcome(outcome);
+      lock.lock();
+    }
+    const std::uint64_t done = done_;
+    lock.unlock();
+    on_progress(done);
+  }
+
  private:
+  struct Slot {
+    RunOutcome outcome;
+    bool ready = false;
+  };
+
+  bool Take(std::uint64_t& run) {
+    std::unique_lock lock(mutex_);
+    // A run more than a window ahead of the outcomes handed on waits.
+    changed_.wait(lock, [&] { return next_ >= end_ || next_ < delivered_ + kWindow; });
+    if (next_ >= end_) return false;
+    run = next_++;
+    return true;
+  }
+
+  void Put(std::uint64_t run, const RunOutcome& outcome) {
+    const std::lock_guard lock(mutex_);
+    window_[run % kWindow] = {outcome, true};
+    ++done_;
+    if (run == delivered_) changed_.notify_all();
+  }
+
   const StudyDefinition& study_;
-  // About 16 MB. Left uninitialised, so that memory is taken only for the
-  // history rows the runs fill: a run writes every entry it later reads, and
-  // Run clears the rest that it reads.
-  std::unique_ptr<RunState> state_ = std::make_unique_for_overwrite<RunState>();
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  std::uint64_t next_;
+  std::uint64_t delivered_;
+  std::uint64_t end_;
+  std::uint64_t done_ = 0;
+  unsigned workers_ = 0;
+  std::string failure_;
+  std::vector<Slot> window_;
 };
 
 }  // namespace
@@ -70,35 +164,40 @@ double SuccessFitness(const ParameterSet& setting) {
   return CurveMaximum(setting.TargetCurve).value_or(0.0);
 }
 
-std::vector<RunOutcome> RunStudyRuns(const StudyDefinition& study, std::uint64_t first,
-                                     std::uint64_t end, unsigned jobs,
-                                     const std::function<void(std::uint64_t)>& on_progress) {
-  std::vector<RunOutcome> outcomes(end - first);
-  std::atomic<std::uint64_t> next = first;
-  std::atomic<std::uint64_t> done = 0;
-  std::mutex mutex;
-  std::condition_variable finished;
-  unsigned running = static_cast<unsigned>(std::min<std::uint64_t>(jobs, end - first));
+unsigned StudyThreads(unsigned jobs, std::uint64_t runs) {
+  const unsigned processors = std::max(1u, std::thread::hardware_concurrency());
+  const unsigned asked = jobs > 0 ? std::min(jobs, processors) : processors;
+  return static_cast<unsigned>(std::max<std::uint64_t>(1, std::min<std::uint64_t>(asked, runs)));
+}
 
+void RunStudyRuns(const StudyDefinition& study, std::uint64_t first, std::uint64_t end,
+                  unsigned jobs, const std::function<void(const RunOutcome&)>& on_outcome,
+                  const std::function<void(std::uint64_t)>& on_progress) {
+  RunQueue queue(study, first, end);
+  const unsigned wanted = StudyThreads(jobs, end - first);
   std::vector<std::thread> threads;
-  for (unsigned i = 0, count = running; i < count; ++i) {
-    threads.emplace_back([&] {
-      Worker(study).Run(next, first, end, outcomes.data(), done);
-      const std::lock_guard lock(mutex);
-      if (--running == 0) finished.notify_one();
-    });
-  }
-  {
-    std::unique_lock lock(mutex);
-    while (!finished.wait_for(lock, kProgressInterval, [&] { return running == 0; })) {
-      lock.unlock();
-      on_progress(done);
-      lock.lock();
+  threads.reserve(wanted);
+  while (threads.size() < wanted) {
+    queue.WorkerStarts();
+    try {
+      threads.emplace_back([&queue] {
+        try {
+          queue.Work();
+        } catch (const std::bad_alloc&) {
+          queue.Fail("not enough memory for the run state of a thread");
+        }
+        queue.WorkerEnded();
+      });
+    } catch (const std::system_error& error) {
+      queue.WorkerEnded();
+      queue.Fail("cannot start thread " + std::to_string(threads.size() + 1) + " of " +
+                 std::to_string(wanted) + ": " + error.code().message());
+      break;
     }
   }
+  queue.Deliver(on_outcome, on_progress);
   for (std::thread& thread : threads) thread.join();
-  on_progress(done);
-  return outcomes;
+  if (const std::string failure = queue.Failure(); !failure.empty()) throw ToolFailure(failure);
 }
 
 }  // namespace curvesmith::cli

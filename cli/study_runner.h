@@ -3,7 +3,6 @@
 
 #include <cstdint>
 #include <functional>
-#include <vector>
 
 #include "cli/study_options.h"
 #include "engine/parameter_set.h"
@@ -25,14 +24,27 @@ struct RunOutcome {
 // genomes, or 0 for a curve without a trace, where every fitness stays 0.
 double SuccessFitness(const ParameterSet& setting);
 
-// Runs study runs first to end - 1 on `jobs` threads and returns their
-// outcomes in run order. Each run is exactly the run `curvesmith-cli run`
-// computes with the same values and seed; the result does not depend on
-// `jobs` or on how the runs were scheduled. `on_progress` is called on the
-// calling thread a few times per second with the number of runs done.
-std::vector<RunOutcome> RunStudyRuns(const StudyDefinition& study, std::uint64_t first,
-                                     std::uint64_t end, unsigned jobs,
-                                     const std::function<void(std::uint64_t)>& on_progress);
+// The number of threads a study of `runs` runs uses when `jobs` are asked
+// for (0: as many as there are processors): never more than the processors,
+// nor than the runs, and at least one.
+unsigned StudyThreads(unsigned jobs, std::uint64_t runs);
+
+// Runs study runs first to end - 1 on StudyThreads(jobs, end - first)
+// threads and hands their outcomes to `on_outcome` in run order, on the
+// calling thread, as they become known. Each run is exactly the run
+// `curvesmith-cli run` computes with the same values and seed; the result
+// does not depend on `jobs` or on how the runs were scheduled.
+// `on_progress` is called on the calling thread a few times per second with
+// the number of runs done.
+//
+// Memory stays bounded: outcomes that arrive ahead of an earlier run wait in
+// a window of fixed size, and each thread holds one run state, of which only
+// what the settings it runs use is ever touched.
+// Throws ToolFailure when a thread cannot be started; the threads already
+// running finish their runs first.
+void RunStudyRuns(const StudyDefinition& study, std::uint64_t first, std::uint64_t end,
+                  unsigned jobs, const std::function<void(const RunOutcome&)>& on_outcome,
+                  const std::function<void(std::uint64_t)>& on_progress);
 
 }  // namespace curvesmith::cli
 

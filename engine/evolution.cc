@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <optional>
 
 #include "engine/breeding.h"
@@ -10,18 +9,11 @@
 #include "engine/genome_scoring.h"
 #include "engine/mutation.h"
 #include "engine/population_columns.h"
+#include "engine/run_parameters.h"
 #include "engine/selection.h"
 
 namespace curvesmith {
 namespace {
-
-// Truncates toward zero; values beyond [lowest int, most] are held there.
-std::int32_t CountWithin(float value, std::int32_t most) {
-  if (std::isnan(value)) return 0;
-  const double lowest = std::numeric_limits<std::int32_t>::min();
-  return static_cast<std::int32_t>(
-      std::clamp(std::trunc(static_cast<double>(value)), lowest, static_cast<double>(most)));
-}
 
 double RateWithin(float value) {
   if (std::isnan(value)) return 0.0;
@@ -48,8 +40,8 @@ void RunEvolution(RunState& state, const ParameterSet& parameters, std::uint32_t
 void RunEvolution(RunState& state, const ParameterSet& parameters, std::uint32_t seed,
                   const Algorithm& algorithm, const CurveTable* curve) {
   // 1 - Parameters.
-  state.PopulationSize = CountWithin(parameters.PopulationSize, kMaxPopulation);
-  state.MaxGenerations = CountWithin(parameters.Generations, kMaxGenerations);
+  state.PopulationSize = RunCount(parameters.PopulationSize, kMaxPopulation);
+  state.MaxGenerations = RunCount(parameters.Generations, kMaxGenerations);
   state.CrossoverRate = RateWithin(parameters.CrossoverRate);
   state.MutationRate = RateWithin(parameters.MutationRate);
   state.TargetCurve = parameters.TargetCurve;

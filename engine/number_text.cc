@@ -22,6 +22,13 @@ std::from_chars_result ReadWhole(std::string_view text, Number& value) {
   return result;
 }
 
+// The number itself: blanks and one leading '+' set aside.
+std::string_view NumberPart(std::string_view text) {
+  text = TrimBlanks(text);
+  if (text.size() > 1 && text.front() == '+' && text[1] != '-') text.remove_prefix(1);
+  return text;
+}
+
 }  // namespace
 
 std::string FormatNumber(float value) {
@@ -29,8 +36,7 @@ std::string FormatNumber(float value) {
 }
 
 std::optional<float> ParseNumber(std::string_view text) {
-  text = TrimBlanks(text);
-  if (text.size() > 1 && text.front() == '+' && text[1] != '-') text.remove_prefix(1);
+  text = NumberPart(text);
   if (text.empty()) return std::nullopt;
 
   float value = 0.0f;
@@ -41,10 +47,34 @@ std::optional<float> ParseNumber(std::string_view text) {
   // Out of the float range, but a number: overflow and underflow are told
   // apart through the wider type, whose conversion then gives infinity or
   // zero with the right sign.
-  double wide = 0.0;
-  const auto as_double = ReadWhole(text, wide);
-  if (as_double.ec == std::errc{}) return static_cast<float>(wide);
+  const auto wide = ParseWideNumber(text);
+  if (wide) return static_cast<float>(*wide);
   return std::nullopt;
+}
+
+std::optional<double> ParseWideNumber(std::string_view text) {
+  text = NumberPart(text);
+  double value = 0.0;
+  if (text.empty() || ReadWhole(text, value).ec != std::errc{}) return std::nullopt;
+  return value;
+}
+
+BeyondDouble FindBeyondDouble(std::string_view text) {
+  text = NumberPart(text);
+  double value = 0.0;
+  if (text.empty() || ReadWhole(text, value).ec != std::errc::result_out_of_range) {
+    return BeyondDouble::kNo;
+  }
+  // The wider type tells the two apart; beyond even its range, the sign of
+  // the exponent does.
+  long double wide = 0.0L;
+  if (ReadWhole(text, wide).ec == std::errc{}) {
+    return (wide < 1.0L && wide > -1.0L) ? BeyondDouble::kTooSmall : BeyondDouble::kTooLarge;
+  }
+  const auto exponent = text.find_first_of("eE");
+  const bool negative =
+      exponent != std::string_view::npos && exponent + 1 < text.size() && text[exponent + 1] == '-';
+  return negative ? BeyondDouble::kTooSmall : BeyondDouble::kTooLarge;
 }
 
 }  // namespace curvesmith

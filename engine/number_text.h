@@ -32,6 +32,16 @@ std::string FormatNumber(float value);
 // (an empty field included).
 std::optional<float> ParseNumber(std::string_view text);
 
+// Reads a number as ParseNumber does, to double precision: the same texts,
+// except that one beyond the double range is refused.
+std::optional<double> ParseWideNumber(std::string_view text);
+
+// Why ParseNumber refuses a text that has the form of a number: its value
+// lies beyond the double range, below its smallest magnitude ("1e-400") or
+// above its largest ("1e999").
+enum class BeyondDouble { kNo, kTooSmall, kTooLarge };
+BeyondDouble FindBeyondDouble(std::string_view text);
+
 }  // namespace curvesmith
 
 #endif  // CURVESMITH_ENGINE_NUMBER_TEXT_H_

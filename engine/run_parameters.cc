@@ -1,6 +1,8 @@
 #include "engine/run_parameters.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "engine/objective.h"
 #include "engine/run_state.h"
@@ -25,6 +27,13 @@ std::optional<RunField> FindValueOutsideModel(const ParameterSet& p) {
   if (!IsRate(p.MutationRate)) return RunField::kMutationRate;
   if (!SelectsCurve(p.TargetCurve)) return RunField::kTargetCurve;
   return std::nullopt;
+}
+
+std::int32_t RunCount(float value, std::int32_t most) {
+  if (std::isnan(value)) return 0;
+  const double lowest = std::numeric_limits<std::int32_t>::min();
+  return static_cast<std::int32_t>(
+      std::clamp(std::trunc(static_cast<double>(value)), lowest, static_cast<double>(most)));
 }
 
 }  // namespace curvesmith

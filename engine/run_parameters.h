@@ -1,6 +1,7 @@
 #ifndef CURVESMITH_ENGINE_RUN_PARAMETERS_H_
 #define CURVESMITH_ENGINE_RUN_PARAMETERS_H_
 
+#include <cstdint>
 #include <optional>
 
 #include "engine/parameter_set.h"
@@ -22,6 +23,11 @@ enum class RunField { kPopulationSize, kGenerations, kCrossoverRate, kMutationRa
 // Zero and negative counts are within the model: they run as they are. The
 // auxiliary value is not read.
 std::optional<RunField> FindValueOutsideModel(const ParameterSet& parameters);
+
+// A count (population size, generations) as a run takes it: truncated toward
+// zero and held to the lowest int32 to `most`; a value that is not a number
+// counts as 0.
+std::int32_t RunCount(float value, std::int32_t most);
 
 }  // namespace curvesmith
 

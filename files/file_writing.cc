@@ -4,15 +4,85 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <climits>
+#include <csignal>
 #include <cstdlib>
-#include <vector>
+#include <cstring>
 
 namespace curvesmith::files {
 namespace {
 
 constexpr mode_t kPermissionBits = 07777;
+
+// The temporary file's name beside the target: short, so that a target whose
+// name is as long as the system allows still has room for it, and
+// recognisable, should a killed process leave it behind.
+constexpr char kTemporaryName[] = ".curvesmith-XXXXXX.tmp";
+constexpr int kTemporarySuffix = 4;  // ".tmp"
+
+// The signals that end the process by default and may come while a file is
+// written: an interrupt, a hang-up, a kill request, a file grown past its
+// limit.
+constexpr int kEndingSignals[] = {SIGHUP, SIGINT, SIGQUIT, SIGTERM, SIGXFSZ};
+
+// The temporary file being written, for the signal handler to remove. Only one
+// write at a time takes the slot; another one at the same time goes without.
+std::atomic<bool> slot_taken{false};
+std::atomic<bool> path_ready{false};
+char registered_path[PATH_MAX + sizeof kTemporaryName];
+
+extern "C" void RemoveTemporaryAndEnd(int signal) {
+  if (path_ready.load()) ::unlink(registered_path);
+  std::signal(signal, SIG_DFL);
+  ::raise(signal);
+}
+
+// Removes the temporary file at `path` should one of kEndingSignals end the
+// process while it lives: a handler is put only where the signal would end
+// the process by default, and everything is put back as it was.
+class RemovalOnSignals {
+ public:
+  explicit RemovalOnSignals(const char* path) {
+    bool expected = false;
+    if (std::strlen(path) >= sizeof registered_path ||
+        !slot_taken.compare_exchange_strong(expected, true)) {
+      return;
+    }
+    owner_ = true;
+    std::strcpy(registered_path, path);
+    path_ready.store(true);
+    struct sigaction action {};
+    action.sa_handler = RemoveTemporaryAndEnd;
+    sigemptyset(&action.sa_mask);
+    for (std::size_t i = 0; i < std::size(kEndingSignals); ++i) {
+      struct sigaction current {};
+      if (::sigaction(kEndingSignals[i], nullptr, &current) != 0 || current.sa_handler != SIG_DFL ||
+          (current.sa_flags & SA_SIGINFO) != 0) {
+        continue;
+      }
+      installed_[i] = ::sigaction(kEndingSignals[i], &action, &saved_[i]) == 0;
+    }
+  }
+
+  ~RemovalOnSignals() {
+    if (!owner_) return;
+    path_ready.store(false);
+    for (std::size_t i = 0; i < std::size(kEndingSignals); ++i) {
+      if (installed_[i]) ::sigaction(kEndingSignals[i], &saved_[i], nullptr);
+    }
+    slot_taken.store(false);
+  }
+
+  RemovalOnSignals(const RemovalOnSignals&) = delete;
+  RemovalOnSignals& operator=(const RemovalOnSignals&) = delete;
+
+ private:
+  bool owner_ = false;
+  bool installed_[std::size(kEndingSignals)] = {};
+  struct sigaction saved_[std::size(kEndingSignals)] = {};
+};
 
 mode_t NewFileMode() {
   const mode_t mask = ::umask(0);
@@ -62,6 +132,9 @@ int ReplaceFile(const std::string& path, std::string_view bytes) {
   mode_t mode = 0;
   if (::stat(target.c_str(), &status) == 0) {
     if (!S_ISREG(status.st_mode)) return kNotRegularFile;
+    // Renaming over a file needs only the folder's permission; like cp, a
+    // file the user may not write is not replaced all the same.
+    if (::access(target.c_str(), W_OK) != 0) return errno;
     mode = status.st_mode & kPermissionBits;
   } else if (errno == ENOENT) {
     mode = NewFileMode();
@@ -70,17 +143,15 @@ int ReplaceFile(const std::string& path, std::string_view bytes) {
   }
 
   const auto slash = target.rfind('/');
-  const std::string folder = slash == std::string::npos ? "" : target.substr(0, slash + 1);
-  const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
-  const std::string pattern = folder + "." + name + ".XXXXXX";
-  std::vector<char> temporary(pattern.begin(), pattern.end());
-  temporary.push_back('\0');
-  const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+  std::string temporary =
+      (slash == std::string::npos ? "" : target.substr(0, slash + 1)) + kTemporaryName;
+  const int fd = ::mkostemps(temporary.data(), kTemporarySuffix, O_CLOEXEC);
   if (fd < 0) return errno;
+  const RemovalOnSignals removal(temporary.c_str());
 
   int error = FillAndClose(fd, bytes, mode);
-  if (error == 0 && ::rename(temporary.data(), target.c_str()) != 0) error = errno;
-  if (error != 0) ::unlink(temporary.data());
+  if (error == 0 && ::rename(temporary.c_str(), target.c_str()) != 0) error = errno;
+  if (error != 0) ::unlink(temporary.c_str());
   return error;
 }
 

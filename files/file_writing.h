@@ -15,11 +15,15 @@ inline constexpr int kNotRegularFile = -1;
 int WriteAll(int fd, std::string_view bytes);
 
 // Replaces the file at `path` (or creates it) with exactly `bytes`. The bytes
-// go to a temporary file in the same folder; every write, the sync to disk
-// and the close are checked, and only then is it renamed over `path`. On any
-// failure the temporary file is removed and an earlier file is left as it
-// was. A symbolic link is followed (the link itself stays); a replaced file
-// keeps its permissions, a new one gets those the umask allows.
+// go to a temporary file in the same folder (".curvesmith-XXXXXX.tmp", short
+// whatever the target's name); every write, the sync to disk and the close
+// are checked, and only then is it renamed over `path`. On any failure the
+// temporary file is removed and an earlier file is left as it was, and so it
+// is when a hang-up, interrupt, quit, termination or file-size signal ends the
+// process meanwhile (where the signal would end it by default). A symbolic
+// link is followed (the link itself stays); a replaced file keeps its
+// permissions, a new one gets those the umask allows. A file the user may not
+// write is not replaced (EACCES), as cp does not replace it.
 //
 // Returns 0, the errno of the step that failed, or kNotRegularFile.
 int ReplaceFile(const std::string& path, std::string_view bytes);

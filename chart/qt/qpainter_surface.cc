@@ -289,9 +289,17 @@ void QPainterSurface::DrawPendingLines() {
   // draw nothing.
   if (pending_lines_.size() > 1) {
     QPainter& painter = Painter();
-    painter.setPen(DevicePen());
-    painter.setBrush(Qt::NoBrush);
-    painter.drawPolyline(pending_lines_);
+    const QPen pen = DevicePen();
+    // Wide pens go through the stroker, which a repeated polyline is spared.
+    const PolylineStamps::Stamp* stamp =
+        pen.isCosmetic() ? nullptr : polyline_stamps_.Of(pending_lines_, pen);
+    if (stamp) {
+      painter.drawImage(stamp->at, stamp->image);
+    } else {
+      painter.setPen(pen);
+      painter.setBrush(Qt::NoBrush);
+      painter.drawPolyline(pending_lines_);
+    }
   }
   pending_lines_.clear();
 }

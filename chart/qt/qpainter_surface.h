@@ -13,6 +13,7 @@
 #include <optional>
 
 #include "chart/qt/ellipse_shapes.h"
+#include "chart/qt/polyline_stamps.h"
 #include "chart/surface.h"
 
 namespace curvesmith::chart {
@@ -122,6 +123,7 @@ class QPainterSurface : public Surface {
   QPoint position_{0, 0};
   QPolygon pending_lines_;
   EllipseShapes ellipse_shapes_;
+  PolylineStamps polyline_stamps_;
 };
 
 }  // namespace curvesmith::chart

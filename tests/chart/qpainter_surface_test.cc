@@ -11,6 +11,7 @@
 #include "chart/chart_painter.h"
 #include "chart/chart_resources.h"
 #include "chart/chart_texts.h"
+#include "chart/curve_trace.h"
 #include "chart/marker_box.h"
 #include "chart/readouts.h"
 #include "chart/replay_animation.h"
@@ -242,6 +243,31 @@ TEST(QPainterSurfaceTest, WidePensDrawSolidAndTheGridDotted) {
   // A pen three units wide is about two pixels wide.
   EXPECT_EQ(image.pixel(Device(500, 0).x(), blue_row - 2), kWhite);
   EXPECT_EQ(image.pixel(Device(500, 0).x(), blue_row + 2), kWhite);
+}
+
+// A wide polyline drawn again is stamped from its first drawing, as a replay
+// draws the trace at every repair: drawn again on a blank picture, the trace
+// is the trace drawn once, pixel for pixel, at every scale.
+TEST(QPainterSurfaceTest, TraceDrawnAgainIsTheTraceDrawnOnce) {
+  for (const int scale : {1, 2, 4}) {
+    const QSize size = QSize(1213, 644) * scale;
+    QImage once = WhiteImage(size);
+    {
+      PreparedSurface prepared(&once, scale);
+      DrawCurveTrace(prepared.surface, prepared.resources, 1.0);
+    }
+    QImage again = WhiteImage(size);
+    {
+      PreparedSurface prepared(&again, scale);
+      for (int time = 0; time < 3; ++time) {
+        DrawCurveTrace(prepared.surface, prepared.resources, 1.0);
+        prepared.surface.Flush();
+        if (time < 2) again.fill(Qt::white);
+      }
+    }
+    EXPECT_EQ(again, once) << "scale " << scale;
+    EXPECT_NE(once, WhiteImage(size)) << "scale " << scale;
+  }
 }
 
 TEST(QPainterSurfaceTest, DefaultTextHasAnOpaqueWhiteBackgroundUnlessTransparent) {

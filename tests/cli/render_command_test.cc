@@ -3,9 +3,11 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <csignal>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -40,10 +42,12 @@ class RenderCommandTest : public testing::FolderTest {
 };
 
 // A disk with only `bytes` of room, for this process and the programs it
-// starts, as long as it lives: a write beyond fails (EFBIG) as on a full disk.
+// starts, as long as it lives: a write beyond fails (EFBIG) as on a full disk,
+// or, with `fatal`, ends the writing program with SIGXFSZ as by default.
 class FileSizeLimit {
  public:
-  explicit FileSizeLimit(rlim_t bytes) : previous_handler_(std::signal(SIGXFSZ, SIG_IGN)) {
+  explicit FileSizeLimit(rlim_t bytes, bool fatal = false)
+      : previous_handler_(std::signal(SIGXFSZ, fatal ? SIG_DFL : SIG_IGN)) {
     ::getrlimit(RLIMIT_FSIZE, &saved_);
     rlimit limit = saved_;
     limit.rlim_cur = bytes;
@@ -117,6 +121,22 @@ TEST_F(RenderCommandTest, WritesAPngOfTheChartAreasSize) {
   EXPECT_EQ(FolderContents(), std::vector<std::string>{"final.png"});
 }
 
+TEST_F(RenderCommandTest, NamesAsLongAsTheSystemAllowsAreWrittenAndQtSaysNothing) {
+  // Qt would note on stderr that this is missing.
+  ::unsetenv("XDG_RUNTIME_DIR");
+  const struct { std::string option, extension; } cases[] = {{"--out", ".png"}, {"--gif", ".gif"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.option);
+    const std::string name = std::string(255 - c.extension.size(), 'n') + c.extension;
+    const auto result = RunCli("render --seed 3 --generations 2 --population 8 " + c.option + " " +
+                               (folder_ / name).string());
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.err, "");
+    EXPECT_TRUE(fs::exists(folder_ / name));
+    fs::remove(folder_ / name);
+  }
+}
+
 TEST_F(RenderCommandTest, ScaleMultipliesTheImageSize) {
   ASSERT_EQ(RunCli("render --frame base --out " + (folder_ / "one.png").string()).status, 0);
   ASSERT_EQ(RunCli("render --frame base --scale 2 --out " + (folder_ / "two.png").string()).status,
@@ -171,6 +191,42 @@ TEST_F(RenderCommandTest, FailedWriteLeavesTheEarlierFileAndSaysSo) {
     EXPECT_TRUE(kept == "earlier") << "now " << kept.size() << " bytes";
     EXPECT_EQ(FolderContents(), std::vector<std::string>{"chart.png"});
   }
+}
+
+TEST_F(RenderCommandTest, AWriteEndedBySignalLeavesNoTemporaryFile) {
+  const fs::path file = folder_ / "chart.png";
+  std::ofstream(file) << "earlier";
+  testing::CliResult result;
+  {
+    const FileSizeLimit limit(1000, true);
+    result = RunCli("render --seed 1 --out " + file.string());
+  }
+  EXPECT_NE(result.status, 0);
+  EXPECT_EQ(testing::Slurp(file), "earlier");
+  EXPECT_EQ(FolderContents(), std::vector<std::string>{"chart.png"});
+}
+
+// Like cp, the tool does not replace a file its user may not write, though
+// the folder would let it rename another over it. Root may write anything:
+// the tool then runs as the unprivileged user "nobody".
+TEST_F(RenderCommandTest, AReadOnlyFileIsNotReplaced) {
+  const fs::path file = folder_ / "chart.png";
+  std::ofstream(file) << "earlier";
+  fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  fs::permissions(folder_, fs::perms::all);
+  std::string command = std::string(CURVESMITH_CLI_PATH) + " render --seed 1 --out " +
+                        file.string() + " >/dev/null 2>" + (folder_ / "err").string();
+  if (::geteuid() == 0) {
+    if (std::system("setpriv --help >/dev/null 2>&1") != 0) GTEST_SKIP() << "no setpriv";
+    command = "setpriv --reuid=65534 --regid=65534 --clear-groups " + command;
+  }
+  const int raw = std::system(command.c_str());
+  EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 1);
+  const std::string err = testing::Slurp((folder_ / "err").string());
+  EXPECT_EQ(Lines(err).size(), 1u) << err;
+  EXPECT_NE(err.find("cannot write"), std::string::npos) << err;
+  EXPECT_NE(err.find("Permission denied"), std::string::npos) << err;
+  EXPECT_EQ(testing::Slurp(file.string()), "earlier");
 }
 
 // A device node of this test's own where the system allows one (as root), so

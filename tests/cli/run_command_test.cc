@@ -72,6 +72,7 @@ TEST(RunCommandTest, RefusalsShowTheArgumentEscapedAndCut) {
       {R"sh("$(printf '5\nX')")sh", R"("5\nX")"},
       {R"sh("$(printf '\033[31mred')")sh", R"("\x1b[31mred")"},
       {R"sh("$(printf 'bad\377"\\')")sh", R"("bad\xff\"\\")"},
+      {R"sh("$(printf 'a\342\200\256b\342\201\251')")sh", R"("a\u202eb\u2069")"},
       {R"sh("$(head -c 100000 /dev/zero | tr '\0' x)")sh", '"' + std::string(40, 'x') + "...\""},
   };
   for (const Case& c : cases) {
