@@ -3,6 +3,7 @@
 #include <QHelpEvent>
 #include <QPainter>
 #include <QToolTip>
+#include <algorithm>
 #include <cmath>
 
 #include "app/disc_tooltip.h"
@@ -14,10 +15,14 @@
 
 namespace curvesmith {
 
-ChartAreaWidget::ChartAreaWidget(std::vector<EdgeRing> edges, QWidget* parent)
-    : QWidget(parent), edges_(std::move(edges)), clock_(std::make_unique<TimerReplayClock>()) {
+ChartAreaWidget::ChartAreaWidget(std::vector<EdgeRing> edges, QSize design_size, QWidget* parent)
+    : QWidget(parent),
+      edges_(std::move(edges)),
+      design_size_(design_size),
+      clock_(std::make_unique<TimerReplayClock>()) {
   setFocusPolicy(Qt::NoFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
+  resize(design_size_);
 }
 
 ChartAreaWidget::~ChartAreaWidget() {
@@ -48,14 +53,19 @@ void ChartAreaWidget::PaintChartAt(RunState& state, const chart::ReplayErasures&
 
 void ChartAreaWidget::StartImage(RunState& state) {
   AbandonPaint();
-  image_scale_ = DeviceScale();
-  image_ = QImage(size() * image_scale_, QImage::Format_RGB32);
-  DrawControlBackground(image_, image_scale_);
-  surface_ = std::make_unique<chart::QPainterSurface>(&image_, image_scale_);
+  NewImage();
   shown_generation_.reset();
   state_ = &state;
   replay_ = state.ReplayPending == 1;
   discs_erased_ = false;
+}
+
+void ChartAreaWidget::NewImage() {
+  surface_.reset();
+  image_scale_ = chart_scale_ * DeviceScale();
+  image_ = QImage(size() * DeviceScale(), QImage::Format_RGB32);
+  DrawControlBackground(image_, image_scale_);
+  surface_ = std::make_unique<chart::QPainterSurface>(&image_, image_scale_);
 }
 
 void ChartAreaWidget::AbandonPaint() {
@@ -65,6 +75,43 @@ void ChartAreaWidget::AbandonPaint() {
   pending_pause_.reset();
   painter_.reset();
   surface_.reset();
+  erasures_.reset();
+  state_ = nullptr;
+}
+
+void ChartAreaWidget::SetChartScale(double scale) {
+  const QSize size(static_cast<int>(std::lround(design_size_.width() * scale)),
+                   static_cast<int>(std::lround(design_size_.height() * scale)));
+  if (scale == chart_scale_ && size == this->size()) return;
+  chart_scale_ = scale;
+  resize(size);
+  Redraw();
+}
+
+// The generation shown is drawn at once, then taken through the erasing step
+// where the replay has got that far; the pause the replay waits in goes on
+// as it was.
+void ChartAreaWidget::Redraw() {
+  if (state_ == nullptr) return;
+  painter_.reset();
+  NewImage();
+  if (replay_ && shown_generation_) {
+    if (!erasures_) erasures_ = std::make_unique<chart::ReplayErasures>(*state_);
+    state_->ReplayPending = 1;
+    painter_ =
+        std::make_unique<chart::ChartPainter>(*surface_, *state_, *erasures_, *shown_generation_);
+    painter_->Step();
+    if (discs_erased_) painter_->Step();
+  } else {
+    painter_ = std::make_unique<chart::ChartPainter>(*surface_, *state_);
+    painter_->Step();
+  }
+  if (!pending_pause_) {
+    painter_.reset();
+    surface_.reset();
+  }
+  update();
+  RefreshToolTip();
 }
 
 void ChartAreaWidget::SetHeld(bool held) {
@@ -131,7 +178,7 @@ std::optional<QImage> ChartAreaWidget::Render(int scale,
   if (state_ == nullptr) return std::nullopt;
   const auto state = std::make_unique<RunState>(*state_);
   state->ReplayPending = replay_ ? 1 : 0;
-  QImage image(size() * scale, QImage::Format_RGB32);
+  QImage image(design_size_ * scale, QImage::Format_RGB32);
   DrawControlBackground(image, scale);
   chart::QPainterSurface surface(&image, scale);
   std::unique_ptr<chart::ReplayErasures> erasures;
@@ -168,9 +215,10 @@ bool ChartAreaWidget::ShowToolTip() {
   QString text;
   if (state_ != nullptr && marked_generation_) {
     // Widget pixels to the chart's logical units, the inverse of the
-    // surface's mapping (its device pixels per pixel cancel out); a pixel's
-    // width of slack all round.
-    const double per_pixel = static_cast<double>(chart::kWindowExtent) / chart::kViewportExtent;
+    // surface's mapping at the chart's scale (the device pixels per pixel
+    // cancel out); a pixel's width of slack all round.
+    const double per_pixel =
+        static_cast<double>(chart::kWindowExtent) / chart::kViewportExtent / chart_scale_;
     const QPointF logical = QPointF(tool_tip_at_) * per_pixel;
     text = DiscTooltipText(*state_, *marked_generation_,
                            PlacesUnder(*state_, *marked_generation_, logical, per_pixel));
@@ -190,10 +238,10 @@ void ChartAreaWidget::RefreshToolTip() {
   if (showing_tool_tip_ && QToolTip::isVisible()) ShowToolTip();
 }
 
-void ChartAreaWidget::DrawControlBackground(QImage& image, int scale) const {
+void ChartAreaWidget::DrawControlBackground(QImage& image, double scale) const {
   image.fill(Qt::white);
   QPainter painter(&image);
-  DrawEdgeRings(painter, image.rect(), edges_, scale);
+  DrawEdgeRings(painter, image.rect(), edges_, std::max(1, static_cast<int>(std::lround(scale))));
 }
 
 void ChartAreaWidget::paintEvent(QPaintEvent*) {
@@ -203,7 +251,7 @@ void ChartAreaWidget::paintEvent(QPaintEvent*) {
     return;
   }
   painter.drawImage(rect(), image_);
-  if (!IsReplaying() && image_scale_ != DeviceScale()) emit RepaintNeeded();
+  if (!IsReplaying() && image_scale_ != chart_scale_ * DeviceScale()) emit RepaintNeeded();
 }
 
 }  // namespace curvesmith

@@ -2,6 +2,7 @@
 #define CURVESMITH_APP_CHART_AREA_WIDGET_H_
 
 #include <QImage>
+#include <QSize>
 #include <QWidget>
 #include <chrono>
 #include <functional>
@@ -39,12 +40,18 @@ class ReplayErasures;
 // Hovering a disc while its generation's discs are on the chart shows a
 // tool-tip on the individuals under the pointer (see DiscTooltipText); it
 // follows the picture as the replay changes it, and goes when the discs go.
+//
+// The chart is drawn at a scale: 1 is the template's size; any other scale
+// draws the same picture, vector for vector, at that many pixels per pixel
+// (a window that gives the chart more room, or less). Images of the chart
+// for exports are drawn at the template's size, whatever the scale.
 class ChartAreaWidget : public QWidget {
   Q_OBJECT
 
  public:
-  // `edges`: the rings of the edge the control draws around itself.
-  explicit ChartAreaWidget(std::vector<EdgeRing> edges, QWidget* parent = nullptr);
+  // `edges`: the rings of the edge the control draws around itself;
+  // `design_size`: its size at scale 1.
+  ChartAreaWidget(std::vector<EdgeRing> edges, QSize design_size, QWidget* parent = nullptr);
   ~ChartAreaWidget() override;
 
   // Replaces the clock that times the replay's pauses (tests drive their own).
@@ -73,6 +80,15 @@ class ChartAreaWidget : public QWidget {
   // length.
   void SetSpeed(ReplaySpeed speed);
 
+  // Resizes the chart area to its design size times `scale` (above 0) and
+  // draws the picture it shows again at that scale: the same generation at
+  // the same step, a replay going on from there as it would have.
+  void SetChartScale(double scale);
+  double ChartScale() const { return chart_scale_; }
+  QSize DesignSize() const { return design_size_; }
+  // Device pixels per pixel of the design size in Image().
+  double ImageScale() const { return image_scale_; }
+
   // True while a paint waits in one of its replay's pauses.
   bool IsReplaying() const { return painter_ != nullptr; }
 
@@ -83,8 +99,8 @@ class ChartAreaWidget : public QWidget {
   // first pause of its frame, and after the final frame.
   std::optional<int> MarkedGeneration() const { return marked_generation_; }
 
-  // The chart exactly as it stands, drawn afresh at `scale` device pixels per
-  // pixel. `progress` is told the steps done and in all, and stops it by
+  // The chart exactly as it stands, drawn afresh at its design size times
+  // `scale` device pixels. `progress` is told the steps done and in all, and stops it by
   // returning false (nothing is returned then); nothing before the first
   // paint. REQUIRES: the run state has not changed since the paint began.
   std::optional<QImage> Render(int scale, const std::function<bool(int, int)>& progress) const;
@@ -105,8 +121,13 @@ class ChartAreaWidget : public QWidget {
  private:
   int DeviceScale() const;
   void StartImage(RunState& state);
+  // A fresh image at the current scale showing the control's background,
+  // and a surface on it.
+  void NewImage();
   // White inside the control's edge rings, `scale` device pixels per pixel.
-  void DrawControlBackground(QImage& image, int scale) const;
+  void DrawControlBackground(QImage& image, double scale) const;
+  // Draws the picture as it stands afresh at the current scale.
+  void Redraw();
   // Draws the paint's next step, a picture due at `due`.
   void Advance(ReplayClock::Time due);
   void TimePendingPause();
@@ -114,9 +135,11 @@ class ChartAreaWidget : public QWidget {
   void RefreshToolTip();
 
   std::vector<EdgeRing> edges_;
+  QSize design_size_;
+  double chart_scale_ = 1.0;
   std::unique_ptr<ReplayClock> clock_;
   QImage image_;
-  int image_scale_ = 0;
+  double image_scale_ = 0;
   // The painter draws through the surface, so it is destroyed first.
   std::unique_ptr<chart::QPainterSurface> surface_;
   std::unique_ptr<chart::ChartPainter> painter_;
@@ -128,9 +151,11 @@ class ChartAreaWidget : public QWidget {
   std::optional<int> shown_generation_;
   bool held_ = false;
   // What the paint on the image drew, so that it can be drawn again: its
-  // state, and whether it plays a replay; the chart's replay generation and
-  // whether its discs have been erased again (the frame's second pause).
+  // state (none once the paint is abandoned), and whether it plays a replay; the chart's replay
+  // generation and whether its discs have been erased again (the frame's second pause).
   RunState* state_ = nullptr;
+  // What earlier frames erased, listed when the picture is first drawn again.
+  std::unique_ptr<chart::ReplayErasures> erasures_;
   bool replay_ = false;
   bool discs_erased_ = false;
   std::optional<int> marked_generation_;

@@ -84,6 +84,12 @@ Qt::Key QtKeyOf(res::Key key) {
       return Qt::Key_6;
     case res::Key::kF12:
       return Qt::Key_F12;
+    case res::Key::kF11:
+      return Qt::Key_F11;
+    case res::Key::kEscape:
+      return Qt::Key_Escape;
+    case res::Key::kL:
+      return Qt::Key_L;
   }
   return Qt::Key_unknown;
 }

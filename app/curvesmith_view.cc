@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPalette>
 #include <QPushButton>
+#include <algorithm>
 
 #include "app/chart_area_widget.h"
 #include "app/replay_player.h"
@@ -61,18 +62,18 @@ void CCurvesmithView::CreateControls() {
   const int dpi = logicalDpiY();
   setFont(DialogFont(form, dpi));
   edges_ = EdgeRingsOf(form.styles, /*dialog=*/true);
-  const int edge = static_cast<int>(edges_.size());
-  setFixedSize(DialogRectInPixels({0, 0, form.width, form.height}, dpi).size() +
-               QSize(2 * edge, 2 * edge));
+  template_size_ = DialogRectInPixels({0, 0, form.width, form.height}, dpi).size();
 
   for (const res::DialogControl& control : form.controls) {
-    const QRect rect = DialogRectInPixels(control.rect, dpi).translated(edge, edge);
+    const QRect rect = DialogRectInPixels(control.rect, dpi);
     const QString text = QString::fromUtf8(control.text);
     QWidget* widget = nullptr;
     switch (control.kind) {
       case res::ControlKind::kEdit:
         if (control.id == res::kIdcChartArea) {
-          chart_area_ = new ChartAreaWidget(EdgeRingsOf(control.styles, /*dialog=*/false), this);
+          chart_area_ =
+              new ChartAreaWidget(EdgeRingsOf(control.styles, /*dialog=*/false), rect.size(), this);
+          chart_rect_ = rect;
           connect(chart_area_, &ChartAreaWidget::RepaintNeeded, this, &CCurvesmithView::Invalidate);
           widget = chart_area_;
         } else {
@@ -100,8 +101,86 @@ void CCurvesmithView::CreateControls() {
         break;
     }
     widget->setObjectName(QString::number(control.id));
-    widget->setGeometry(rect);
+    if (widget != chart_area_) controls_.emplace_back(widget, rect);
   }
+  for (const auto& [widget, rect] : controls_) {
+    if (rect.top() > chart_rect_.bottom() && rect.left() <= chart_rect_.right()) {
+      row_right_ = std::max(row_right_, rect.right() + 1);
+    }
+  }
+  resize(FormSize());
+  LayOutForm();
+}
+
+QSize CCurvesmithView::FormSizeAt(double scale) const {
+  const int edge = static_cast<int>(edges_.size());
+  const QSize chart = chart_rect_.size() * scale;
+  return template_size_ +
+         QSize(std::max(chart.width(), row_right_) - chart_rect_.width() + 2 * edge,
+               chart.height() - chart_rect_.height() + 2 * edge);
+}
+
+double CCurvesmithView::FittingScale(QSize room) const {
+  const QSize beside = FormSizeAt(1.0) - chart_rect_.size();
+  const double across = static_cast<double>(room.width() - beside.width()) / chart_rect_.width();
+  const double down = static_cast<double>(room.height() - beside.height()) / chart_rect_.height();
+  return std::min(across, down);
+}
+
+QSize CCurvesmithView::sizeHint() const {
+  return FormSize();
+}
+
+QSize CCurvesmithView::minimumSizeHint() const {
+  return chart_only_ ? chart_rect_.size() * kMinChartScale : FormSizeAt(kMinChartScale);
+}
+
+void CCurvesmithView::SetChartFillsView(bool fill) {
+  if (fill == fill_) return;
+  fill_ = fill;
+  LayOutForm();
+}
+
+void CCurvesmithView::SetChartOnly(bool chart_only) {
+  if (chart_only == chart_only_) return;
+  chart_only_ = chart_only;
+  for (const auto& [widget, rect] : controls_) widget->setVisible(!chart_only_);
+  updateGeometry();
+  LayOutForm();
+}
+
+// The chart area takes its scale; every other control keeps its size and its
+// place relative to the chart area's edge it lies beyond.
+void CCurvesmithView::LayOutForm() {
+  if (chart_only_) {
+    const double scale =
+        std::max(kMinChartScale, std::min(static_cast<double>(width()) / chart_rect_.width(),
+                                          static_cast<double>(height()) / chart_rect_.height()));
+    chart_area_->SetChartScale(scale);
+    chart_area_->move((width() - chart_area_->width()) / 2, (height() - chart_area_->height()) / 2);
+    form_rect_ = chart_area_->geometry();
+    update();
+    return;
+  }
+  double scale = FittingScale(size());
+  if (!fill_) scale = std::min(scale, 1.0);
+  scale = std::max(scale, kMinChartScale);
+  const QSize form = FormSizeAt(scale);
+  const QPoint origin = fill_ ? QPoint(std::max(0, (width() - form.width()) / 2),
+                                       std::max(0, (height() - form.height()) / 2))
+                              : QPoint(0, 0);
+  form_rect_ = QRect(origin, form);
+  const int edge = static_cast<int>(edges_.size());
+  const QPoint inside = origin + QPoint(edge, edge);
+  chart_area_->SetChartScale(scale);
+  chart_area_->move(inside + chart_rect_.topLeft());
+  const QSize grown = form - FormSize();
+  for (const auto& [widget, rect] : controls_) {
+    const QPoint shift(rect.left() > chart_rect_.right() ? grown.width() : 0,
+                       rect.top() > chart_rect_.bottom() ? grown.height() : 0);
+    widget->setGeometry(rect.translated(inside + shift));
+  }
+  update();
 }
 
 const FormField* CCurvesmithView::DoDataExchange(bool save_and_validate) {
@@ -238,8 +317,14 @@ void CCurvesmithView::OnDraw() {
 }
 
 void CCurvesmithView::paintEvent(QPaintEvent*) {
+  if (chart_only_) return;
   QPainter painter(this);
-  DrawEdgeRings(painter, rect(), edges_, 1);
+  DrawEdgeRings(painter, form_rect_, edges_, 1);
+}
+
+void CCurvesmithView::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  LayOutForm();
 }
 
 // Showing the window again (after it was minimised, say) is an ordinary

@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "app/curvesmith_doc.h"
@@ -31,6 +32,14 @@ class ReplayPlayer;
 // which field needs a number; the value is not taken. Run while a field holds
 // no number, or with a value outside the data model, starts nothing:
 // RunRefused names the field (and the range), and every text stays as typed.
+//
+// The form is laid out at a chart scale: the chart area at its template size
+// times the scale, the controls below it moved down and those to its right
+// moved right by what it grew, so that the form keeps its arrangement. It
+// takes the template's size (scale 1, at the top-left) where the view has
+// room, and a smaller scale where it has not, so that the form always shows
+// whole; with the chart filling the view, the largest scale that fits,
+// centred. Chart only (full screen) shows the chart alone, filling the view.
 class CCurvesmithView : public QWidget {
   Q_OBJECT
 
@@ -72,6 +81,19 @@ class CCurvesmithView : public QWidget {
   // The seed of the last run started from the form.
   std::optional<std::uint32_t> LastSeed() const { return last_seed_; }
 
+  // Whether the chart grows with the room the view has (the form shows whole
+  // at any rate).
+  void SetChartFillsView(bool fill);
+  bool ChartFillsView() const { return fill_; }
+  // Whether the view shows the chart alone, as large as the view allows.
+  void SetChartOnly(bool chart_only);
+  bool ChartOnly() const { return chart_only_; }
+  // The form's size at the template's size, edges included.
+  QSize FormSize() const { return FormSizeAt(1.0); }
+
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override;
+
   // Asks for a paint of the view once control returns to the event loop; any
   // number of requests before it come to one paint.
   void Invalidate();
@@ -89,9 +111,18 @@ class CCurvesmithView : public QWidget {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
+  // The smallest chart scale the form is laid out at.
+  static constexpr double kMinChartScale = 0.4;
+
   void CreateControls();
+  // The form's size with the chart at `scale`, edges included.
+  QSize FormSizeAt(double scale) const;
+  // The largest chart scale at which the form fits `room`.
+  double FittingScale(QSize room) const;
+  void LayOutForm();
   const FormField* DoDataExchange(bool save_and_validate);
   // UpdateData(), giving the field it stopped at (nullptr when none).
   const FormField* Exchange(bool save_and_validate);
@@ -118,6 +149,19 @@ class CCurvesmithView : public QWidget {
   QLineEdit* first_field_ = nullptr;  // first in the tab order
   std::vector<EdgeRing> edges_;
   ParameterSet values_;
+
+  // Every control but the chart area, with its place at the template's size
+  // inside the edges; the chart area's place; the template's size inside the
+  // edges; the right end of the controls below the chart, which the controls
+  // to its right never come closer to.
+  std::vector<std::pair<QWidget*, QRect>> controls_;
+  QRect chart_rect_;
+  QSize template_size_;
+  int row_right_ = 0;
+  // Where the form stands in the view, edges included.
+  QRect form_rect_;
+  bool fill_ = false;
+  bool chart_only_ = false;
 
   bool loading_fields_ = false;
   bool paint_pending_ = false;

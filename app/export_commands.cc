@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QImage>
 #include <QProgressDialog>
+#include <QSettings>
 #include <algorithm>
 #include <sstream>
 
@@ -16,9 +17,11 @@
 #include "app/regular_file.h"
 #include "app/replay_player.h"
 #include "app/resource_text.h"
+#include "chart/qt/chart_caption.h"
 #include "chart/qt/replay_gif.h"
 #include "report/run_report.h"
 #include "res/qt/chart_area_size.h"
+#include "res/qt/chart_caption_text.h"
 #include "res/resource_ids.h"
 
 namespace curvesmith {
@@ -48,6 +51,9 @@ constexpr ExportCommand kExportCommands[] = {
 
 // A progress dialog appears only for work that outlasts this.
 constexpr int kProgressDelayMs = 500;
+
+// Whether pictures carry their run's settings.
+constexpr char kCaptionKey[] = "Export/Caption";
 
 const ExportCommand* Find(int command) {
   const auto found = std::find_if(std::begin(kExportCommands), std::end(kExportCommands),
@@ -116,6 +122,17 @@ ExportCommands::ExportCommands(QWidget* window, CommandActions& actions, CCurves
   }
   connect(&view_.Player(), &ReplayPlayer::RunReplaced, this, &ExportCommands::UpdateEnabled);
   UpdateEnabled();
+
+  QAction* caption = actions_.Action(res::kIdExportCaption);
+  caption->setCheckable(true);
+  caption->setChecked(QSettings().value(kCaptionKey, false).toBool());
+  connect(caption, &QAction::toggled, this,
+          [](bool checked) { QSettings().setValue(kCaptionKey, checked); });
+}
+
+QImage ExportCommands::CaptionStrip(int width, int scale) const {
+  if (!actions_.Action(res::kIdExportCaption)->isChecked()) return QImage();
+  return chart::CaptionStrip(ChartCaptionText(state_, view_.LastSeed().value_or(0)), width, scale);
 }
 
 void ExportCommands::SetFileChooser(
@@ -174,7 +191,7 @@ ExportCommands::Result ExportCommands::Export(int command, const QString& path) 
       const ChartAreaWidget* chart = view_.ChartArea();
       QImage image;
       // The picture on screen already has the scale asked for: take it as it is.
-      if (chart->Image().size() == chart->size() * what->factor) {
+      if (chart->ImageScale() == what->factor) {
         image = chart->Image();
       } else {
         const auto rendered = WithProgress(
@@ -183,7 +200,8 @@ ExportCommands::Result ExportCommands::Export(int command, const QString& path) 
         if (!rendered || !*rendered) return {};
         image = **rendered;
       }
-      bytes = PngBytes(image);
+      const QImage strip = CaptionStrip(image.width(), what->factor);
+      bytes = PngBytes(strip.isNull() ? image : chart::WithCaption(image, strip));
       break;
     }
     case Format::kHistoryCsv:
@@ -199,7 +217,8 @@ ExportCommands::Result ExportCommands::Export(int command, const QString& path) 
     case Format::kGif: {
       const QSize size = ChartAreaPixelSize(kDesignDpi);
       const auto gif = WithProgress([&](const auto& progress) {
-        return chart::EncodeReplayGif(state_, size, what->factor, progress);
+        return chart::EncodeReplayGif(state_, size, what->factor, progress,
+                                      CaptionStrip(size.width(), 1));
       });
       if (!gif) return {};
       if (*gif) bytes = QByteArray((*gif)->data(), static_cast<qsizetype>((*gif)->size()));

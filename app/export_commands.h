@@ -1,6 +1,7 @@
 #ifndef CURVESMITH_APP_EXPORT_COMMANDS_H_
 #define CURVESMITH_APP_EXPORT_COMMANDS_H_
 
+#include <QImage>
 #include <QObject>
 #include <QString>
 #include <functional>
@@ -25,6 +26,10 @@ class CommandActions;
 // written is refused before any work. Work that takes longer than half a
 // second shows a progress dialog whose Cancel leaves no file. The commands
 // are disabled until the view has made a run.
+//
+// With ｴｸｽﾎﾟｰﾄ > 画像に設定を書き込む checked (kept in the settings), the PNG
+// and GIF pictures carry a line under the chart with the run's settings and
+// seed, as `curvesmith-cli render --caption` draws it.
 class ExportCommands : public QObject {
   Q_OBJECT
 
@@ -55,6 +60,8 @@ class ExportCommands : public QObject {
  private:
   void OnCommand(int command);
   void UpdateEnabled();
+  // The caption line for a picture `width` device pixels wide, or none.
+  QImage CaptionStrip(int width, int scale) const;
   // Runs `work` with a progress dialog that appears if it takes long; its
   // result, or nothing when Cancel was pressed.
   template <typename Work>

@@ -1,17 +1,21 @@
 #include "app/main_frame.h"
 
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QFileDialog>
+#include <QGuiApplication>
+#include <QImage>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
-#include <QScrollArea>
 #include <QSettings>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
+#include <algorithm>
+#include <utility>
 
 #include "app/about_box.h"
 #include "app/app_icons.h"
@@ -23,6 +27,7 @@
 #include "app/edit_commands.h"
 #include "app/export_commands.h"
 #include "app/file_dialog_folders.h"
+#include "app/form_scroll_area.h"
 #include "app/lock_states.h"
 #include "app/print_support.h"
 #include "app/recent_files.h"
@@ -42,6 +47,8 @@ namespace {
 // Where the replay tool bar's place is kept between sessions.
 constexpr char kReplayBarVisibleKey[] = "ReplayToolBar/Visible";
 constexpr char kReplayBarAreaKey[] = "ReplayToolBar/Area";
+// Whether the chart fills the window.
+constexpr char kChartFillsWindowKey[] = "Chart/FillsWindow";
 // The kind of file whose folder Open and Save As remember.
 constexpr char kParameterFolderKind[] = "Parameters";
 
@@ -55,6 +62,7 @@ CMainFrame::CMainFrame(CCurvesmithDoc& document, RunState& state, QWidget* paren
   CreateBars();
   CreateReplayBar();
   ConnectCommands();
+  CreateChartCommands();
   CreatePanels();
   RestoreReplayBar();
   resize(kRequestedWidth, kRequestedHeight);
@@ -64,14 +72,11 @@ CMainFrame::~CMainFrame() {
   SaveReplayBar();
 }
 
-// The form is a fixed-size page; a window smaller than it scrolls.
+// The form shows whole in any room the window gives it: where it has less
+// than the template's size, its chart is drawn smaller.
 void CMainFrame::CreateView() {
   view_ = new CCurvesmithView(document_, state_);
-  auto* scroll_area = new QScrollArea;
-  scroll_area->setWidget(view_);
-  scroll_area->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  scroll_area->setFrameShape(QFrame::NoFrame);
-  setCentralWidget(scroll_area);
+  setCentralWidget(new FormScrollArea(view_));
   connect(view_, &CCurvesmithView::RunRefused, this, &CMainFrame::Warn);
 }
 
@@ -171,17 +176,88 @@ void CMainFrame::ConnectCommands() {
 // within the screen.
 void CMainFrame::InitialUpdate() {
   view_->OnInitialUpdate();
-  QSize fits_form = FormWindowSize();
-
-  const QSize screen_size = screen() ? screen()->availableSize() : fits_form;
-  const QSize shown = fits_form.boundedTo(screen_size);
-  // Where the screen cuts the form on one side, a scroll bar takes room on
-  // the other.
-  const int scroll_bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-  if (shown.width() < fits_form.width()) fits_form.rheight() += scroll_bar;
-  if (shown.height() < fits_form.height()) fits_form.rwidth() += scroll_bar;
-  resize(size().boundedTo(fits_form).boundedTo(screen_size));
+  if (IsFullScreen()) return;
+  resize(size().boundedTo(FormWindowSize()).boundedTo(AvailableSize()));
   FitPanels();
+}
+
+// The screen's room for the window's inside: what the window manager's frame
+// leaves, or, before the window has one, what a title bar would.
+QSize CMainFrame::AvailableSize() const {
+  const QScreen* shown_on = screen();
+  if (shown_on == nullptr) return QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+  QSize frame = frameGeometry().size() - size();
+  if (frame.isNull()) frame = QSize(0, style()->pixelMetric(QStyle::PM_TitleBarHeight));
+  return shown_on->availableSize() - frame;
+}
+
+// A panel docked beside or below the form takes room from it: the window
+// grows, within the screen, so that the form keeps the template's size where
+// the screen has room (and its chart is drawn smaller where it has not).
+void CMainFrame::MakeRoomForForm() {
+  if (IsFullScreen() || isMaximized() || convergence_->isHidden() || convergence_->isFloating()) {
+    return;
+  }
+  const QSize grown = size().expandedTo(FormWindowSize()).boundedTo(AvailableSize());
+  const QSize before = size();
+  if (grown != before) resize(grown);
+  // Grown past the screen's edge, the window moves back onto it.
+  if (const QScreen* shown_on = screen(); shown_on != nullptr && grown != before) {
+    const QRect available = shown_on->availableGeometry();
+    QRect frame(frameGeometry().topLeft(), frameGeometry().size() - before + grown);
+    frame.moveRight(std::min(frame.right(), available.right()));
+    frame.moveBottom(std::min(frame.bottom(), available.bottom()));
+    if (frame.topLeft() != frameGeometry().topLeft()) move(frame.topLeft());
+  }
+  FitPanels();
+}
+
+// The chart fitted to the window, full screen, and copied as a picture.
+void CMainFrame::CreateChartCommands() {
+  QAction* fills = actions_->Action(res::kIdViewChartFillsWindow);
+  fills->setCheckable(true);
+  fills->setChecked(QSettings().value(kChartFillsWindowKey, false).toBool());
+  view_->SetChartFillsView(fills->isChecked());
+  connect(fills, &QAction::toggled, this, [this](bool fill) {
+    view_->SetChartFillsView(fill);
+    QSettings().setValue(kChartFillsWindowKey, fill);
+  });
+
+  QAction* full_screen = actions_->Action(res::kIdViewFullScreen);
+  full_screen->setCheckable(true);
+  connect(full_screen, &QAction::toggled, this, &CMainFrame::SetFullScreen);
+  QAction* leave = actions_->Action(res::kIdViewLeaveFullScreen);
+  leave->setEnabled(false);
+  connect(leave, &QAction::triggered, this, [this] { SetFullScreen(false); });
+
+  connect(actions_->Action(res::kIdEditCopyChart), &QAction::triggered, this, [this] {
+    const QImage& chart = view_->ChartArea()->Image();
+    if (!chart.isNull()) QGuiApplication::clipboard()->setImage(chart);
+  });
+}
+
+void CMainFrame::SetFullScreen(bool full_screen) {
+  if (full_screen == IsFullScreen()) return;
+  if (full_screen) {
+    saved_layout_ = SavedLayout{saveState(), menuBar()->isVisibleTo(this),
+                                statusBar()->isVisibleTo(this), windowState()};
+    menuBar()->hide();
+    statusBar()->hide();
+    tool_bar_->hide();
+    convergence_->hide();
+    replay_bar_->show();
+    view_->SetChartOnly(true);
+    showFullScreen();
+  } else {
+    const SavedLayout saved = *std::exchange(saved_layout_, std::nullopt);
+    view_->SetChartOnly(false);
+    setWindowState(saved.window_state);
+    restoreState(saved.bars_and_panels);
+    menuBar()->setVisible(saved.menu_bar);
+    statusBar()->setVisible(saved.status_bar);
+  }
+  actions_->Action(res::kIdViewFullScreen)->setChecked(full_screen);
+  actions_->Action(res::kIdViewLeaveFullScreen)->setEnabled(full_screen);
 }
 
 // A docked panel would take its preferred size from the form; it takes the
@@ -209,6 +285,13 @@ void CMainFrame::CreatePanels() {
   });
   connect(&player, &ReplayPlayer::PositionChanged, convergence_, &ConvergencePanel::ShowGeneration);
   connect(convergence_->Plot(), &ConvergencePlot::SeekRequested, &player, &ReplayPlayer::Seek);
+  // Once the dock has settled where the panel went.
+  const auto make_room = [this] {
+    QMetaObject::invokeMethod(this, &CMainFrame::MakeRoomForForm, Qt::QueuedConnection);
+  };
+  connect(convergence_, &QDockWidget::dockLocationChanged, this, make_room);
+  connect(convergence_, &QDockWidget::topLevelChanged, this, make_room);
+  connect(actions_->Action(res::kIdViewConvergencePanel), &QAction::toggled, this, make_room);
 
   exports_ = new ExportCommands(this, *actions_, *view_, state_);
   connect(exports_, &ExportCommands::Warning, this, &CMainFrame::Warn);
@@ -219,16 +302,17 @@ void CMainFrame::CreatePanels() {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
+  SetFullScreen(false);
   convergence_->SavePlacement();
   QMainWindow::closeEvent(event);
 }
 
-// The smallest window that shows the whole form with the bars (and the
-// panels shown beside or below it).
+// The smallest window that shows the whole form at the template's size with
+// the bars (and the panels shown beside or below it).
 QSize CMainFrame::FormWindowSize() {
   QWidget* central = centralWidget();
   const QSize central_minimum = central->minimumSize();
-  central->setMinimumSize(view_->size());
+  central->setMinimumSize(view_->FormSize());
   const QSize fits_form = layout()->totalMinimumSize();
   central->setMinimumSize(central_minimum);
   return fits_form;

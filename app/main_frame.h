@@ -1,8 +1,10 @@
 #ifndef CURVESMITH_APP_MAIN_FRAME_H_
 #define CURVESMITH_APP_MAIN_FRAME_H_
 
+#include <QByteArray>
 #include <QMainWindow>
 #include <functional>
+#include <optional>
 
 #include "app/curvesmith_doc.h"
 #include "engine/run_state.h"
@@ -64,6 +66,10 @@ class CMainFrame : public QMainWindow {
   void OnAppAbout();
   // 再生 > ｼｰﾄﾞを指定して実行...: asks for a seed, then runs with it.
   void OnRunWithSeed();
+  // 表示 > 全画面表示: the chart, as large as the screen allows, and the replay
+  // tool bar, nothing else; leaving puts back every bar and panel as it was.
+  void SetFullScreen(bool full_screen);
+  bool IsFullScreen() const { return saved_layout_.has_value(); }
 
   // Open and save a named file; a failure is shown to the user and changes
   // nothing. A success puts the file at the top of the recent-file list.
@@ -78,6 +84,14 @@ class CMainFrame : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  // What full screen hides, to be put back as it was.
+  struct SavedLayout {
+    QByteArray bars_and_panels;
+    bool menu_bar = true;
+    bool status_bar = true;
+    Qt::WindowStates window_state;
+  };
+
   void CreateView();
   void CreatePanels();
   void CreateBars();
@@ -88,6 +102,9 @@ class CMainFrame : public QMainWindow {
   void InitialUpdate();
   QSize FormWindowSize();
   void FitPanels();
+  void CreateChartCommands();
+  void MakeRoomForForm();
+  QSize AvailableSize() const;
   void ShowStatusText(const QString& text);
   void Warn(const QString& message);
 
@@ -107,6 +124,7 @@ class CMainFrame : public QMainWindow {
   ConvergencePanel* convergence_ = nullptr;
   ExportCommands* exports_ = nullptr;
   std::function<void(const QString&)> warning_sink_;
+  std::optional<SavedLayout> saved_layout_;
 };
 
 }  // namespace curvesmith

@@ -88,21 +88,30 @@ BENCHMARK(BM_ReplayStep)->Arg(0)->Unit(benchmark::kMillisecond);
 
 // A jump of the player to generation range(0) of the largest run, drawing
 // included: the base chart, every earlier erasure once, the repaired chart
-// and the generation's markers. The erasures are listed once per run.
+// and the generation's markers, at range(1) hundredths of the chart's size
+// (176: the chart filling a 1920 x 1080 screen under the replay tool bar).
+// The erasures are listed once per run.
 void BM_JumpInTheLargestRun(benchmark::State& bench) {
-  QImage image = ChartImage();
+  const double scale = static_cast<double>(bench.range(1)) / 100.0;
+  EnsureGuiApplication();
+  QImage image(ChartAreaPixelSize(kDesignDpi) * scale, QImage::Format_RGB32);
   auto state = LargestRun();
   const ReplayErasures erasures(*state);
   const int generation = static_cast<int>(bench.range(0));
   for (auto _ : bench) {
     state->ReplayPending = 1;
     image.fill(Qt::white);
-    QPainterSurface surface(&image);
+    QPainterSurface surface(&image, scale);
     ChartPainter painter(surface, *state, erasures, generation);
     benchmark::DoNotOptimize(painter.Step());
   }
 }
-BENCHMARK(BM_JumpInTheLargestRun)->Arg(998)->Arg(999)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_JumpInTheLargestRun)
+    ->Args({998, 100})
+    ->Args({999, 100})
+    ->Args({998, 176})
+    ->Args({999, 176})
+    ->Unit(benchmark::kMillisecond);
 
 // Listing the erasures of the largest run, once per run.
 void BM_ErasuresOfTheLargestRun(benchmark::State& bench) {

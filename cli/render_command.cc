@@ -5,11 +5,13 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <algorithm>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
 
 #include "chart/chart_painter.h"
+#include "chart/qt/chart_caption.h"
 #include "chart/qt/qpainter_surface.h"
 #include "chart/qt/replay_gif.h"
 #include "chart/recording_surface.h"
@@ -20,6 +22,7 @@
 #include "cli/shown_text.h"
 #include "engine/evolution.h"
 #include "res/qt/chart_area_size.h"
+#include "res/qt/chart_caption_text.h"
 
 namespace curvesmith::cli {
 
@@ -29,7 +32,8 @@ const char kRenderCommandHelp[] =
     "  --scale K         device pixels per pixel, 1 to 8 (default 1)\n"
     "  --ops             list the drawing operations instead of writing an image\n"
     "  --gif FILE.gif    write the whole replay as a looping animated GIF instead\n"
-    "  --speed K         the GIF's pace: 1 (the replay's own), 2, 5 or 20 (default 1)\n";
+    "  --speed K         the GIF's pace: 1 (the replay's own), 2, 5 or 20 (default 1)\n"
+    "  --caption         a line under the chart with the run's settings and seed\n";
 
 namespace {
 
@@ -53,6 +57,7 @@ struct RenderOptions {
   bool speed_given = false;
   int scale = 1;
   bool ops = false;
+  bool caption = false;
 };
 
 FrameChoice ParseFrame(std::string_view text) {
@@ -100,6 +105,8 @@ RenderOptions ParseOptions(Arguments& arguments) {
       options.speed_given = true;
     } else if (option == "--ops") {
       options.ops = true;
+    } else if (option == "--caption") {
+      options.caption = true;
     } else {
       throw UsageError("unknown option " + Shown(option) + " for render (see --help)");
     }
@@ -119,6 +126,9 @@ RenderOptions ParseOptions(Arguments& arguments) {
     throw UsageError("render needs --out FILE.png, --gif FILE.gif or --ops");
   }
   if (options.speed_given && !options.gif) throw UsageError("--speed is the pace of --gif");
+  if (options.caption && options.ops) {
+    throw UsageError("--caption writes under a picture: leave out --ops");
+  }
   if (options.gif && options.frame_given) {
     throw UsageError("--gif writes every picture of the replay: leave out --frame");
   }
@@ -190,10 +200,19 @@ int WriteOutput(const std::string& path, std::string_view bytes, std::ostream& e
   return 1;
 }
 
-int WriteGif(const RunState& state, const RenderOptions& options, std::ostream& err) {
+// The caption line for a picture `width` device pixels wide, or none.
+QImage CaptionStripOf(const RunState& state, const RenderOptions& options, std::uint32_t seed,
+                      int width, int scale) {
+  if (!options.caption) return QImage();
+  return chart::CaptionStrip(ChartCaptionText(state, seed, options.algorithm), width, scale);
+}
+
+int WriteGif(const RunState& state, const RenderOptions& options, std::uint32_t seed,
+             std::ostream& err) {
   const auto application = StartGuiApplication();
   const QSize size = ChartAreaPixelSize(kDesignDpi);
-  const auto gif = chart::EncodeReplayGif(state, size, options.speed, nullptr);
+  const auto gif = chart::EncodeReplayGif(state, size, options.speed, nullptr,
+                                          CaptionStripOf(state, options, seed, size.width(), 1));
   if (!gif) {
     err << "curvesmith-cli: cannot write " << ShownPath(*options.gif)
         << ": the replay could not be encoded as GIF\n";
@@ -202,7 +221,8 @@ int WriteGif(const RunState& state, const RenderOptions& options, std::ostream& 
   return WriteOutput(*options.gif, *gif, err);
 }
 
-int WriteImage(RunState& state, const RenderOptions& options, std::ostream& err) {
+int WriteImage(RunState& state, const RenderOptions& options, std::uint32_t seed,
+               std::ostream& err) {
   const auto application = StartGuiApplication();
   const QSize size = ChartAreaPixelSize(kDesignDpi) * options.scale;
   QImage image(size, QImage::Format_RGB32);
@@ -221,6 +241,10 @@ int WriteImage(RunState& state, const RenderOptions& options, std::ostream& err)
       painter.Step();
     }
     surface.Flush();
+  }
+  if (options.caption) {
+    image = chart::WithCaption(image,
+                               CaptionStripOf(state, options, seed, image.width(), options.scale));
   }
 
   // Encoded whole in memory, so that writing the file is one step whose every
@@ -243,15 +267,16 @@ int RunRenderCommand(Arguments& arguments, std::ostream& out, std::ostream& err)
   // The run state is large (about 16 MB): it lives on the heap, zeroed as at
   // program start.
   const auto state = std::make_unique<RunState>();
-  RunEvolution(*state, options.run.parameters, SeedOf(options.run), options.algorithm);
+  const std::uint32_t seed = SeedOf(options.run);
+  RunEvolution(*state, options.run.parameters, seed, options.algorithm);
   CheckFrame(options.frame, *state);
   // The desktop program asks for the replay at the end of every run; the base
   // chart is a paint with nothing pending.
   state->ReplayPending = options.frame.kind == FrameChoice::Kind::kBase ? 0 : 1;
 
   if (options.ops) return ListOperations(*state, options.frame, out);
-  if (options.gif) return WriteGif(*state, options, err);
-  return WriteImage(*state, options, err);
+  if (options.gif) return WriteGif(*state, options, seed, err);
+  return WriteImage(*state, options, seed, err);
 }
 
 }  // namespace curvesmith::cli

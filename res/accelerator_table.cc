@@ -53,6 +53,12 @@ constexpr Accelerator kAccelerators[] = {
     {Key::k4, kCtrl | kAlt, kIdFileSamplePremature},
     {Key::k5, kCtrl | kAlt, kIdFileSampleRandom},
     {Key::k6, kCtrl | kAlt, kIdFileSampleTooSmall},
+    // The chart for a lecture hall.
+    {Key::kF11, kCtrl, kIdViewChartFillsWindow},
+    {Key::kF11, kNoModifier, kIdViewFullScreen},
+    {Key::kEscape, kNoModifier, kIdViewLeaveFullScreen},
+    {Key::kC, kCtrl | kShift, kIdEditCopyChart},
+    {Key::kL, kCtrl | kShift, kIdExportCaption},
 };
 
 }  // namespace

@@ -43,6 +43,9 @@ enum class Key {
   k5,
   k6,
   kF12,
+  kF11,
+  kEscape,
+  kL,
 };
 
 enum Modifier : std::uint32_t {

@@ -28,6 +28,8 @@ constexpr MenuItem kExportMenu[] = {
     Command("再生ｱﾆﾒｰｼｮﾝ 2 倍速 (GIF)(&D)...", kIdExportGif2x),
     Command("再生ｱﾆﾒｰｼｮﾝ 5 倍速 (GIF)(&F)...", kIdExportGif5x),
     Command("再生ｱﾆﾒｰｼｮﾝ 20 倍速 (GIF)(&W)...", kIdExportGif20x),
+    Separator(),
+    Command("画像に設定を書き込む(&S)\tCtrl+Shift+L", kIdExportCaption),
 };
 
 constexpr MenuItem kSampleMenu[] = {
@@ -58,9 +60,13 @@ constexpr MenuItem kFileMenu[] = {
 };
 
 constexpr MenuItem kEditMenu[] = {
-    Command("元に戻す(&U)\tCtrl+Z", kIdEditUndo),  Separator(),
-    Command("切り取り(&T)\tCtrl+X", kIdEditCut),   Command("ｺﾋﾟｰ(&C)\tCtrl+C", kIdEditCopy),
+    Command("元に戻す(&U)\tCtrl+Z", kIdEditUndo),
+    Separator(),
+    Command("切り取り(&T)\tCtrl+X", kIdEditCut),
+    Command("ｺﾋﾟｰ(&C)\tCtrl+C", kIdEditCopy),
     Command("貼り付け(&P)\tCtrl+V", kIdEditPaste),
+    Separator(),
+    Command("ｸﾞﾗﾌをｺﾋﾟｰ(&G)\tCtrl+Shift+C", kIdEditCopyChart),
 };
 
 constexpr MenuItem kViewMenu[] = {
@@ -68,6 +74,9 @@ constexpr MenuItem kViewMenu[] = {
     Command("ｽﾃｰﾀｽ ﾊﾞｰ(&S)", kIdViewStatusBar),
     Command("再生ﾂｰﾙ ﾊﾞｰ(&P)\tF9", kIdViewReplayBar),
     Command("収束ｸﾞﾗﾌ(&G)", kIdViewConvergencePanel),
+    Separator(),
+    Command("ｸﾞﾗﾌをｳｨﾝﾄﾞｳに合わせる(&W)\tCtrl+F11", kIdViewChartFillsWindow),
+    Command("全画面表示(&F)\tF11", kIdViewFullScreen),
 };
 
 constexpr MenuItem kReplayMenu[] = {

@@ -191,6 +191,16 @@ inline constexpr int kIdFileSamplePremature = 32853;
 inline constexpr int kIdFileSampleRandom = 32854;
 inline constexpr int kIdFileSampleTooSmall = 32855;
 inline constexpr int kIdsExistingFileKept = 20400;
+// The chart for a lecture hall: filling the window or the screen, copied to
+// the clipboard, exported with its run's settings. Commands 32870-32879,
+// their other strings 20470-20479.
+inline constexpr int kIdViewChartFillsWindow = 32870;
+inline constexpr int kIdViewFullScreen = 32871;
+inline constexpr int kIdViewLeaveFullScreen = 32872;
+inline constexpr int kIdEditCopyChart = 32873;
+inline constexpr int kIdExportCaption = 32874;
+inline constexpr int kIdsChartCaption = 20470;
+inline constexpr int kIdsChartCaptionAlgorithm = 20471;
 
 }  // namespace curvesmith::res
 

@@ -66,7 +66,7 @@ struct QPainterSurface::Object {
   QColor color;
 };
 
-QPainterSurface::QPainterSurface(QPaintDevice* device, int scale)
+QPainterSurface::QPainterSurface(QPaintDevice* device, double scale)
     : device_(device), scale_(scale) {}
 
 QPainterSurface::~QPainterSurface() {
@@ -185,21 +185,26 @@ void QPainterSurface::SetBkMode(int mode) {
   bk_mode_ = mode;
 }
 
+int QPainterSurface::LinePixels() const {
+  return std::max(1, static_cast<int>(std::lround(scale_)));
+}
+
 QPen QPainterSurface::DevicePen() const {
   if (!pen_) {
-    QPen pen(Qt::black, scale_);
+    QPen pen(Qt::black, LinePixels());
     pen.setCosmetic(true);
     return pen;
   }
   // One-unit pens stay one pixel wide under any mapping; wider pens scale
   // with it and always draw solid.
   if (pen_->width <= 1) {
-    QPen pen(pen_->color, scale_);
+    QPen pen(pen_->color, LinePixels());
     pen.setCosmetic(true);
     if (pen_->style == PenStyle::kDot) pen.setDashPattern(kDotPattern);
     return pen;
   }
-  const int width = std::max(1, DevicePixels(pen_->width, ScaleX() / scale_)) * scale_;
+  const int width =
+      std::max(1, DevicePixels(std::max(1, DevicePixels(pen_->width, ScaleX() / scale_)), scale_));
   return QPen(pen_->color, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
@@ -214,7 +219,7 @@ const QFont& QPainterSurface::DeviceFont() {
 QFont QPainterSurface::MatchDeviceFont() const {
   if (!font_) {
     QFont font = QGuiApplication::font();
-    font.setPixelSize(QFontInfo(font).pixelSize() * scale_);
+    font.setPixelSize(std::max(1, DevicePixels(QFontInfo(font).pixelSize(), scale_)));
     return font;
   }
   const FontRequest& request = font_->font;

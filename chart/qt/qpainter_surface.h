@@ -24,7 +24,9 @@ namespace curvesmith::chart {
 // It behaves as the classic device context the chart was drawn on:
 // - the anisotropic mapping scales each axis by viewport / window extent;
 //   device positions are rounded to whole pixels, and `scale` device pixels
-//   stand for one pixel of the chart (for sharp images);
+//   stand for one pixel of the chart: a whole number for sharp images at a
+//   multiple of the size, any number above 0 for a chart drawn to fit a
+//   window (every width is then rounded to whole device pixels);
 // - pens of width 1 draw one pixel wide; wider pens draw solid, whatever
 //   style they were created with, and scale with the mapping;
 // - the default font is the platform's UI font at its normal pixel size
@@ -49,7 +51,7 @@ namespace curvesmith::chart {
 // REQUIRES: `device` outlives the surface; a QGuiApplication exists (fonts).
 class QPainterSurface : public Surface {
  public:
-  explicit QPainterSurface(QPaintDevice* device, int scale = 1);
+  explicit QPainterSurface(QPaintDevice* device, double scale = 1.0);
   ~QPainterSurface() override;
 
   QPainterSurface(const QPainterSurface&) = delete;
@@ -95,8 +97,11 @@ class QPainterSurface : public Surface {
   const QFont& DeviceFont();
   QFont MatchDeviceFont() const;
 
+  // Device pixels of a one-pixel line.
+  int LinePixels() const;
+
   QPaintDevice* device_;
-  int scale_;
+  double scale_;
   std::unique_ptr<QPainter> painter_;
 
   int map_mode_ = 0;

@@ -120,7 +120,8 @@ std::vector<int> GifDelays(std::span<const std::chrono::milliseconds> pauses, in
 }
 
 std::optional<std::string> EncodeReplayGif(const RunState& state, QSize size, int speed,
-                                           const GifProgress& progress) {
+                                           const GifProgress& progress,
+                                           const QImage& caption_strip) {
   const auto replay = std::make_unique<RunState>(state);
   replay->ReplayPending = 1;
   const int generations = std::clamp(state.Generation, 0, kByGenerationEntries - 1);
@@ -128,7 +129,8 @@ std::optional<std::string> EncodeReplayGif(const RunState& state, QSize size, in
 
   QImage image(size, QImage::Format_RGB32);
   image.fill(Qt::white);
-  GifWriter writer(size);
+  const QSize picture_size(size.width(), size.height() + caption_strip.height());
+  GifWriter writer(picture_size);
   PictureQueue queue;
   bool encoded = true;
   std::thread encoder([&] {
@@ -157,7 +159,13 @@ std::optional<std::string> EncodeReplayGif(const RunState& state, QSize size, in
       // Copied into a spare buffer: a fresh 2.5 MB image per picture costs
       // more in page faults than the copy itself.
       QImage copy = queue.Spare();
-      if (copy.isNull()) copy = QImage(size, QImage::Format_RGB32);
+      if (copy.isNull()) {
+        copy = QImage(picture_size, QImage::Format_RGB32);
+        if (!caption_strip.isNull()) {
+          std::memcpy(copy.scanLine(size.height()), caption_strip.constBits(),
+                      static_cast<std::size_t>(caption_strip.sizeInBytes()));
+        }
+      }
       std::memcpy(copy.bits(), image.constBits(), static_cast<std::size_t>(image.sizeInBytes()));
       complete = queue.Push({std::move(copy), rounding.Next(pause)});
     }

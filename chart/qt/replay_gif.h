@@ -1,6 +1,7 @@
 #ifndef CURVESMITH_CHART_QT_REPLAY_GIF_H_
 #define CURVESMITH_CHART_QT_REPLAY_GIF_H_
 
+#include <QImage>
 #include <QSize>
 #include <chrono>
 #include <functional>
@@ -37,9 +38,11 @@ using GifProgress = std::function<bool(int done, int total)>;
 // or the encoder failed. Pictures are encoded on a thread of their own while
 // the next ones are painted.
 //
-// The replay runs on a copy of the state: `state` is only read.
+// With a `caption_strip` (see CaptionStrip) every picture has it under the
+// chart. The replay runs on a copy of the state: `state` is only read.
 std::optional<std::string> EncodeReplayGif(const RunState& state, QSize size, int speed,
-                                           const GifProgress& progress);
+                                           const GifProgress& progress,
+                                           const QImage& caption_strip = QImage());
 
 }  // namespace curvesmith::chart
 

@@ -65,14 +65,20 @@ class CommandActionsTest : public QObject {
                                          "ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)"}
                           << QList<int>{57600, 57601, 57603, 57604, 0,     0, 0,
                                         57607, 57609, 57606, 0,     57616, 0, 57665};
-    QTest::newRow("edit") << 1
-                          << QStringList{"元に戻す(&U)\tCtrl+Z", "", "切り取り(&T)\tCtrl+X",
-                                         "ｺﾋﾟｰ(&C)\tCtrl+C", "貼り付け(&P)\tCtrl+V"}
-                          << QList<int>{57643, 0, 57635, 57634, 57637};
+    QTest::newRow("edit") << 1 << QStringList{"元に戻す(&U)\tCtrl+Z",        "",
+                                              "切り取り(&T)\tCtrl+X",        "ｺﾋﾟｰ(&C)\tCtrl+C",
+                                              "貼り付け(&P)\tCtrl+V",        "",
+                                              "ｸﾞﾗﾌをｺﾋﾟｰ(&G)\tCtrl+Shift+C"}
+                          << QList<int>{57643, 0, 57635, 57634, 57637, 0, 32873};
     QTest::newRow("view") << 2
-                          << QStringList{"ﾂｰﾙ ﾊﾞｰ(&T)", "ｽﾃｰﾀｽ ﾊﾞｰ(&S)", "再生ﾂｰﾙ ﾊﾞｰ(&P)\tF9",
-                                         "収束ｸﾞﾗﾌ(&G)"}
-                          << QList<int>{59392, 59393, 32783, 32800};
+                          << QStringList{"ﾂｰﾙ ﾊﾞｰ(&T)",
+                                         "ｽﾃｰﾀｽ ﾊﾞｰ(&S)",
+                                         "再生ﾂｰﾙ ﾊﾞｰ(&P)\tF9",
+                                         "収束ｸﾞﾗﾌ(&G)",
+                                         "",
+                                         "ｸﾞﾗﾌをｳｨﾝﾄﾞｳに合わせる(&W)\tCtrl+F11",
+                                         "全画面表示(&F)\tF11"}
+                          << QList<int>{59392, 59393, 32783, 32800, 0, 32870, 32871};
     QTest::newRow("replay") << 3
                             << QStringList{"一時停止/再開(&P)\tF5",
                                            "",

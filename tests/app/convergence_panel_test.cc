@@ -206,7 +206,7 @@ void ConvergencePanelTest::HoveringADiscOnTheChartShowsItsTooltip() {
   QCOMPARE(chart->MarkedGeneration(), std::optional<int>(0));
   const chart::MarkerBoxEdges box =
       chart::MarkerBox(fixture.state->PositionHistory[0][0], fixture.state->FitnessHistory[0][0]);
-  const double per_logical = 130.0 / 220.0;
+  const double per_logical = 130.0 / 220.0 * chart->ChartScale();
   const QPoint on_disc(static_cast<int>((box.left + box.right) / 2.0 * per_logical),
                        static_cast<int>((box.top + box.bottom) / 2.0 * per_logical));
   QHelpEvent hover(QEvent::ToolTip, on_disc, chart->mapToGlobal(on_disc));

@@ -15,6 +15,8 @@
 #include "app/command_actions.h"
 #include "app/main_frame.h"
 #include "app/status_indicators.h"
+#include "chart/qt/chart_caption.h"
+#include "res/qt/chart_caption_text.h"
 #include "res/resource_ids.h"
 #include "tests/app/view_fixture.h"
 
@@ -113,6 +115,8 @@ class ExportCommandsTest : public QObject {
   void ChartPictureAtEachScaleIsTheCommandLines();
   void ReplayGifAtEachSpeedIsTheCommandLinesByteForByte_data();
   void ReplayGifAtEachSpeedIsTheCommandLinesByteForByte();
+  void CaptionedPicturesMatchTheCommandLine_data();
+  void CaptionedPicturesMatchTheCommandLine();
   void FailedExportLeavesNothingAndSaysWhy_data();
   void FailedExportLeavesNothingAndSaysWhy();
   void UnwritableDestinationIsRefusedBeforeAnyWork_data();
@@ -156,9 +160,11 @@ void ExportCommandsTest::ReportsAreTheCommandLinesByteForByte() {
 }
 
 // Drawn afresh at any scale, the chart is the paint run as far as the screen
-// shows it: at one to one, the very picture on screen.
+// shows it: at one to one, the very picture on screen (in a window with room
+// for the form at its designed size).
 void ExportCommandsTest::ChartPictureIsWhatTheChartShows() {
   ExportFixture fixture;
+  fixture.frame.resize(2000, 1200);
   fixture.Run();
   ChartAreaWidget* chart = fixture.frame.View()->ChartArea();
   for (int step = 0; step < 5; ++step) {
@@ -192,7 +198,7 @@ void ExportCommandsTest::ChartPictureAtEachScaleIsTheCommandLines() {
   QVERIFY(fixture.frame.Exports()->Export(command, exported).written);
   const QString rendered = fixture.PathOf("rendered.png");
   QVERIFY(CliRender({"--frame", "final", "--scale", QString::number(scale), "--out", rendered}));
-  QCOMPARE(QImage(exported).size(), fixture.frame.View()->ChartArea()->size() * scale);
+  QCOMPARE(QImage(exported).size(), fixture.frame.View()->ChartArea()->DesignSize() * scale);
   QVERIFY(SameChart(QImage(exported), QImage(rendered), scale));
 }
 
@@ -217,6 +223,55 @@ void ExportCommandsTest::ReplayGifAtEachSpeedIsTheCommandLinesByteForByte() {
   const QByteArray expected = Contents(rendered);
   QVERIFY(expected.startsWith("GIF89a"));
   QCOMPARE(Contents(exported), expected);
+}
+
+void ExportCommandsTest::CaptionedPicturesMatchTheCommandLine_data() {
+  QTest::addColumn<int>("command");
+  QTest::addColumn<QStringList>("options");
+  QTest::newRow("GIF") << res::kIdExportGif20x << QStringList{"--speed", "20", "--gif"};
+  QTest::newRow("PNG") << res::kIdExportChartPng1x << QStringList{"--out"};
+  QTest::newRow("PNG 2x") << res::kIdExportChartPng2x << QStringList{"--scale", "2", "--out"};
+}
+
+// With the caption item checked, a picture carries one line with the run's
+// settings and seed. The GIF is the command line's byte for byte; a PNG,
+// which shows the chart area as it stands, ends in the command line's
+// caption line. Every picture (the GIF's first here) shows the caption.
+void ExportCommandsTest::CaptionedPicturesMatchTheCommandLine() {
+  QFETCH(int, command);
+  QFETCH(QStringList, options);
+  ExportFixture fixture;
+  fixture.frame.Actions()->Action(res::kIdExportCaption)->setChecked(true);
+  fixture.Run();
+  QCOMPARE(ChartCaptionText(*fixture.state, 4242),
+           QString::fromUtf8("目標曲線 2    母集団サイズ 30    最大世代数 6    交叉率 0.7    "
+                             "突然変異率 0.1    ｼｰﾄﾞ 4242"));
+  // A run made with other operators names them.
+  QVERIFY(
+      ChartCaptionText(*fixture.state, 4242,
+                       Algorithm{.selection = SelectionKind::kRank, .elitism = 2})
+          .endsWith(QString::fromUtf8(
+              "ｼｰﾄﾞ 4242    選択 rank  交叉 one-point  突然変異 genes  ｴﾘｰﾄ 2  遺伝子 binary")));
+  while (Elapse(fixture.clock)) {
+  }
+  const QString exported = fixture.PathOf("exported");
+  const QString rendered = fixture.PathOf("rendered");
+  QVERIFY(fixture.frame.Exports()->Export(command, exported).written);
+  QVERIFY(CliRender(QStringList{"--caption"} + options + QStringList{rendered}));
+  if (command == res::kIdExportGif20x) QCOMPARE(Contents(exported), Contents(rendered));
+  const QImage picture = QImage(exported).convertToFormat(QImage::Format_RGB32);
+  const QImage expected = QImage(rendered).convertToFormat(QImage::Format_RGB32);
+  const int scale = command == res::kIdExportChartPng2x ? 2 : 1;
+  const QSize chart = fixture.frame.View()->ChartArea()->DesignSize() * scale;
+  QCOMPARE(picture.size(), chart + QSize(0, chart::kCaptionHeight * scale));
+  QCOMPARE(expected.size(), picture.size());
+  const QRect caption(0, chart.height(), chart.width(), chart::kCaptionHeight * scale);
+  QVERIFY(picture.copy(caption) == expected.copy(caption));
+  QVERIFY(picture.copy(caption) ==
+          chart::CaptionStrip(ChartCaptionText(*fixture.state, 4242), chart.width(), scale));
+  QImage blank(caption.size(), QImage::Format_RGB32);
+  blank.fill(Qt::white);
+  QVERIFY(picture.copy(caption) != blank);
 }
 
 void ExportCommandsTest::FailedExportLeavesNothingAndSaysWhy_data() {

@@ -365,13 +365,34 @@ TEST(QPainterSurfaceTest, BestPointFiguresEndInsideTheirBrackets) {
   }
 }
 
+// Whole multiples for exports, any scale for a chart fitted to a window: the
+// frame box's corner lands on the nearest device pixel, and a one-pixel line
+// is as thick as at the nearest whole scale, never thinned to nothing.
 TEST(QPainterSurfaceTest, ScaleMultipliesTheDevicePixels) {
-  QImage image = WhiteImage(QSize(2426, 1288));
-  QPainterSurface surface(&image, 2);
-  surface.SetMapMode(kMapModeAnisotropic);
-  surface.SetWindowExt(kWindowExtent, kWindowExtent);
-  surface.SetViewportExt(kViewportExtent, kViewportExtent);
-  EXPECT_EQ(surface.ToDevice(1500, 900), QPoint(1773, 1064));
+  const struct {
+    double scale;
+    QPoint corner;
+    int line_pixels;
+  } cases[] = {{2, QPoint(1773, 1064), 2},
+               {1.5, QPoint(1330, 798), 2},
+               {1.4, QPoint(1241, 745), 1},
+               {0.5, QPoint(443, 266), 1}};
+  for (const auto& c : cases) {
+    QImage image = WhiteImage(QSize(2426, 1288));
+    QPainterSurface surface(&image, c.scale);
+    surface.SetMapMode(kMapModeAnisotropic);
+    surface.SetWindowExt(kWindowExtent, kWindowExtent);
+    surface.SetViewportExt(kViewportExtent, kViewportExtent);
+    EXPECT_EQ(surface.ToDevice(1500, 900), c.corner) << c.scale;
+    surface.SelectObject(*surface.CreatePen("FramePen", PenStyle::kSolid, 1, 0x000000));
+    surface.MoveTo(1000, 100);
+    surface.LineTo(1000, 900);
+    surface.Flush();
+    const int row = surface.ToDevice(0, 500).y();
+    int thickness = 0;
+    for (int x = 0; x < image.width(); ++x) thickness += image.pixel(x, row) == kBlack ? 1 : 0;
+    EXPECT_EQ(thickness, c.line_pixels) << c.scale;
+  }
 }
 
 TEST(ChartAreaSizeTest, IsTheFormsChartAreaInDialogUnits) {

@@ -11,10 +11,10 @@
 #include <vector>
 
 #include "chart/chart_painter.h"
-#include "res/qt/chart_area_size.h"
 #include "chart/qt/qpainter_surface.h"
 #include "chart/replay_erasures.h"
 #include "engine/evolution.h"
+#include "res/qt/chart_area_size.h"
 #include "tests/chart/chart_test_support.h"
 #include "tests/chart/gui_environment.h"
 
@@ -26,7 +26,7 @@ struct JumpCase {
   int population;
   int generations;
   float curve;
-  int scale;
+  double scale;
   // A hand-made run (chart_test_support's FinishedRun) instead of an engine
   // run: its markers climb past the frame into the readouts and captions.
   bool hand_made = false;
@@ -50,7 +50,7 @@ std::unique_ptr<RunState> RunOf(const JumpCase& c) {
   return state;
 }
 
-QImage BlankImage(int scale) {
+QImage BlankImage(double scale) {
   QImage image(ChartAreaPixelSize(kDesignDpi) * scale, QImage::Format_RGB32);
   image.fill(Qt::white);
   return image;
@@ -67,7 +67,7 @@ std::set<int> Probes(int last) {
 
 // The pictures the uninterrupted replay shows at each probed generation:
 // the first pause of its frame, or the end of the paint for the last.
-std::map<int, QImage> PlayedPictures(RunState& state, int scale, const std::set<int>& probes) {
+std::map<int, QImage> PlayedPictures(RunState& state, double scale, const std::set<int>& probes) {
   std::map<int, QImage> pictures;
   QImage image = BlankImage(scale);
   QPainterSurface surface(&image, scale);
@@ -83,7 +83,7 @@ std::map<int, QImage> PlayedPictures(RunState& state, int scale, const std::set<
 }
 
 // The jump's picture, and the picture after `steps_after` further steps.
-QImage JumpedPicture(RunState& state, const ReplayErasures& erasures, int generation, int scale,
+QImage JumpedPicture(RunState& state, const ReplayErasures& erasures, int generation, double scale,
                      int steps_after = 0) {
   QImage image = BlankImage(scale);
   {
@@ -138,6 +138,8 @@ INSTANTIATE_TEST_SUITE_P(Runs, ReplayJumpTest,
                                            JumpCase{"NoGenerations", 30, 0, 2.0f, 1},
                                            JumpCase{"SmallRun", 20, 12, 1.0f, 1},
                                            JumpCase{"SmallRunDoubleDensity", 20, 12, 2.0f, 2},
+                                           // A chart drawn to fill a window.
+                                           JumpCase{"SmallRunFittedToAWindow", 20, 12, 1.0f, 1.7},
                                            JumpCase{"MarkersOverReadouts", 12, 17, 1.0f, 1, true},
                                            JumpCase{"LargestRun", 1000, 999, 1.0f, 1}),
                          [](const ::testing::TestParamInfo<JumpCase>& info) {

@@ -86,6 +86,7 @@ TEST_F(RenderCommandTest, BadOptionsExitWithTwoAndNameTheOption) {
       {"--speed 2 --out x.png", "--speed"},
       {"--gif x.gif --frame 1", "--frame"},
       {"--gif x.gif --out x.png", "--gif"},
+      {"--ops --caption", "--caption"},
   };
   for (const BadOption& c : cases) {
     SCOPED_TRACE(c.arguments);

@@ -78,6 +78,12 @@ const char* KeyName(Key key) {
       return "6";
     case Key::kF12:
       return "F12";
+    case Key::kF11:
+      return "F11";
+    case Key::kEscape:
+      return "Esc";
+    case Key::kL:
+      return "L";
   }
   return "";
 }
@@ -128,9 +134,11 @@ TEST(MainMenuTest, PopupsInOrder) {
   EXPECT_STREQ(bar[3].text, "再生(&P)");
   EXPECT_STREQ(bar[4].text, "ﾍﾙﾌﾟ(&H)");
   EXPECT_EQ(bar[0].children.size(), 14u);
-  EXPECT_EQ(bar[1].children.size(), 5u);
+  // The classic five, then copying the chart.
+  EXPECT_EQ(bar[1].children.size(), 7u);
+  EXPECT_EQ(bar[1].children[6].command, kIdEditCopyChart);
   // The replay tool bar's toggle follows the two classic items.
-  EXPECT_EQ(bar[2].children.size(), 4u);
+  EXPECT_EQ(bar[2].children.size(), 7u);
   EXPECT_EQ(bar[2].children[2].command, kIdViewReplayBar);
   EXPECT_EQ(bar[3].children.size(), 15u);
   EXPECT_EQ(bar[4].children.size(), 1u);
@@ -176,8 +184,9 @@ TEST(MenuAcceleratorTest, ShortcutTextsMatchTheAcceleratorTable) {
     ASSERT_NE(found, accelerators.end()) << item->text << " shows a shortcut it does not have";
     EXPECT_EQ(shown, found->second) << item->text;
   }
-  // The classic eight, the replay player's thirteen, the samples' six.
-  EXPECT_EQ(with_shortcut, 8 + 13 + 6);
+  // The classic eight, the replay player's thirteen, the samples' six, the
+  // chart's four (leaving full screen has no menu item).
+  EXPECT_EQ(with_shortcut, 8 + 13 + 6 + 4);
 }
 
 TEST(AcceleratorTableTest, NoKeyCombinationIsBoundTwice) {
@@ -194,8 +203,8 @@ TEST(AcceleratorTableTest, AlternativeClipboardKeys) {
     commands[AcceleratorText(accelerator)] = accelerator.command;
   }
   // The classic fourteen, the replay player's thirteen, the panel's and
-  // exports' eleven, the samples' six.
-  EXPECT_EQ(commands.size(), 14u + 13u + 11u + 6u);
+  // exports' eleven, the samples' six, the chart's five.
+  EXPECT_EQ(commands.size(), 14u + 13u + 11u + 6u + 5u);
   EXPECT_EQ(commands["Alt+Backspace"], kIdEditUndo);
   EXPECT_EQ(commands["Shift+Del"], kIdEditCut);
   EXPECT_EQ(commands["Ctrl+Ins"], kIdEditCopy);
@@ -206,9 +215,11 @@ TEST(AcceleratorTableTest, AlternativeClipboardKeys) {
 
 // A key that a focused field of the form takes for itself (letters, digits,
 // space, arrows, Home/End and the editing keys without Ctrl or Alt) never
-// runs a command: only function keys go bare or with Shift alone.
+// runs a command: only function keys and Esc (which a field leaves alone) go
+// bare or with Shift alone.
 TEST(AcceleratorTableTest, NoShortcutTakesAKeyFromTheFormsFields) {
-  const std::set<Key> function_keys = {Key::kF5, Key::kF6, Key::kF7, Key::kF8, Key::kF9, Key::kF12};
+  const std::set<Key> function_keys = {Key::kF5, Key::kF6,  Key::kF7,  Key::kF8,
+                                       Key::kF9, Key::kF11, Key::kF12, Key::kEscape};
   for (const Accelerator& accelerator : AcceleratorTable()) {
     if (accelerator.modifiers & (kCtrl | kAlt)) continue;
     const bool shift_edit_key =
