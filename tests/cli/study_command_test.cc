@@ -319,9 +319,16 @@ TEST_F(StudyFilesTest, DamagedOrForeignShardsAreRefusedWithFileAndLine) {
 // Counts a run holds to its limits (no generations for -1e30) are read back
 // from a shard as the run took them.
 TEST_F(StudyFilesTest, CountsOutsideTheCapacitiesMergeAsTheyRan) {
-  const std::string study = "--generations -1e30,-3 --population -5,-1e9,7 --runs 2";
+  // An empty population after a full one, in the same run state.
+  const std::string study = "--generations -1e30,-3 --population 7,-5,-1e9 --runs 2 --jobs 1";
   const auto whole = RunCli("study " + study + " --output csv");
   ASSERT_EQ(whole.status, 0) << whole.err;
+  for (const std::string& line : Lines(whole.out)) {
+    const auto fields = Fields(line);
+    if (fields[1] == "-5" || fields[1] == "-1e+09") {
+      EXPECT_EQ(fields[6], "0") << line;
+    }
+  }
   const auto merged = RunCli("study merge " + Shard(study, 1, 1));
   EXPECT_EQ(merged.status, 0) << merged.err;
   EXPECT_EQ(merged.out, whole.out);
@@ -409,7 +416,7 @@ TEST(StudyCommandTest, BadOptionsExitWithTwoAndNameTheOption) {
       {"--population 10,", "--population takes a list without empty items"},
       {"--mutation 0:1.5:0.5", "--mutation takes a number from 0 to 1"},
       {"--curve 0:3:1", "--curve takes 0, 1 or 2 (the three curves), not \"0:3:1\""},
-      {"--curve 1,-0,2.5", "--curve takes 0, 1 or 2 (the three curves), not \"2.5\""},
+      {"--curve 1,-0,2.50", "--curve takes 0, 1 or 2 (the three curves), not \"2.50\""},
       {"--generations 1:2", "--generations takes a range START:STOP:STEP"},
       {"--shard 0/3", "--shard"},
       {"--shard 4/3", "--shard"},

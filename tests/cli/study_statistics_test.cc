@@ -117,5 +117,21 @@ TEST(StudyStatisticsTest, SuccessStatisticsComeFromTheSingleRuns) {
   EXPECT_TRUE(reached.contains("10/10"));
 }
 
+// Runs that follow one another in a thread's run state are each the run a
+// fresh state computes, an empty population after a full one included.
+TEST(StudyStatisticsTest, EmptyPopulationAfterAFullOneIsItsOwnRun) {
+  const auto study = RunCli(
+      "study --curve 1 --population 5,0 --generations 3 --runs 2 --seed 1 --jobs 1 --output csv");
+  ASSERT_EQ(study.status, 0) << study.err;
+  const auto lines = Lines(study.out);
+  ASSERT_EQ(lines.size(), 3u);
+  const auto row = Fields(lines[2]);
+  const double maximum = CurveMaximum(1.0f);
+  for (int r = 0; r < 2; ++r) {
+    EXPECT_EQ(row[8 + r],
+              Shortest(RunOnce("--curve 1 --population 0 --generations 3", 1 + r, maximum).best));
+  }
+}
+
 }  // namespace
 }  // namespace curvesmith
