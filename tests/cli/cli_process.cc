@@ -2,6 +2,7 @@
 
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -39,6 +40,16 @@ std::vector<std::string> Lines(const std::string& text) {
   std::istringstream in(text);
   for (std::string line; std::getline(in, line);) lines.push_back(line);
   return lines;
+}
+
+std::vector<std::string> Fields(const std::string& line) {
+  std::vector<std::string> fields;
+  for (std::size_t begin = 0;;) {
+    const std::size_t end = std::min(line.find(',', begin), line.size());
+    fields.push_back(line.substr(begin, end - begin));
+    if (end == line.size()) return fields;
+    begin = end + 1;
+  }
 }
 
 }  // namespace curvesmith::testing

@@ -25,6 +25,9 @@ std::string Slurp(const std::string& path);
 // `text` cut into lines, without their line ends.
 std::vector<std::string> Lines(const std::string& text);
 
+// The comma-separated fields of one CSV line, empty ones included.
+std::vector<std::string> Fields(const std::string& line);
+
 }  // namespace curvesmith::testing
 
 #endif  // CURVESMITH_TESTS_CLI_CLI_PROCESS_H_

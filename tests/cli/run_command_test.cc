@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -13,15 +12,9 @@
 namespace curvesmith {
 namespace {
 
+using testing::Fields;
 using testing::Lines;
 using testing::RunCli;
-
-std::vector<std::string> Fields(const std::string& line) {
-  std::vector<std::string> fields;
-  std::istringstream in(line);
-  for (std::string field; std::getline(in, field, ',');) fields.push_back(field);
-  return fields;
-}
 
 double Parse(const std::string& text) {
   double value = 0.0;

@@ -13,18 +13,9 @@
 namespace curvesmith {
 namespace {
 
+using testing::Fields;
 using testing::Lines;
 using testing::RunCli;
-
-std::vector<std::string> Fields(const std::string& line) {
-  std::vector<std::string> fields;
-  for (std::size_t begin = 0;;) {
-    const std::size_t end = std::min(line.find(',', begin), line.size());
-    fields.push_back(line.substr(begin, end - begin));
-    if (end == line.size()) return fields;
-    begin = end + 1;
-  }
-}
 
 std::string Shortest(double value) {
   char buffer[32];

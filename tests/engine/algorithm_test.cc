@@ -23,16 +23,8 @@ namespace curvesmith {
 namespace {
 
 using testing::FreshState;
+using testing::Parameters;
 using testing::SameBytes;
-
-ParameterSet Parameters(float population, float generations, float crossover = 0.7f,
-                        float mutation = 0.1f, float curve = 0.0f) {
-  return {.Generations = generations,
-          .CrossoverRate = crossover,
-          .PopulationSize = population,
-          .MutationRate = mutation,
-          .TargetCurve = curve};
-}
 
 Algorithm Tournament(int size) {
   return {.selection = SelectionKind::kTournament, .tournament_size = size};

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "engine/individual.h"
+#include "engine/parameter_set.h"
 #include "engine/run_state.h"
 
 namespace curvesmith::testing {
@@ -20,6 +21,16 @@ inline Individual GenomeOf(int value, double fitness = 0.0) {
   for (int j = 0; j < kGeneCount; ++j) individual.gene[j] = (value >> j) & 1;
   individual.fitness = fitness;
   return individual;
+}
+
+// The form's values for a run; the auxiliary value stays 0.
+inline ParameterSet Parameters(float population, float generations, float crossover = 0.7f,
+                               float mutation = 0.1f, float curve = 0.0f) {
+  return {.Generations = generations,
+          .CrossoverRate = crossover,
+          .PopulationSize = population,
+          .MutationRate = mutation,
+          .TargetCurve = curve};
 }
 
 inline bool SameBytes(const RunState& a, const RunState& b) {

@@ -14,19 +14,11 @@ namespace curvesmith {
 namespace {
 
 using testing::FreshState;
+using testing::Parameters;
 using testing::SameBytes;
 
 constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
 constexpr float kInf = std::numeric_limits<float>::infinity();
-
-ParameterSet Parameters(float population, float generations, float crossover = 0.7f,
-                        float mutation = 0.1f, float curve = 0.0f) {
-  return {.Generations = generations,
-          .CrossoverRate = crossover,
-          .PopulationSize = population,
-          .MutationRate = mutation,
-          .TargetCurve = curve};
-}
 
 TEST(RunEvolutionTest, AgreesWithTheLiteralAlgorithmForWholeRuns) {
   const ParameterSet runs[] = {

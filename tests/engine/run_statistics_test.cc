@@ -15,15 +15,7 @@ namespace curvesmith {
 namespace {
 
 using testing::FreshState;
-
-ParameterSet Parameters(float population, float generations, float crossover, float mutation,
-                        float curve) {
-  return {.Generations = generations,
-          .CrossoverRate = crossover,
-          .PopulationSize = population,
-          .MutationRate = mutation,
-          .TargetCurve = curve};
-}
+using testing::Parameters;
 
 struct RunCase {
   const char* name;
