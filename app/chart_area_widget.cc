@@ -195,6 +195,7 @@ std::optional<QImage> ChartAreaWidget::Render(int scale,
     if (progress && !progress(step, steps)) return std::nullopt;
     painter->Step();
   }
+  if (progress && !progress(steps, steps)) return std::nullopt;
   painter.reset();
   surface.Flush();
   return image;

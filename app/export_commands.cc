@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QImage>
@@ -17,6 +18,7 @@
 #include "app/regular_file.h"
 #include "app/replay_player.h"
 #include "app/resource_text.h"
+#include "app/window_input_block.h"
 #include "chart/qt/chart_caption.h"
 #include "chart/qt/replay_gif.h"
 #include "report/run_report.h"
@@ -159,15 +161,22 @@ void ExportCommands::OnCommand(int command) {
   if (!result.problem.isEmpty()) emit Warning(result.problem);
 }
 
+// The dialog is not modal: a window blocked by a modal dialog cannot be
+// closed, and closing the window must not wait for the work. The window's
+// own input is ignored instead, so that no run or other export starts
+// meanwhile, and a request to close it cancels the work. Cancel is heeded
+// only while the work goes on: once it has ended, its file is written.
 template <typename Work>
 auto ExportCommands::WithProgress(Work&& work) {
   QProgressDialog dialog(LoadText(res::kIdsExportProgress), LoadText(res::kIdsExportCancel), 0, 1,
                          window_);
-  dialog.setWindowModality(Qt::WindowModal);
+  dialog.setWindowModality(Qt::NonModal);
   dialog.setMinimumDuration(kProgressDelayMs);
   dialog.setAutoClose(false);
   dialog.setAutoReset(false);
+  const WindowInputBlock block(window_, &dialog, [&dialog] { dialog.cancel(); });
   auto result = work([&dialog](int done, int total) {
+    QCoreApplication::processEvents();
     dialog.setMaximum(total);
     dialog.setValue(done);
     return !dialog.wasCanceled();

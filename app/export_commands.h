@@ -24,7 +24,8 @@ class CommandActions;
 // partial file and an existing one intact, and is shown with its reason; a
 // success is reported with the file's name. A destination that cannot be
 // written is refused before any work. Work that takes longer than half a
-// second shows a progress dialog whose Cancel leaves no file. The commands
+// second shows a progress dialog whose Cancel leaves no file; while it works
+// the window takes no input, and closing it cancels the work. The commands
 // are disabled until the view has made a run.
 //
 // With ｴｸｽﾎﾟｰﾄ > 画像に設定を書き込む checked (kept in the settings), the PNG

@@ -1,15 +1,24 @@
 #include "app/export_commands.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QLabel>
 #include <QProcess>
+#include <QProgressBar>
 #include <QProgressDialog>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <QWindow>
 #include <algorithm>
+#include <functional>
+#include <utility>
 
 #include "app/chart_area_widget.h"
 #include "app/command_actions.h"
@@ -123,6 +132,10 @@ class ExportCommandsTest : public QObject {
   void UnwritableDestinationIsRefusedBeforeAnyWork();
   void StatusBarReportsOnlyTheLastExport();
   void DialogsStartInTheFolderLastUsedForTheFormat();
+  void CancelledExportLeavesTheEarlierFile_data();
+  void CancelledExportLeavesTheEarlierFile();
+  void WindowIgnoresInputDuringAnExport();
+  void ClosingTheWindowCancelsTheExport();
 
  private:
   TemporarySettings settings_;
@@ -421,6 +434,143 @@ void ExportCommandsTest::DialogsStartInTheFolderLastUsedForTheFormat() {
   QCOMPARE(suggested,
            (QStringList{"curvesmith.png", "curvesmith@2x.png", in_pictures, "curvesmith.json",
                         QDir(pictures.path()).filePath("curvesmith.png")}));
+}
+
+// Calls `act` with the export's progress dialog and the progress it shows,
+// from within each report of the work: the hook a person's
+// press on the dialog or the window has while the work goes on. The dialog
+// is shown at the first report, as after half a second of work.
+void WhileExporting(ExportFixture& fixture,
+                    std::function<void(QProgressDialog*, int done, int total)> act) {
+  QTimer::singleShot(0, &fixture.frame, [&fixture, act = std::move(act)] {
+    auto* dialog = fixture.frame.findChild<QProgressDialog*>();
+    QVERIFY(dialog != nullptr);
+    dialog->show();
+    QProgressBar* bar = dialog->findChild<QProgressBar*>();
+    QObject::connect(bar, &QProgressBar::valueChanged, dialog,
+                     [dialog, bar, act](int done) { act(dialog, done, bar->maximum()); });
+  });
+}
+
+// The file that was there before an export, and the folder around it.
+struct EarlierFile {
+  explicit EarlierFile(const QString& name) : path(name) {
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly)) file.write(kBytes);
+    folder = QFileInfo(path).dir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+  }
+  // Nothing half-written, no temporary file left, the earlier file intact.
+  bool Intact() const {
+    return Contents(path) == kBytes &&
+           QFileInfo(path).dir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot) == folder;
+  }
+
+  static constexpr char kBytes[] = "an earlier file";
+  QString path;
+  QStringList folder;
+};
+
+// Cancel, pressed at the first report of the work or at the very last (as
+// the work ends), cancels it: the earlier file stays and nothing is said to
+// be written, never a file reported as written that is not there.
+void ExportCommandsTest::CancelledExportLeavesTheEarlierFile_data() {
+  QTest::addColumn<int>("command");
+  QTest::addColumn<bool>("at_the_end");
+  QTest::newRow("GIF, at once") << res::kIdExportGif20x << false;
+  QTest::newRow("GIF, as it ends") << res::kIdExportGif20x << true;
+  QTest::newRow("PNG 4x, at once") << res::kIdExportChartPng4x << false;
+  QTest::newRow("PNG 4x, as it ends") << res::kIdExportChartPng4x << true;
+}
+
+void ExportCommandsTest::CancelledExportLeavesTheEarlierFile() {
+  QFETCH(int, command);
+  QFETCH(bool, at_the_end);
+  ExportFixture fixture;
+  fixture.Run();
+  const EarlierFile earlier(fixture.PathOf("earlier"));
+  fixture.frame.Exports()->SetFileChooser(
+      [&](const QString&, const QString&) { return earlier.path; });
+  bool pressed = false;
+  WhileExporting(fixture, [&](QProgressDialog* dialog, int done, int total) {
+    if (pressed || (at_the_end && done < total)) return;
+    pressed = true;
+    QTest::mouseClick(dialog->findChild<QPushButton*>(), Qt::LeftButton);
+  });
+  fixture.frame.Actions()->Action(command)->trigger();
+  QVERIFY(pressed);
+  QVERIFY(earlier.Intact());
+  QVERIFY(!MessagePaneText(fixture).contains("書き出しました"));
+  QVERIFY(fixture.warnings.isEmpty());
+  QVERIFY(fixture.frame.findChild<QProgressDialog*>() == nullptr);
+  // The next export, not cancelled, is written.
+  QVERIFY(fixture.frame.Exports()->Export(command, earlier.path).written);
+  QVERIFY(!earlier.Intact());
+}
+
+// While an export works, the window takes no click and no command's key:
+// no run and no other export starts under it.
+void ExportCommandsTest::WindowIgnoresInputDuringAnExport() {
+  ExportFixture fixture;
+  fixture.Run();
+  fixture.frame.activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(&fixture.frame));
+  int chosen = 0;
+  fixture.frame.Exports()->SetFileChooser([&](const QString&, const QString&) {
+    ++chosen;
+    return fixture.PathOf("replay.gif");
+  });
+  const QSignalSpy runs(fixture.frame.View(), &CCurvesmithView::RunStarted);
+  auto* run = fixture.frame.View()->findChild<QPushButton*>(QString::number(res::kIdcRun));
+  QVERIFY(run != nullptr);
+  bool tried = false;
+  WhileExporting(fixture, [&](QProgressDialog*, int, int) {
+    if (std::exchange(tried, true)) return;
+    // As when the window is clicked: its commands' keys are live again.
+    fixture.frame.activateWindow();
+    QTRY_VERIFY(QApplication::activeWindow() == &fixture.frame);
+    QTest::mouseClick(run, Qt::LeftButton);
+    QTest::keyClick(&fixture.frame, Qt::Key_R, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyClick(&fixture.frame, Qt::Key_F12);
+  });
+  fixture.frame.Actions()->Action(res::kIdExportGif20x)->trigger();
+  QVERIFY(tried);
+  QCOMPARE(runs.count(), 0);
+  QCOMPARE(chosen, 1);
+  QVERIFY(MessagePaneText(fixture).contains("書き出しました"));
+  // Afterwards the window takes them again.
+  fixture.frame.activateWindow();
+  QTRY_VERIFY(QApplication::activeWindow() == &fixture.frame);
+  QTest::keyClick(&fixture.frame, Qt::Key_R, Qt::ControlModifier | Qt::ShiftModifier);
+  QTest::mouseClick(run, Qt::LeftButton);
+  QCOMPARE(runs.count(), 2);
+}
+
+// Closing the window during an export (as the window manager's close
+// button asks) closes it at once: the export is cancelled, the earlier file
+// stays, and the work stops at its next report.
+void ExportCommandsTest::ClosingTheWindowCancelsTheExport() {
+  ExportFixture fixture;
+  fixture.Run();
+  const EarlierFile earlier(fixture.PathOf("replay.gif"));
+  int reports_after_close = -1;
+  WhileExporting(fixture, [&](QProgressDialog* dialog, int, int) {
+    if (reports_after_close >= 0) {
+      ++reports_after_close;
+    } else if (dialog->isVisible()) {
+      reports_after_close = 0;
+      // The window manager's close request is dropped for a window under a
+      // modal one (a close from code is not).
+      QVERIFY(QApplication::activeModalWidget() == nullptr);
+      QVERIFY(fixture.frame.windowHandle()->close());
+    }
+  });
+  const ExportCommands::Result result =
+      fixture.frame.Exports()->Export(res::kIdExportGif1x, earlier.path);
+  QVERIFY(!result.written);
+  QVERIFY(result.problem.isEmpty());
+  QVERIFY(earlier.Intact());
+  QVERIFY(!fixture.frame.isVisible());
+  QCOMPARE(reports_after_close, 0);
 }
 
 }  // namespace curvesmith
