@@ -1,6 +1,7 @@
 #include "app/curvesmith_doc.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include "app/parameter_file_format.h"
 #include "app/regular_file.h"
@@ -26,7 +27,12 @@ QString DamagedFileMessage(const QString& path, const ParameterFileContent& cont
 
 bool CCurvesmithDoc::OnNewDocument() {
   path_name_.clear();
+  template_name_.clear();
   return true;
+}
+
+QString CCurvesmithDoc::SuggestedName() const {
+  return path_name_.isEmpty() ? template_name_ : path_name_;
 }
 
 std::optional<QString> CCurvesmithDoc::OnSaveDocument(const QString& path) {
@@ -34,6 +40,7 @@ std::optional<QString> CCurvesmithDoc::OnSaveDocument(const QString& path) {
     return LoadText(res::kIdsSaveFailed).arg(FileLabel(path), KeptFileNote(path), *reason);
   }
   path_name_ = path;
+  template_name_.clear();
   return std::nullopt;
 }
 
@@ -63,6 +70,14 @@ std::optional<QString> CCurvesmithDoc::OnOpenDocument(const QString& path) {
       break;
   }
   path_name_ = path;
+  template_name_.clear();
+  return std::nullopt;
+}
+
+std::optional<QString> CCurvesmithDoc::OnOpenTemplate(const QString& path) {
+  if (auto problem = OnOpenDocument(path)) return problem;
+  path_name_.clear();
+  template_name_ = QFileInfo(path).fileName();
   return std::nullopt;
 }
 

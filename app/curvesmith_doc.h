@@ -30,8 +30,17 @@ class CCurvesmithDoc {
   // message to show when the file was refused, nullopt when it was taken.
   [[nodiscard]] std::optional<QString> OnOpenDocument(const QString& path);
 
+  // Reads the values from `path` as OnOpenDocument() does, into a new
+  // document: the file is a template (a sample experiment), which Save must
+  // not write over, so Save asks for a name, suggesting the template's.
+  [[nodiscard]] std::optional<QString> OnOpenTemplate(const QString& path);
+
   // The file last opened or saved; empty for a new document.
   const QString& PathName() const { return path_name_; }
+
+  // The name Save As suggests: the document's file, or for a document made
+  // from a template, the template's file name; empty otherwise.
+  QString SuggestedName() const;
 
   // The form reads these at its initial update and writes them from its
   // change handler.
@@ -41,6 +50,7 @@ class CCurvesmithDoc {
  private:
   ParameterSet parameters_;
   QString path_name_;
+  QString template_name_;
 };
 
 }  // namespace curvesmith

@@ -157,10 +157,11 @@ void CMainFrame::ConnectCommands() {
   for (const auto& command : commands) {
     connect(actions_->Action(command.id), &QAction::triggered, this, command.handler);
   }
-  // A sample opens as the file Open would open.
+  // A sample opens as a new document with the sample's values: Save must
+  // not write over the sample.
   for (const res::SampleExperiment& sample : res::SampleExperiments()) {
     connect(actions_->Action(sample.command), &QAction::triggered, this,
-            [this, name = sample.file_name] { OpenDocumentFile(SamplePath(name)); });
+            [this, name = sample.file_name] { OpenSample(SamplePath(name)); });
   }
   // The form is a single pane: there is no other pane to switch to.
   actions_->Action(res::kIdNextPane)->setEnabled(false);
@@ -357,7 +358,7 @@ void CMainFrame::OnFileSave() {
 
 void CMainFrame::OnFileSaveAs() {
   const QString path = QFileDialog::getSaveFileName(
-      this, QString(), InLastFolder(kParameterFolderKind, document_.PathName()));
+      this, QString(), InLastFolder(kParameterFolderKind, document_.SuggestedName()));
   RememberFolder(kParameterFolderKind, path);
   if (!path.isEmpty()) SaveDocumentAs(path);
 }
@@ -370,6 +371,14 @@ bool CMainFrame::OpenDocumentFile(const QString& path) {
   recent_files_->Add(path);
   InitialUpdate();
   return true;
+}
+
+void CMainFrame::OpenSample(const QString& path) {
+  if (const auto problem = document_.OnOpenTemplate(path)) {
+    Warn(*problem);
+    return;
+  }
+  InitialUpdate();
 }
 
 bool CMainFrame::SaveDocumentAs(const QString& path) {

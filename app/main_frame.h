@@ -107,6 +107,9 @@ class CMainFrame : public QMainWindow {
   QSize AvailableSize() const;
   void ShowStatusText(const QString& text);
   void Warn(const QString& message);
+  // Opens a sample experiment as a new document with its values, kept off
+  // the recent-file list; Save asks for a name.
+  void OpenSample(const QString& path);
 
   CCurvesmithDoc& document_;
   RunState& state_;

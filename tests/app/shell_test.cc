@@ -1,6 +1,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -33,6 +35,11 @@
 #include "res/sample_experiments.h"
 
 namespace curvesmith {
+
+QByteArray FileBytes(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 // The whole program as it starts from main(), with its settings in a
 // temporary location and its warnings recorded instead of shown.
@@ -229,9 +236,10 @@ class ShellTest : public QObject {
     QCOMPARE(app_->MainFrame()->View()->Field(res::kIdcPopulationSize)->text(), QString("50"));
   }
 
-  // Each sample opens as File > Open opens a file (the form, the document's
-  // file, the recent-file list), and holds the experiment its item names.
-  void samplesOpenAsOpenWould_data() {
+  // Each sample opens as a new document holding the experiment its item
+  // names: off the recent-file list, and Save asks for a name (suggesting
+  // the sample's) instead of writing over the sample.
+  void samplesOpenAsNewDocuments_data() {
     QTest::addColumn<int>("command");
     QTest::addColumn<QString>("curve");
     QTest::addColumn<QString>("population");
@@ -262,7 +270,7 @@ class ShellTest : public QObject {
                                           << "0.7"
                                           << "0.1";
   }
-  void samplesOpenAsOpenWould() {
+  void samplesOpenAsNewDocuments() {
     QFETCH(int, command);
     QFETCH(QString, curve);
     QFETCH(QString, population);
@@ -277,13 +285,27 @@ class ShellTest : public QObject {
     const auto file = std::find_if(res::SampleExperiments().begin(), res::SampleExperiments().end(),
                                    [&](const auto& entry) { return entry.command == command; });
     const QString path = SamplePath(file->file_name);
-    QCOMPARE(app_->Document().PathName(), path);
-    QCOMPARE(frame->RecentFileList()->Files().value(0), QFileInfo(path).absoluteFilePath());
     CCurvesmithView* view = frame->View();
     QCOMPARE(view->Field(res::kIdcTargetCurve)->text(), curve);
     QCOMPARE(view->Field(res::kIdcPopulationSize)->text(), population);
     QCOMPARE(view->Field(res::kIdcCrossoverRate)->text(), crossover);
     QCOMPARE(view->Field(res::kIdcMutationRate)->text(), mutation);
+    QVERIFY(app_->Document().PathName().isEmpty());
+    QVERIFY(frame->RecentFileList()->Files().isEmpty());
+
+    const QByteArray sample_bytes = FileBytes(path);
+    QVERIFY(!sample_bytes.isEmpty());
+    view->Field(res::kIdcPopulationSize)->setText("12");
+    QString suggested;
+    QTimer::singleShot(0, [&suggested] {
+      auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+      QVERIFY(dialog != nullptr);
+      suggested = QFileInfo(dialog->selectedFiles().value(0)).fileName();
+      dialog->reject();
+    });
+    frame->OnFileSave();
+    QCOMPARE(suggested, QString::fromUtf8(file->file_name));
+    QCOMPARE(FileBytes(path), sample_bytes);
   }
 
   // Qt's own buttons and dialogs speak the interface's language.
