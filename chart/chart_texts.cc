@@ -1,5 +1,8 @@
 #include "chart/chart_texts.h"
 
+#include "res/resource_ids.h"
+#include "res/string_table.h"
+
 namespace curvesmith::chart {
 namespace {
 
@@ -11,11 +14,9 @@ constexpr PlacedText kAxisLabels[] = {
     {1390, 910, "18"}, {1490, 910, "20"},
 };
 
-constexpr PlacedText kCaptions[] = {
-    {900, 50, "現在世代数:"},
-    {800, 150, "最大座標点:"},
-    {1000, 150, "(              ,                 )"},
-};
+// The brackets around the best point's coordinates are layout, the same in
+// every language.
+constexpr std::string_view kBrackets = "(              ,                 )";
 
 }  // namespace
 
@@ -23,8 +24,12 @@ std::span<const PlacedText> AxisLabels() {
   return kAxisLabels;
 }
 
-std::span<const PlacedText> Captions() {
-  return kCaptions;
+std::array<PlacedText, 3> Captions() {
+  return {{
+      {900, 50, res::LoadString(res::kIdsChartGenerationCaption)},
+      {800, 150, res::LoadString(res::kIdsChartBestPointCaption)},
+      {1000, 150, kBrackets},
+  }};
 }
 
 }  // namespace curvesmith::chart

@@ -1,6 +1,7 @@
 #ifndef CURVESMITH_CHART_CHART_TEXTS_H_
 #define CURVESMITH_CHART_CHART_TEXTS_H_
 
+#include <array>
 #include <span>
 #include <string_view>
 
@@ -18,10 +19,10 @@ struct PlacedText {
 // below the x axis). Drawn in the surface's default font.
 std::span<const PlacedText> AxisLabels();
 
-// The captions of the readouts, in drawing order, drawn in ChartFont. The
-// bracket text holds 14 and 17 blanks so that the replay's readouts fall
-// between its brackets.
-std::span<const PlacedText> Captions();
+// The captions of the readouts in the interface's language, in drawing
+// order, drawn in ChartFont. The bracket text holds 14 and 17 blanks so that
+// the replay's readouts fall between its brackets.
+std::array<PlacedText, 3> Captions();
 
 }  // namespace curvesmith::chart
 
