@@ -1,5 +1,7 @@
 #include "chart/chart_texts.h"
 
+#include <array>
+
 #include "res/resource_ids.h"
 #include "res/string_table.h"
 
@@ -24,12 +26,20 @@ std::span<const PlacedText> AxisLabels() {
   return kAxisLabels;
 }
 
-std::array<PlacedText, 3> Captions() {
-  return {{
-      {900, 50, res::LoadString(res::kIdsChartGenerationCaption)},
-      {800, 150, res::LoadString(res::kIdsChartBestPointCaption)},
-      {1000, 150, kBrackets},
-  }};
+std::span<const PlacedText> Captions() {
+  using LanguageCaptions = std::array<PlacedText, 3>;
+  static const auto kCaptions = [] {
+    std::array<LanguageCaptions, res::kLanguageCount> captions;
+    for (const res::Language language : res::Languages()) {
+      captions[static_cast<std::size_t>(language)] = {{
+          {900, 50, res::LoadString(res::kIdsChartGenerationCaption, language)},
+          {800, 150, res::LoadString(res::kIdsChartBestPointCaption, language)},
+          {1000, 150, kBrackets},
+      }};
+    }
+    return captions;
+  }();
+  return kCaptions[static_cast<std::size_t>(res::InterfaceLanguage())];
 }
 
 }  // namespace curvesmith::chart

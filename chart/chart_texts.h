@@ -1,7 +1,6 @@
 #ifndef CURVESMITH_CHART_CHART_TEXTS_H_
 #define CURVESMITH_CHART_CHART_TEXTS_H_
 
-#include <array>
 #include <span>
 #include <string_view>
 
@@ -22,7 +21,7 @@ std::span<const PlacedText> AxisLabels();
 // The captions of the readouts in the interface's language, in drawing
 // order, drawn in ChartFont. The bracket text holds 14 and 17 blanks so that
 // the replay's readouts fall between its brackets.
-std::array<PlacedText, 3> Captions();
+std::span<const PlacedText> Captions();
 
 }  // namespace curvesmith::chart
 
