@@ -241,7 +241,7 @@ constexpr StringEntry kStrings[] = {
          "Cannot run. The value %2 of \"%1\" is out of range. Enter %3."),
     Text(kIdsRangeCountUpTo, "%1 以下の有限の数値", "a finite number up to %1"),
     Text(kIdsRangeRate, "%1 から %2 までの数値", "a number from %1 to %2"),
-    Text(kIdsRangeCurve, "0, 1, 2 のいずれか", "0, 1 or 2"),
+    Text(kIdsRangeCurve, "%1 のいずれか", "one of %1"),
     Text(kIdsPrintFailed, "%1 に印刷できませんでした。", "Could not print to %1."),
     Text(kIdsFieldPopulationSize, "母集団サイズ", "Population"),
     Text(kIdsFieldMutationRate, "突然変異率", "Mutation"),
