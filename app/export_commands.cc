@@ -172,6 +172,9 @@ auto ExportCommands::WithProgress(Work&& work) {
   const WindowInputBlock block(window_, &dialog, [&dialog] { dialog.cancel(); });
   auto result = work([&dialog](int done, int total) {
     QCoreApplication::processEvents();
+    // A new value would show the cancelled dialog again (and a window shown
+    // takes back the quit that closing the last window asked for).
+    if (dialog.wasCanceled()) return false;
     dialog.setMaximum(total);
     dialog.setValue(done);
     return !dialog.wasCanceled();
