@@ -18,6 +18,13 @@ bool IsRate(float value) {
   return value >= kLowestRate && value <= kHighestRate;
 }
 
+std::int32_t RunCount(float value, std::int32_t most) {
+  if (std::isnan(value)) return 0;
+  const double lowest = std::numeric_limits<std::int32_t>::min();
+  return static_cast<std::int32_t>(
+      std::clamp(std::trunc(static_cast<double>(value)), lowest, static_cast<double>(most)));
+}
+
 }  // namespace
 
 std::optional<RunField> FindValueOutsideModel(const ParameterSet& p) {
@@ -29,11 +36,9 @@ std::optional<RunField> FindValueOutsideModel(const ParameterSet& p) {
   return std::nullopt;
 }
 
-std::int32_t RunCount(float value, std::int32_t most) {
-  if (std::isnan(value)) return 0;
-  const double lowest = std::numeric_limits<std::int32_t>::min();
-  return static_cast<std::int32_t>(
-      std::clamp(std::trunc(static_cast<double>(value)), lowest, static_cast<double>(most)));
+RunCounts CountsOfRun(const ParameterSet& parameters) {
+  return {.population = RunCount(parameters.PopulationSize, kMaxPopulation),
+          .generations = RunCount(parameters.Generations, kMaxGenerations)};
 }
 
 }  // namespace curvesmith
