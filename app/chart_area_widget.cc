@@ -8,9 +8,7 @@
 
 #include "app/disc_tooltip.h"
 #include "chart/chart_mapping.h"
-#include "chart/chart_painter.h"
-#include "chart/qt/qpainter_surface.h"
-#include "chart/replay_animation.h"
+#include "chart/qt/chart_picture.h"
 #include "chart/replay_erasures.h"
 
 namespace curvesmith {
@@ -38,34 +36,44 @@ int ChartAreaWidget::DeviceScale() const {
   return std::max(1, static_cast<int>(std::lround(devicePixelRatioF())));
 }
 
+bool ChartAreaWidget::IsReplaying() const {
+  return picture_ && picture_->Painting();
+}
+
+const QImage& ChartAreaWidget::Image() const {
+  static const QImage kNone;
+  return picture_ ? picture_->Image() : kNone;
+}
+
+double ChartAreaWidget::ImageScale() const {
+  return picture_ ? picture_->Scale() : 0;
+}
+
 void ChartAreaWidget::PaintChart(RunState& state) {
-  StartImage(state);
-  painter_ = std::make_unique<chart::ChartPainter>(*surface_, state);
-  Advance(clock_->Now());
+  StartPaint(state, std::nullopt, nullptr);
 }
 
 void ChartAreaWidget::PaintChartAt(RunState& state, const chart::ReplayErasures& erasures,
                                    int generation) {
-  StartImage(state);
-  painter_ = std::make_unique<chart::ChartPainter>(*surface_, state, erasures, generation);
+  StartPaint(state, chart::ChartPosition::Generation(generation), &erasures);
+}
+
+void ChartAreaWidget::StartPaint(RunState& state, std::optional<chart::ChartPosition> position,
+                                 const chart::ReplayErasures* erasures) {
+  AbandonPaint();
+  shown_generation_.reset();
+  state_ = &state;
+  picture_ = NewPicture(position, erasures);
   Advance(clock_->Now());
 }
 
-void ChartAreaWidget::StartImage(RunState& state) {
-  AbandonPaint();
-  NewImage();
-  shown_generation_.reset();
-  state_ = &state;
-  replay_ = state.ReplayPending == 1;
-  discs_erased_ = false;
-}
-
-void ChartAreaWidget::NewImage() {
-  surface_.reset();
-  image_scale_ = chart_scale_ * DeviceScale();
-  image_ = QImage(size() * DeviceScale(), QImage::Format_RGB32);
-  DrawControlBackground(image_, image_scale_);
-  surface_ = std::make_unique<chart::QPainterSurface>(&image_, image_scale_);
+std::unique_ptr<chart::ChartPicture> ChartAreaWidget::NewPicture(
+    std::optional<chart::ChartPosition> position, const chart::ReplayErasures* erasures) {
+  const double scale = chart_scale_ * DeviceScale();
+  QImage canvas(size() * DeviceScale(), QImage::Format_RGB32);
+  DrawControlBackground(canvas, scale);
+  return std::make_unique<chart::ChartPicture>(std::move(canvas), scale, *state_, position,
+                                               erasures);
 }
 
 void ChartAreaWidget::AbandonPaint() {
@@ -73,8 +81,7 @@ void ChartAreaWidget::AbandonPaint() {
   // The state may change from here on: no disc is read from it any more.
   marked_generation_.reset();
   pending_pause_.reset();
-  painter_.reset();
-  surface_.reset();
+  if (picture_) picture_->Abandon();
   erasures_.reset();
   state_ = nullptr;
 }
@@ -88,28 +95,16 @@ void ChartAreaWidget::SetChartScale(double scale) {
   Redraw();
 }
 
-// The generation shown is drawn at once, then taken through the erasing step
-// where the replay has got that far; the pause the replay waits in goes on
-// as it was.
+// The picture where the paint stands is drawn at once; the pause the replay
+// waits in goes on as it was.
 void ChartAreaWidget::Redraw() {
   if (state_ == nullptr) return;
-  painter_.reset();
-  NewImage();
-  if (replay_ && shown_generation_) {
-    if (!erasures_) erasures_ = std::make_unique<chart::ReplayErasures>(*state_);
-    state_->ReplayPending = 1;
-    painter_ =
-        std::make_unique<chart::ChartPainter>(*surface_, *state_, *erasures_, *shown_generation_);
-    painter_->Step();
-    if (discs_erased_) painter_->Step();
-  } else {
-    painter_ = std::make_unique<chart::ChartPainter>(*surface_, *state_);
-    painter_->Step();
+  if (position_.replay && !erasures_) {
+    erasures_ = std::make_unique<chart::ReplayErasures>(*state_);
   }
-  if (!pending_pause_) {
-    painter_.reset();
-    surface_.reset();
-  }
+  picture_ = NewPicture(position_, erasures_.get());
+  picture_->Step();
+  if (!pending_pause_) picture_->Abandon();
   update();
   RefreshToolTip();
 }
@@ -152,17 +147,14 @@ void ChartAreaWidget::TimePendingPause() {
 // last, when this step is done with the painter.
 void ChartAreaWidget::Advance(ReplayClock::Time due) {
   picture_due_ = due;
-  pending_pause_ = painter_->Step();
+  pending_pause_ = picture_->Step();
   update();
-  const std::optional<int> generation = painter_->ReplayGeneration();
-  discs_erased_ = pending_pause_ == chart::kReadoutsPause;
-  marked_generation_ = discs_erased_ ? std::nullopt : generation;
-  if (pending_pause_) {
-    if (!held_) TimePendingPause();
-  } else {
-    painter_.reset();
-    surface_.reset();
-  }
+  position_ = picture_->Position();
+  const std::optional<int> generation =
+      position_.replay ? std::make_optional(position_.generation) : std::nullopt;
+  const bool discs_erased = position_.phase == chart::ReplayPhase::kChartRepaired;
+  marked_generation_ = discs_erased ? std::nullopt : generation;
+  if (pending_pause_ && !held_) TimePendingPause();
   RefreshToolTip();
   if (generation && generation != shown_generation_) {
     shown_generation_ = generation;
@@ -170,34 +162,13 @@ void ChartAreaWidget::Advance(ReplayClock::Time due) {
   }
 }
 
-// The picture of a replay's generation is drawn at once (as the player's
-// jumps are), then taken through the erasing step where the chart has got
-// that far; a paint without a replay is its one step.
 std::optional<QImage> ChartAreaWidget::Render(int scale,
                                               const std::function<bool(int, int)>& progress) const {
   if (state_ == nullptr) return std::nullopt;
-  const auto state = std::make_unique<RunState>(*state_);
-  state->ReplayPending = replay_ ? 1 : 0;
-  QImage image(design_size_ * scale, QImage::Format_RGB32);
-  DrawControlBackground(image, scale);
-  chart::QPainterSurface surface(&image, scale);
-  std::unique_ptr<chart::ReplayErasures> erasures;
-  std::unique_ptr<chart::ChartPainter> painter;
-  int steps = 1;
-  if (replay_ && shown_generation_) {
-    erasures = std::make_unique<chart::ReplayErasures>(*state);
-    painter = std::make_unique<chart::ChartPainter>(surface, *state, *erasures, *shown_generation_);
-    steps += discs_erased_ ? 1 : 0;
-  } else {
-    painter = std::make_unique<chart::ChartPainter>(surface, *state);
-  }
-  for (int step = 0; step < steps; ++step) {
-    if (progress && !progress(step, steps)) return std::nullopt;
-    painter->Step();
-  }
-  painter.reset();
-  surface.Flush();
-  return image;
+  if (progress && !progress(0, 1)) return std::nullopt;
+  QImage canvas(design_size_ * scale, QImage::Format_RGB32);
+  DrawControlBackground(canvas, scale);
+  return chart::ChartPictureAt(*state_, position_, std::move(canvas), scale);
 }
 
 bool ChartAreaWidget::event(QEvent* event) {
@@ -246,12 +217,12 @@ void ChartAreaWidget::DrawControlBackground(QImage& image, double scale) const {
 
 void ChartAreaWidget::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  if (image_.isNull()) {
+  if (Image().isNull()) {
     painter.fillRect(rect(), Qt::white);
     return;
   }
-  painter.drawImage(rect(), image_);
-  if (!IsReplaying() && image_scale_ != chart_scale_ * DeviceScale()) emit RepaintNeeded();
+  painter.drawImage(rect(), Image());
+  if (!IsReplaying() && ImageScale() != chart_scale_ * DeviceScale()) emit RepaintNeeded();
 }
 
 }  // namespace curvesmith

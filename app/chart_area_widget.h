@@ -12,14 +12,14 @@
 
 #include "app/replay_clock.h"
 #include "app/replay_speed.h"
+#include "chart/chart_position.h"
 #include "engine/run_state.h"
 #include "res/qt/window_edges.h"
 
 namespace curvesmith {
 
 namespace chart {
-class ChartPainter;
-class QPainterSurface;
+class ChartPicture;
 class ReplayErasures;
 }  // namespace chart
 
@@ -87,13 +87,13 @@ class ChartAreaWidget : public QWidget {
   double ChartScale() const { return chart_scale_; }
   QSize DesignSize() const { return design_size_; }
   // Device pixels per pixel of the design size in Image().
-  double ImageScale() const { return image_scale_; }
+  double ImageScale() const;
 
   // True while a paint waits in one of its replay's pauses.
-  bool IsReplaying() const { return painter_ != nullptr; }
+  bool IsReplaying() const;
 
   // The chart as last drawn; null before the first paint.
-  const QImage& Image() const { return image_; }
+  const QImage& Image() const;
 
   // The generation whose discs are on the chart now, if any: during the
   // first pause of its frame, and after the final frame.
@@ -120,10 +120,13 @@ class ChartAreaWidget : public QWidget {
 
  private:
   int DeviceScale() const;
-  void StartImage(RunState& state);
-  // A fresh image at the current scale showing the control's background,
-  // and a surface on it.
-  void NewImage();
+  // Starts a paint of `state` whose first step shows `position` (without
+  // one, the view's paint) and draws that step.
+  void StartPaint(RunState& state, std::optional<chart::ChartPosition> position,
+                  const chart::ReplayErasures* erasures);
+  // A paint at the current scale, on the control's background.
+  std::unique_ptr<chart::ChartPicture> NewPicture(std::optional<chart::ChartPosition> position,
+                                                  const chart::ReplayErasures* erasures);
   // White inside the control's edge rings, `scale` device pixels per pixel.
   void DrawControlBackground(QImage& image, double scale) const;
   // Draws the picture as it stands afresh at the current scale.
@@ -138,11 +141,7 @@ class ChartAreaWidget : public QWidget {
   QSize design_size_;
   double chart_scale_ = 1.0;
   std::unique_ptr<ReplayClock> clock_;
-  QImage image_;
-  double image_scale_ = 0;
-  // The painter draws through the surface, so it is destroyed first.
-  std::unique_ptr<chart::QPainterSurface> surface_;
-  std::unique_ptr<chart::ChartPainter> painter_;
+  std::unique_ptr<chart::ChartPicture> picture_;
   // The pause the replay waits in, once its step has been drawn.
   std::optional<std::chrono::milliseconds> pending_pause_;
   // When the picture on the chart was due: the pause after it ends that long
@@ -151,13 +150,11 @@ class ChartAreaWidget : public QWidget {
   std::optional<int> shown_generation_;
   bool held_ = false;
   // What the paint on the image drew, so that it can be drawn again: its
-  // state (none once the paint is abandoned), and whether it plays a replay; the chart's replay
-  // generation and whether its discs have been erased again (the frame's second pause).
+  // state (none once the paint is abandoned) and where it stands.
   RunState* state_ = nullptr;
+  chart::ChartPosition position_;
   // What earlier frames erased, listed when the picture is first drawn again.
   std::unique_ptr<chart::ReplayErasures> erasures_;
-  bool replay_ = false;
-  bool discs_erased_ = false;
   std::optional<int> marked_generation_;
   ReplaySpeed speed_ = ReplaySpeed::kNormal;
   // Where the pointer asked for the disc tool-tip, and whether it shows.

@@ -8,6 +8,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <functional>
+#include <iterator>
+#include <span>
 
 #include "app/resource_text.h"
 #include "res/resource_ids.h"
@@ -18,35 +21,63 @@ namespace {
 // Margins and bands, in lines of the widget's text.
 constexpr double kLeftMargin = 4.5;
 constexpr double kRightMargin = 4.5;
-constexpr int kFitnessLegendLines = 3;
-constexpr int kDiversityLegendLines = 2;
 constexpr int kAxisLines = 2;  // tick labels and the axis title
-constexpr double kFitnessShare = 0.6;
 constexpr int kPadding = 4;
 
 // The fitness axis shows at least the chart's range, 0 to 160.
 constexpr double kChartFitnessTop = 160.0;
 constexpr int kMostTicks = 8;
 
-struct Series {
-  int legend;
-  QRgb colour;
-  double GenerationStatistics::*value;
-};
-constexpr Series kFitnessSeries[] = {
-    {res::kIdsLegendBestSoFar, 0xFF009600, &GenerationStatistics::best_so_far},
-    {res::kIdsLegendGenerationBest, 0xFFDC0000, &GenerationStatistics::generation_best},
-    {res::kIdsLegendMean, 0xFF0000DC, &GenerationStatistics::mean},
-    {res::kIdsLegendWorst, 0xFF808080, &GenerationStatistics::worst},
-};
 constexpr QRgb kTrueMaximumColour = 0xFFA000A0;
-constexpr QRgb kDistinctColour = 0xFF008282;
-constexpr QRgb kShareColour = 0xFFE67800;
 constexpr QRgb kAxisColour = 0xFF000000;
 constexpr QRgb kGridColour = 0xFFE0E0E0;
 constexpr QRgb kCursorColour = 0xFF000000;
 // The true maximum's label stands on a light backing over the curves.
 constexpr int kLabelBackingAlpha = 200;
+// The right-hand axis of a plot: a share, 0 to 100 %.
+constexpr int kPercentStep = 25;
+
+QString Fixed(double value) {
+  if (std::isnan(value)) return QStringLiteral("-");
+  char text[64];
+  std::snprintf(text, sizeof text, "%f", value);
+  return QString::fromLatin1(text);
+}
+
+// One figure of each generation, drawn as a line against the generations.
+struct PlotSeries {
+  int legend;
+  QRgb colour;
+  double (*value)(const GenerationStatistics&);
+  // Its text in the hover text.
+  QString (*hover)(const GenerationStatistics&);
+  // Against the plot's right-hand axis (a share, 0 to 1) instead of its own.
+  bool share = false;
+};
+
+// A value axis from 0 to `top`, with ticks every `step`.
+struct ValueRange {
+  double top;
+  double step;
+};
+
+// One plot of the panel: its series, its value axis and their titles, the
+// legend band above it. The hover text takes the series' texts in the order
+// of the plots and their series.
+struct PlotDescription {
+  std::span<const PlotSeries> series;
+  int axis_title;
+  // The title of the right-hand share axis, 0 when the plot has none.
+  int share_title;
+  ValueRange (*range)(const RunStatistics&);
+  int legend_lines;
+  // Of the height left for the plots; the last plot takes what remains.
+  double height_share;
+  // Where the series cross, the first listed lies on top.
+  bool first_on_top;
+  // A dashed line at the run's curve's true maximum, labelled.
+  bool true_maximum;
+};
 
 // A tick step of 1, 2 or 5 times a power of ten giving at most kMostTicks
 // steps over `range`.
@@ -59,11 +90,60 @@ double TickStep(double range) {
   return 10.0 * power;
 }
 
-QString Fixed(double value) {
-  if (std::isnan(value)) return QStringLiteral("-");
-  char text[64];
-  std::snprintf(text, sizeof text, "%f", value);
-  return QString::fromLatin1(text);
+constexpr PlotSeries kFitnessSeries[] = {
+    {res::kIdsLegendBestSoFar, 0xFF009600,
+     [](const GenerationStatistics& g) { return g.best_so_far; },
+     [](const GenerationStatistics& g) { return Fixed(g.best_so_far); }},
+    {res::kIdsLegendGenerationBest, 0xFFDC0000,
+     [](const GenerationStatistics& g) { return g.generation_best; },
+     [](const GenerationStatistics& g) { return Fixed(g.generation_best); }},
+    {res::kIdsLegendMean, 0xFF0000DC, [](const GenerationStatistics& g) { return g.mean; },
+     [](const GenerationStatistics& g) { return Fixed(g.mean); }},
+    {res::kIdsLegendWorst, 0xFF808080, [](const GenerationStatistics& g) { return g.worst; },
+     [](const GenerationStatistics& g) { return Fixed(g.worst); }},
+};
+
+constexpr PlotSeries kDiversitySeries[] = {
+    {res::kIdsLegendDistinctGenomes, 0xFF008282,
+     [](const GenerationStatistics& g) { return double(g.distinct_genomes); },
+     [](const GenerationStatistics& g) { return QString::number(g.distinct_genomes); }},
+    {res::kIdsLegendBestGenomeShare, 0xFFE67800,
+     [](const GenerationStatistics& g) { return g.best_genome_share; },
+     [](const GenerationStatistics& g) {
+       return QString::number(g.best_genome_share * 100.0, 'f', 1);
+     },
+     true},
+};
+
+// Fitness from 0 to at least the chart's top and the curve's true maximum,
+// rounded up to a tick.
+ValueRange FitnessRange(const RunStatistics& statistics) {
+  double top = kChartFitnessTop;
+  for (const GenerationStatistics& g : statistics.generations) {
+    for (const PlotSeries& series : kFitnessSeries) {
+      if (std::isfinite(series.value(g))) top = std::max(top, series.value(g));
+    }
+  }
+  if (statistics.maximum) top = std::max(top, statistics.maximum->fitness);
+  const double step = TickStep(top);
+  return {std::ceil(top / step) * step, step};
+}
+
+// Genomes from 0 to at least the population.
+ValueRange GenomesRange(const RunStatistics& statistics) {
+  const double top = std::max(1, statistics.population_size);
+  return {top, TickStep(top)};
+}
+
+// The panel's plots, top to bottom, over one generation axis.
+constexpr PlotDescription kPlots[] = {
+    {kFitnessSeries, res::kIdsAxisFitness, 0, FitnessRange, 3, 0.6, true, true},
+    {kDiversitySeries, res::kIdsAxisGenomes, res::kIdsAxisShare, GenomesRange, 2, 1.0, false,
+     false},
+};
+
+double YIn(const QRect& plot, double value, double top) {
+  return plot.bottom() - value / top * plot.height();
 }
 
 QString TickText(double value) {
@@ -96,33 +176,183 @@ class LegendFlow {
   QPoint at_;
 };
 
+// Draws the plots of one run on a painter; `x_of` places a generation.
+class PlotPainter {
+ public:
+  PlotPainter(QPainter& painter, const RunStatistics& statistics, int last,
+              std::function<double(double)> x_of)
+      : painter_(painter),
+        statistics_(statistics),
+        last_(last),
+        x_of_(std::move(x_of)),
+        line_(painter.fontMetrics().height()) {}
+
+  // Grid, tick labels, frame and value titles of a plot.
+  void DrawAxes(const PlotDescription& plot, const QRect& area, int width) {
+    const ValueRange range = plot.range(statistics_);
+    DrawFrame(area, range);
+    if (plot.share_title != 0) DrawShareTicks(area);
+    VerticalTitle(LoadText(plot.axis_title), area, line_ / 2 + 1, -90);
+    if (plot.share_title != 0) {
+      VerticalTitle(LoadText(plot.share_title), area, width - line_ / 2 - 1, 90);
+    }
+  }
+
+  void DrawGenerationTitle(const QRect& area) {
+    painter_.drawText(QRect(area.left(), area.bottom() + line_ + 1, area.width(), line_),
+                      Qt::AlignHCenter, LoadText(res::kIdsAxisGeneration));
+  }
+
+  void DrawCurves(const PlotDescription& plot, const QRect& area) {
+    const ValueRange range = plot.range(statistics_);
+    painter_.setClipRect(area.adjusted(0, -1, 1, 1));
+    const bool maximum = plot.true_maximum && statistics_.maximum;
+    if (maximum) DrawTrueMaximumLine(area, range.top);
+    const auto draw = [&](const PlotSeries& series) {
+      DrawSeries(area, series.share ? 1.0 : range.top, series);
+    };
+    if (plot.first_on_top) {
+      std::for_each(plot.series.rbegin(), plot.series.rend(), draw);
+    } else {
+      std::for_each(plot.series.begin(), plot.series.end(), draw);
+    }
+    if (maximum) DrawTrueMaximumLabel(area, range.top);
+  }
+
+  void DrawLegend(const PlotDescription& plot, const QRect& area) {
+    const int height = plot.legend_lines * line_;
+    LegendFlow legend(painter_, QRect(area.left(), area.top() - height, area.width(), height));
+    for (const PlotSeries& series : plot.series) legend.Add(LoadText(series.legend), series.colour);
+    if (plot.true_maximum && statistics_.maximum) {
+      legend.Add(LoadText(res::kIdsLegendTrueMaximum), kTrueMaximumColour, Qt::DashLine);
+    }
+  }
+
+ private:
+  void DrawFrame(const QRect& area, const ValueRange& range) {
+    painter_.setPen(QColor::fromRgb(kGridColour));
+    for (double v = 0.0; v <= range.top + 1e-9; v += range.step) {
+      const double y = YIn(area, v, range.top);
+      painter_.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
+      painter_.setPen(QColor::fromRgb(kAxisColour));
+      painter_.drawText(QRectF(0, y - line_ / 2.0, area.left() - kPadding, line_),
+                        Qt::AlignRight | Qt::AlignVCenter, TickText(v));
+      painter_.setPen(QColor::fromRgb(kGridColour));
+    }
+    const double generation_step = TickStep(std::max(1, last_));
+    for (double g = 0.0; g <= std::max(1, last_) + 1e-9; g += generation_step) {
+      const double x = x_of_(g);
+      painter_.drawLine(QPointF(x, area.top()), QPointF(x, area.bottom()));
+      painter_.setPen(QColor::fromRgb(kAxisColour));
+      painter_.drawText(QRectF(x - 3 * line_, area.bottom() + 1, 6 * line_, line_),
+                        Qt::AlignHCenter, TickText(g));
+      painter_.setPen(QColor::fromRgb(kGridColour));
+    }
+    painter_.setPen(QColor::fromRgb(kAxisColour));
+    painter_.setBrush(Qt::NoBrush);
+    painter_.drawRect(area);
+  }
+
+  void DrawShareTicks(const QRect& area) {
+    for (int percent = 0; percent <= 100; percent += kPercentStep) {
+      const double y = YIn(area, percent, 100.0);
+      painter_.drawText(QRectF(area.right() + kPadding, y - line_ / 2.0, 3 * line_, line_),
+                        Qt::AlignLeft | Qt::AlignVCenter, QString::number(percent));
+    }
+  }
+
+  void VerticalTitle(const QString& text, const QRect& area, int x, int angle) {
+    painter_.save();
+    painter_.translate(x, area.center().y());
+    painter_.rotate(angle);
+    painter_.drawText(QRect(-area.height() / 2, -line_ / 2, area.height(), line_), Qt::AlignCenter,
+                      text);
+    painter_.restore();
+  }
+
+  void DrawSeries(const QRect& area, double top, const PlotSeries& series) {
+    QPainterPath path;
+    bool drawing = false;
+    for (int g = 0; g <= last_ && !statistics_.generations.empty(); ++g) {
+      const double value = series.value(statistics_.generations[static_cast<std::size_t>(g)]);
+      if (!std::isfinite(value)) {
+        drawing = false;
+        continue;
+      }
+      const QPointF point(x_of_(g), YIn(area, std::clamp(value, 0.0, top), top));
+      if (drawing) {
+        path.lineTo(point);
+      } else {
+        path.moveTo(point);
+        // A lone point still shows as a dot.
+        path.lineTo(point + QPointF(0.5, 0));
+      }
+      drawing = true;
+    }
+    painter_.setPen(QPen(QColor::fromRgb(series.colour), 1.5));
+    painter_.drawPath(path);
+  }
+
+  void DrawTrueMaximumLine(const QRect& area, double top) {
+    const double y = YIn(area, statistics_.maximum->fitness, top);
+    painter_.setPen(QPen(QColor::fromRgb(kTrueMaximumColour), 1.5, Qt::DashLine));
+    painter_.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
+  }
+
+  // At the line's right end, above it where there is room, else below it,
+  // over the curves.
+  void DrawTrueMaximumLabel(const QRect& area, double top) {
+    const QString label = LoadText(res::kIdsTrueMaximumLabel)
+                              .arg(QString::number(statistics_.maximum->x, 'g', 17),
+                                   Fixed(statistics_.maximum->fitness));
+    const double y = YIn(area, statistics_.maximum->fitness, top);
+    const int width = painter_.fontMetrics().horizontalAdvance(label) + 2 * kPadding;
+    const double box_top = y - line_ - 1 >= area.top() ? y - line_ - 1 : y + 2;
+    const QRectF box(area.right() - width - kPadding, box_top, width, line_);
+    painter_.fillRect(box, QColor(255, 255, 255, kLabelBackingAlpha));
+    painter_.setPen(QColor::fromRgb(kTrueMaximumColour));
+    painter_.drawText(box, Qt::AlignCenter, label);
+  }
+
+  QPainter& painter_;
+  const RunStatistics& statistics_;
+  int last_;
+  std::function<double(double)> x_of_;
+  int line_;
+};
+
 }  // namespace
 
-ConvergencePlotLayout LayOutConvergencePlot(QSize size, int text_height) {
+std::vector<QRect> LayOutConvergencePlot(QSize size, int text_height) {
   const int left = static_cast<int>(kLeftMargin * text_height);
   const int right = size.width() - static_cast<int>(kRightMargin * text_height);
-  const int fitness_legend = kFitnessLegendLines * text_height;
-  const int diversity_legend = kDiversityLegendLines * text_height;
-  const int plots = size.height() - 2 * kPadding - fitness_legend - diversity_legend -
-                    2 * kAxisLines * text_height;
-  const int fitness_height = std::max(1, static_cast<int>(plots * kFitnessShare));
-  const int diversity_height = std::max(1, plots - fitness_height);
-  const int fitness_top = kPadding + fitness_legend;
-  const int diversity_top =
-      fitness_top + fitness_height + kAxisLines * text_height + diversity_legend;
-  return {QRect(left, fitness_top, std::max(1, right - left), fitness_height),
-          QRect(left, diversity_top, std::max(1, right - left), diversity_height)};
+  int plots = size.height() - 2 * kPadding;
+  for (const PlotDescription& plot : kPlots) {
+    plots -= (plot.legend_lines + kAxisLines) * text_height;
+  }
+  std::vector<QRect> areas;
+  int top = kPadding;
+  int left_over = plots;
+  for (const PlotDescription& plot : kPlots) {
+    const bool last = &plot == std::end(kPlots) - 1;
+    const int height = std::max(1, last ? left_over : static_cast<int>(plots * plot.height_share));
+    top += plot.legend_lines * text_height;
+    areas.emplace_back(left, top, std::max(1, right - left), height);
+    top += height + kAxisLines * text_height;
+    left_over -= height;
+  }
+  return areas;
 }
 
 QString ConvergenceHoverText(const RunStatistics& statistics, int generation) {
   if (statistics.generations.empty()) return {};
   const int g = std::clamp(generation, 0, static_cast<int>(statistics.generations.size()) - 1);
   const GenerationStatistics& at = statistics.generations[static_cast<std::size_t>(g)];
-  return LoadText(res::kIdsPlotHover)
-      .arg(g)
-      .arg(Fixed(at.best_so_far), Fixed(at.generation_best), Fixed(at.mean), Fixed(at.worst))
-      .arg(at.distinct_genomes)
-      .arg(QString::number(at.best_genome_share * 100.0, 'f', 1));
+  QString text = LoadText(res::kIdsPlotHover).arg(g);
+  for (const PlotDescription& plot : kPlots) {
+    for (const PlotSeries& series : plot.series) text = text.arg(series.hover(at));
+  }
+  return text;
 }
 
 ConvergencePlot::ConvergencePlot(QWidget* parent) : QWidget(parent) {
@@ -158,12 +388,12 @@ int ConvergencePlot::LastGeneration() const {
 
 // A run of generation 0 alone still gets an axis from 0 to 1.
 double ConvergencePlot::XOf(double generation) const {
-  const QRect plot = LayOutConvergencePlot(size(), fontMetrics().height()).fitness;
+  const QRect plot = LayOutConvergencePlot(size(), fontMetrics().height()).front();
   return plot.left() + generation / std::max(1, LastGeneration()) * plot.width();
 }
 
 int ConvergencePlot::GenerationAt(int x) const {
-  const QRect plot = LayOutConvergencePlot(size(), fontMetrics().height()).fitness;
+  const QRect plot = LayOutConvergencePlot(size(), fontMetrics().height()).front();
   const double generation =
       static_cast<double>(x - plot.left()) / plot.width() * std::max(1, LastGeneration());
   return std::clamp(static_cast<int>(std::lround(generation)), 0, LastGeneration());
@@ -178,12 +408,13 @@ void ConvergencePlot::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.drawImage(rect(), plots_);
   if (!cursor_ || statistics_.generations.empty()) return;
-  const ConvergencePlotLayout layout = LayOutConvergencePlot(size(), fontMetrics().height());
+  const std::vector<QRect> areas = LayOutConvergencePlot(size(), fontMetrics().height());
   const double x = XOf(std::clamp(*cursor_, 0, LastGeneration()));
   painter.setPen(QPen(QColor::fromRgb(kCursorColour), 1));
-  painter.drawLine(QPointF(x, layout.fitness.top()), QPointF(x, layout.diversity.bottom()));
+  painter.drawLine(QPointF(x, areas.front().top()), QPointF(x, areas.back().bottom()));
 }
 
+// Axes first, then the curves, then the legends, each over every plot.
 void ConvergencePlot::DrawPlots() {
   const qreal ratio = devicePixelRatio();
   plots_ = QImage(size() * ratio, QImage::Format_RGB32);
@@ -191,151 +422,16 @@ void ConvergencePlot::DrawPlots() {
   plots_.fill(palette().color(QPalette::Base));
   QPainter painter(&plots_);
   painter.setFont(font());
-  const QFontMetrics metrics = painter.fontMetrics();
-  const int line = metrics.height();
-  const ConvergencePlotLayout layout = LayOutConvergencePlot(size(), line);
-  const auto& generations = statistics_.generations;
-  const int last = LastGeneration();
-
-  // Value ranges: fitness from 0 to at least the chart's top; genomes from 0
-  // to at least the population.
-  double fitness_top = kChartFitnessTop;
-  for (const GenerationStatistics& g : generations) {
-    for (const Series& series : kFitnessSeries) {
-      if (std::isfinite(g.*series.value)) fitness_top = std::max(fitness_top, g.*series.value);
-    }
-  }
-  if (statistics_.maximum) fitness_top = std::max(fitness_top, statistics_.maximum->fitness);
-  const double fitness_step = TickStep(fitness_top);
-  fitness_top = std::ceil(fitness_top / fitness_step) * fitness_step;
-  const double genomes_top = std::max(1, statistics_.population_size);
-
-  const auto y_in = [](const QRect& plot, double value, double top) {
-    return plot.bottom() - value / top * plot.height();
-  };
-
-  // Grid, axes and tick labels.
-  const double generation_step = TickStep(std::max(1, last));
-  const auto draw_frame = [&](const QRect& plot, double top, double step, bool generation_labels) {
-    painter.setPen(QColor::fromRgb(kGridColour));
-    for (double v = 0.0; v <= top + 1e-9; v += step) {
-      const double y = y_in(plot, v, top);
-      painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
-      painter.setPen(QColor::fromRgb(kAxisColour));
-      painter.drawText(QRectF(0, y - line / 2.0, plot.left() - kPadding, line),
-                       Qt::AlignRight | Qt::AlignVCenter, TickText(v));
-      painter.setPen(QColor::fromRgb(kGridColour));
-    }
-    for (double g = 0.0; g <= std::max(1, last) + 1e-9; g += generation_step) {
-      const double x = XOf(g);
-      painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
-      if (!generation_labels) continue;
-      painter.setPen(QColor::fromRgb(kAxisColour));
-      painter.drawText(QRectF(x - 3 * line, plot.bottom() + 1, 6 * line, line), Qt::AlignHCenter,
-                       TickText(g));
-      painter.setPen(QColor::fromRgb(kGridColour));
-    }
-    painter.setPen(QColor::fromRgb(kAxisColour));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(plot);
-  };
-  draw_frame(layout.fitness, fitness_top, fitness_step, true);
-  draw_frame(layout.diversity, genomes_top, TickStep(genomes_top), true);
-
-  // The share's own axis on the right, 0 to 100 %.
-  for (int percent = 0; percent <= 100; percent += 25) {
-    const double y = y_in(layout.diversity, percent, 100.0);
-    painter.drawText(QRectF(layout.diversity.right() + kPadding, y - line / 2.0, 3 * line, line),
-                     Qt::AlignLeft | Qt::AlignVCenter, QString::number(percent));
-  }
-
-  // Axis titles: generations under the lower plot, values beside each.
-  painter.drawText(QRect(layout.diversity.left(), layout.diversity.bottom() + line + 1,
-                         layout.diversity.width(), line),
-                   Qt::AlignHCenter, LoadText(res::kIdsAxisGeneration));
-  const auto vertical_title = [&](const QString& text, const QRect& plot, int x, int angle) {
-    painter.save();
-    painter.translate(x, plot.center().y());
-    painter.rotate(angle);
-    painter.drawText(QRect(-plot.height() / 2, -line / 2, plot.height(), line), Qt::AlignCenter,
-                     text);
-    painter.restore();
-  };
-  vertical_title(LoadText(res::kIdsAxisFitness), layout.fitness, line / 2 + 1, -90);
-  vertical_title(LoadText(res::kIdsAxisGenomes), layout.diversity, line / 2 + 1, -90);
-  vertical_title(LoadText(res::kIdsAxisShare), layout.diversity, width() - line / 2 - 1, 90);
-
-  // The curves.
+  const std::vector<QRect> areas = LayOutConvergencePlot(size(), painter.fontMetrics().height());
+  PlotPainter plots(painter, statistics_, LastGeneration(),
+                    [this](double generation) { return XOf(generation); });
+  for (std::size_t i = 0; i < std::size(kPlots); ++i) plots.DrawAxes(kPlots[i], areas[i], width());
+  plots.DrawGenerationTitle(areas.back());
   painter.setRenderHint(QPainter::Antialiasing, true);
-  const auto draw_series = [&](const QRect& plot, double top, QRgb colour, auto value_of) {
-    QPainterPath path;
-    bool drawing = false;
-    for (int g = 0; g <= last && !generations.empty(); ++g) {
-      const double value = value_of(generations[static_cast<std::size_t>(g)]);
-      if (!std::isfinite(value)) {
-        drawing = false;
-        continue;
-      }
-      const QPointF point(XOf(g), y_in(plot, std::clamp(value, 0.0, top), top));
-      if (drawing) {
-        path.lineTo(point);
-      } else {
-        path.moveTo(point);
-        // A lone point still shows as a dot.
-        path.lineTo(point + QPointF(0.5, 0));
-      }
-      drawing = true;
-    }
-    painter.setPen(QPen(QColor::fromRgb(colour), 1.5));
-    painter.drawPath(path);
-  };
-  painter.setClipRect(layout.fitness.adjusted(0, -1, 1, 1));
-  if (statistics_.maximum) {
-    const double y = y_in(layout.fitness, statistics_.maximum->fitness, fitness_top);
-    painter.setPen(QPen(QColor::fromRgb(kTrueMaximumColour), 1.5, Qt::DashLine));
-    painter.drawLine(QPointF(layout.fitness.left(), y), QPointF(layout.fitness.right(), y));
-  }
-  for (auto it = std::rbegin(kFitnessSeries); it != std::rend(kFitnessSeries); ++it) {
-    const Series& series = *it;
-    draw_series(layout.fitness, fitness_top, series.colour,
-                [&](const GenerationStatistics& g) { return g.*series.value; });
-  }
-  // The true maximum's line is labelled with its x and fitness at its right
-  // end, above it where there is room, else below it, over the curves.
-  if (statistics_.maximum) {
-    const QString label = LoadText(res::kIdsTrueMaximumLabel)
-                              .arg(QString::number(statistics_.maximum->x, 'g', 17),
-                                   Fixed(statistics_.maximum->fitness));
-    const double y = y_in(layout.fitness, statistics_.maximum->fitness, fitness_top);
-    const int width = metrics.horizontalAdvance(label) + 2 * kPadding;
-    const double top = y - line - 1 >= layout.fitness.top() ? y - line - 1 : y + 2;
-    const QRectF box(layout.fitness.right() - width - kPadding, top, width, line);
-    painter.fillRect(box, QColor(255, 255, 255, kLabelBackingAlpha));
-    painter.setPen(QColor::fromRgb(kTrueMaximumColour));
-    painter.drawText(box, Qt::AlignCenter, label);
-  }
-  painter.setClipRect(layout.diversity.adjusted(0, -1, 1, 1));
-  draw_series(layout.diversity, genomes_top, kDistinctColour,
-              [](const GenerationStatistics& g) { return double(g.distinct_genomes); });
-  draw_series(layout.diversity, 1.0, kShareColour,
-              [](const GenerationStatistics& g) { return g.best_genome_share; });
+  for (std::size_t i = 0; i < std::size(kPlots); ++i) plots.DrawCurves(kPlots[i], areas[i]);
   painter.setClipping(false);
   painter.setRenderHint(QPainter::Antialiasing, false);
-
-  // Legends above each plot.
-  LegendFlow fitness_legend(painter, QRect(layout.fitness.left(), kPadding, layout.fitness.width(),
-                                           kFitnessLegendLines * line));
-  for (const Series& series : kFitnessSeries) {
-    fitness_legend.Add(LoadText(series.legend), series.colour);
-  }
-  if (statistics_.maximum) {
-    fitness_legend.Add(LoadText(res::kIdsLegendTrueMaximum), kTrueMaximumColour, Qt::DashLine);
-  }
-  LegendFlow diversity_legend(
-      painter, QRect(layout.diversity.left(), layout.diversity.top() - kDiversityLegendLines * line,
-                     layout.diversity.width(), kDiversityLegendLines * line));
-  diversity_legend.Add(LoadText(res::kIdsLegendDistinctGenomes), kDistinctColour);
-  diversity_legend.Add(LoadText(res::kIdsLegendBestGenomeShare), kShareColour);
+  for (std::size_t i = 0; i < std::size(kPlots); ++i) plots.DrawLegend(kPlots[i], areas[i]);
 }
 
 void ConvergencePlot::mousePressEvent(QMouseEvent* event) {

@@ -6,22 +6,19 @@
 #include <QString>
 #include <QWidget>
 #include <optional>
+#include <vector>
 
 #include "engine/run_statistics.h"
 
 namespace curvesmith {
 
-// Where the two plots of the convergence panel lie in a widget of `size`:
-// fitness above, diversity below, both over the same generation axis.
-struct ConvergencePlotLayout {
-  QRect fitness;
-  QRect diversity;
-};
-ConvergencePlotLayout LayOutConvergencePlot(QSize size, int text_height);
+// Where the plots of the convergence panel lie in a widget of `size`, top to
+// bottom (fitness, then diversity), all over the same generation axis.
+std::vector<QRect> LayOutConvergencePlot(QSize size, int text_height);
 
 // The hover text of generation `generation` (held to the run's generations):
-// best so far, generation best, mean and worst fitness, distinct genomes and
-// the share on the best genome.
+// the figure of every series of every plot — best so far, generation best,
+// mean and worst fitness, distinct genomes and the share on the best genome.
 QString ConvergenceHoverText(const RunStatistics& statistics, int generation);
 
 // Two plots of a run against its generations: best so far, best of each
@@ -30,6 +27,9 @@ QString ConvergenceHoverText(const RunStatistics& statistics, int generation);
 // on each generation's best genome. A vertical cursor marks the generation
 // the chart shows. Hovering tells a generation's figures; pressing or
 // dragging asks to go to the generation under the pointer.
+//
+// The plots are described in one list (series, value axes, legends; see
+// convergence_plot.cc): a further plot is one more entry there.
 //
 // The plots are drawn once per run and size; moving the cursor only draws
 // the cursor over them.

@@ -8,6 +8,7 @@
 #include "chart/marker_box.h"
 #include "engine/generation_census.h"
 #include "engine/genome_counts.h"
+#include "engine/run_extent.h"
 #include "res/resource_ids.h"
 
 namespace curvesmith {
@@ -42,9 +43,9 @@ QString Fixed(double value) {
 
 std::vector<int> PlacesUnder(const RunState& state, int generation, QPointF logical, double slack) {
   std::vector<int> places;
-  const int row = std::clamp(generation, 0, kHistoryRows - 1);
-  const int population = std::clamp(state.PopulationSize, 0, kMaxPopulation);
-  for (int i = 0; i < population; ++i) {
+  const auto [last, places_recorded] = RunExtentOf(state);
+  const int row = std::clamp(generation, 0, last);
+  for (int i = 0; i < places_recorded; ++i) {
     const auto box = chart::MarkerBox(state.PositionHistory[row][i], state.FitnessHistory[row][i]);
     if (Inside(box, logical, slack)) places.push_back(i);
   }
@@ -53,7 +54,8 @@ std::vector<int> PlacesUnder(const RunState& state, int generation, QPointF logi
 
 QString DiscTooltipText(const RunState& state, int generation, const std::vector<int>& places) {
   if (places.empty()) return {};
-  const int row = std::clamp(generation, 0, kHistoryRows - 1);
+  const RunExtent extent = RunExtentOf(state);
+  const int row = std::clamp(generation, 0, extent.last_generation);
   const GenerationCensus census(state, row);
 
   struct Genome {
@@ -81,7 +83,7 @@ QString DiscTooltipText(const RunState& state, int generation, const std::vector
                   .arg(QString::number(state.PositionHistory[row][genome.place], 'g', 17))
                   .arg(Fixed(state.FitnessHistory[row][genome.place]))
                   .arg(census.CountOf(genome.value))
-                  .arg(std::clamp(state.PopulationSize, 0, kMaxPopulation))
+                  .arg(extent.places)
                   .arg(census.RankOf(genome.value))
                   .arg(census.DistinctGenomes());
   }

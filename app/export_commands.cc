@@ -1,7 +1,6 @@
 #include "app/export_commands.h"
 
 #include <QAction>
-#include <QBuffer>
 #include <QDir>
 #include <QFileDialog>
 #include <QImage>
@@ -18,6 +17,7 @@
 #include "app/replay_player.h"
 #include "app/resource_text.h"
 #include "chart/qt/chart_caption.h"
+#include "chart/qt/png_bytes.h"
 #include "chart/qt/replay_gif.h"
 #include "report/run_report.h"
 #include "res/qt/chart_area_size.h"
@@ -32,21 +32,23 @@ enum class Format { kPng, kHistoryCsv, kBestCsv, kJson, kGif };
 struct ExportCommand {
   int command;
   Format format;
-  int factor;  // the PNG's scale, or the GIF's speed
   const char* suggested_name;
+  int scale;  // device pixels per pixel of a picture
+  int speed;  // a replay's pace
 };
 
 constexpr ExportCommand kExportCommands[] = {
-    {res::kIdExportChartPng1x, Format::kPng, 1, "curvesmith.png"},
-    {res::kIdExportChartPng2x, Format::kPng, 2, "curvesmith@2x.png"},
-    {res::kIdExportChartPng4x, Format::kPng, 4, "curvesmith@4x.png"},
-    {res::kIdExportHistoryCsv, Format::kHistoryCsv, 1, "curvesmith-history.csv"},
-    {res::kIdExportBestCsv, Format::kBestCsv, 1, "curvesmith-best.csv"},
-    {res::kIdExportJson, Format::kJson, 1, "curvesmith.json"},
-    {res::kIdExportGif1x, Format::kGif, 1, "curvesmith.gif"},
-    {res::kIdExportGif2x, Format::kGif, 2, "curvesmith-x2.gif"},
-    {res::kIdExportGif5x, Format::kGif, 5, "curvesmith-x5.gif"},
-    {res::kIdExportGif20x, Format::kGif, 20, "curvesmith-x20.gif"},
+    // command, format, suggested name, scale, speed
+    {res::kIdExportChartPng1x, Format::kPng, "curvesmith.png", 1, 1},
+    {res::kIdExportChartPng2x, Format::kPng, "curvesmith@2x.png", 2, 1},
+    {res::kIdExportChartPng4x, Format::kPng, "curvesmith@4x.png", 4, 1},
+    {res::kIdExportHistoryCsv, Format::kHistoryCsv, "curvesmith-history.csv", 1, 1},
+    {res::kIdExportBestCsv, Format::kBestCsv, "curvesmith-best.csv", 1, 1},
+    {res::kIdExportJson, Format::kJson, "curvesmith.json", 1, 1},
+    {res::kIdExportGif1x, Format::kGif, "curvesmith.gif", 1, 1},
+    {res::kIdExportGif2x, Format::kGif, "curvesmith-x2.gif", 1, 2},
+    {res::kIdExportGif5x, Format::kGif, "curvesmith-x5.gif", 1, 5},
+    {res::kIdExportGif20x, Format::kGif, "curvesmith-x20.gif", 1, 20},
 };
 
 // A progress dialog appears only for work that outlasts this.
@@ -99,13 +101,6 @@ QByteArray Report(Write&& write) {
   write(out);
   const std::string text = std::move(out).str();
   return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QByteArray PngBytes(const QImage& image) {
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  return image.save(&buffer, "PNG") ? bytes : QByteArray();
 }
 
 }  // namespace
@@ -191,17 +186,17 @@ ExportCommands::Result ExportCommands::Export(int command, const QString& path) 
       const ChartAreaWidget* chart = view_.ChartArea();
       QImage image;
       // The picture on screen already has the scale asked for: take it as it is.
-      if (chart->ImageScale() == what->factor) {
+      if (chart->ImageScale() == what->scale) {
         image = chart->Image();
       } else {
         const auto rendered = WithProgress(
-            [&](const auto& progress) { return chart->Render(what->factor, progress); });
+            [&](const auto& progress) { return chart->Render(what->scale, progress); });
         // Rendering stops only when cancelled.
         if (!rendered || !*rendered) return {};
         image = **rendered;
       }
-      const QImage strip = CaptionStrip(image.width(), what->factor);
-      bytes = PngBytes(strip.isNull() ? image : chart::WithCaption(image, strip));
+      const QImage strip = CaptionStrip(image.width(), what->scale);
+      bytes = chart::PngBytes(strip.isNull() ? image : chart::WithCaption(image, strip));
       break;
     }
     case Format::kHistoryCsv:
@@ -217,7 +212,7 @@ ExportCommands::Result ExportCommands::Export(int command, const QString& path) 
     case Format::kGif: {
       const QSize size = ChartAreaPixelSize(kDesignDpi);
       const auto gif = WithProgress([&](const auto& progress) {
-        return chart::EncodeReplayGif(state_, size, what->factor, progress,
+        return chart::EncodeReplayGif(state_, size, what->speed, progress,
                                       CaptionStrip(size.width(), 1));
       });
       if (!gif) return {};

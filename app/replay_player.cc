@@ -4,7 +4,7 @@
 
 #include "app/chart_area_widget.h"
 #include "chart/replay_erasures.h"
-#include "chart/replay_extent.h"
+#include "engine/run_extent.h"
 
 namespace curvesmith {
 
@@ -19,7 +19,7 @@ ReplayPlayer::~ReplayPlayer() = default;
 void ReplayPlayer::TakeNewRun() {
   erasures_.reset();
   has_run_ = true;
-  last_generation_ = chart::ReplayLastGeneration(state_);
+  last_generation_ = RunExtentOf(state_).last_generation;
   SetPaused(false);
   emit RunReplaced();
   if (position_ != 0) {
@@ -33,7 +33,6 @@ void ReplayPlayer::Seek(int generation) {
   if (!has_run_) return;
   if (!erasures_) erasures_ = std::make_unique<chart::ReplayErasures>(state_);
   // The replay is shown again from the chosen picture on.
-  state_.ReplayPending = 1;
   chart_area_.PaintChartAt(state_, *erasures_, std::clamp(generation, 0, last_generation_));
 }
 

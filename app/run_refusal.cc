@@ -2,6 +2,7 @@
 
 #include "app/resource_text.h"
 #include "engine/number_text.h"
+#include "engine/objective.h"
 #include "engine/run_state.h"
 #include "res/resource_ids.h"
 
@@ -25,7 +26,8 @@ const FieldLimit& LimitOf(RunField field) {
        LoadText(res::kIdsRangeCountUpTo).arg(kMaxGenerations)},
       {RunField::kCrossoverRate, res::kIdcCrossoverRate, rate_range},
       {RunField::kMutationRate, res::kIdcMutationRate, rate_range},
-      {RunField::kTargetCurve, res::kIdcTargetCurve, LoadText(res::kIdsRangeCurve)},
+      {RunField::kTargetCurve, res::kIdcTargetCurve,
+       LoadText(res::kIdsRangeCurve).arg(QString::fromStdString(TargetCurveNumbers(", ", ", ")))},
   };
   for (const FieldLimit& limit : kLimits) {
     if (limit.field == field) return limit;

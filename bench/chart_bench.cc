@@ -99,10 +99,9 @@ void BM_JumpInTheLargestRun(benchmark::State& bench) {
   const ReplayErasures erasures(*state);
   const int generation = static_cast<int>(bench.range(0));
   for (auto _ : bench) {
-    state->ReplayPending = 1;
     image.fill(Qt::white);
     QPainterSurface surface(&image, scale);
-    ChartPainter painter(surface, *state, erasures, generation);
+    ChartPainter painter(surface, *state, ChartPosition::Generation(generation), &erasures);
     benchmark::DoNotOptimize(painter.Step());
   }
 }
@@ -130,11 +129,10 @@ void BM_FinalRenderOfTheLargestRun(benchmark::State& bench) {
   QImage image = ChartImage();
   auto state = LargestRun();
   for (auto _ : bench) {
-    state->ReplayPending = 1;
     image.fill(Qt::white);
     const ReplayErasures erasures(*state);
     QPainterSurface surface(&image);
-    ChartPainter painter(surface, *state, erasures, state->Generation);
+    ChartPainter painter(surface, *state, ChartPosition::Final(), &erasures);
     while (painter.Step()) {
     }
   }

@@ -16,13 +16,13 @@ constexpr ColorRef kCaptionColor = 0x000000;
 ChartPainter::ChartPainter(Surface& surface, RunState& state)
     : surface_(surface), state_(state), resources_(surface) {}
 
-ChartPainter::ChartPainter(Surface& surface, RunState& state, const ReplayErasures& erasures,
-                           int generation)
+ChartPainter::ChartPainter(Surface& surface, RunState& state, ChartPosition position,
+                           const ReplayErasures* erasures)
     : surface_(surface),
       state_(state),
       resources_(surface),
-      erasures_(&erasures),
-      start_generation_(generation) {}
+      start_(position),
+      erasures_(erasures) {}
 
 ChartPainter::~ChartPainter() = default;
 
@@ -31,15 +31,24 @@ std::optional<int> ChartPainter::ReplayGeneration() const {
   return replay_->Generation();
 }
 
+std::optional<ReplayPhase> ChartPainter::Phase() const {
+  if (!replay_) return std::nullopt;
+  return replay_->Phase();
+}
+
 std::optional<std::chrono::milliseconds> ChartPainter::Step() {
   if (finished_) return std::nullopt;
   std::optional<std::chrono::milliseconds> pause;
   if (!started_) {
     started_ = true;
     DrawStaticChart();
-    if (state_.ReplayPending == 1) {
+    if (!start_) {
+      start_ = state_.ReplayPending == 1 ? ChartPosition::Generation(0) : ChartPosition::Base();
+    }
+    if (start_->replay) {
       replay_ = std::make_unique<ReplayAnimation>(surface_, state_, resources_);
-      pause = erasures_ ? replay_->JumpTo(start_generation_, *erasures_) : replay_->Step();
+      pause = replay_->JumpTo(start_->generation, erasures_);
+      if (pause && start_->phase == ReplayPhase::kChartRepaired) pause = replay_->Step();
     }
   } else if (replay_) {
     pause = replay_->Step();

@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 
+#include "chart/chart_position.h"
 #include "chart/chart_resources.h"
 #include "chart/surface.h"
 #include "engine/run_state.h"
@@ -23,7 +24,8 @@ class ReplayErasures;
 //   4. the captions;
 //   5. the brushes and pens created (see ChartResources);
 //   6. DrawFrameAndGrid, then DrawCurveTrace;
-//   7. when ReplayPending is 1: the replay (ReplayAnimation), which clears it;
+//   7. when the paint has a replay: the replay (ReplayAnimation), whose
+//      FinalFrame clears ReplayPending;
 //   8. every resource freed, in the reverse order of creation.
 //
 // Each Step() draws up to the next pause of the replay and returns the pause's
@@ -48,13 +50,17 @@ class ReplayErasures;
 // run's rows and places of the state and writes nothing but ReplayPending.
 class ChartPainter {
  public:
+  // The view's paint: with ReplayPending 1 as the first step begins, the
+  // whole replay; otherwise the chart without one.
   ChartPainter(Surface& surface, RunState& state);
-  // A paint whose replay starts at once at the picture of `generation`
-  // (0 .. Generation, the last being the FinalFrame) and goes on from there
-  // as the whole replay would (see ReplayAnimation::JumpTo). Without a replay
-  // pending it is the ordinary paint. REQUIRES: `erasures` describes the run
-  // in `state` and outlives the painter.
-  ChartPainter(Surface& surface, RunState& state, const ReplayErasures& erasures, int generation);
+  // A paint whose first step draws at once the picture at `position` and
+  // goes on from there as the whole replay would (see
+  // ReplayAnimation::JumpTo); ReplayPending is not read. `erasures` make a
+  // later generation's picture quick to draw; without them the steps before
+  // it are drawn one by one. REQUIRES: `erasures`, if any, describe the run
+  // in `state` and outlive the painter.
+  ChartPainter(Surface& surface, RunState& state, ChartPosition position,
+               const ReplayErasures* erasures = nullptr);
   ~ChartPainter();
 
   ChartPainter(const ChartPainter&) = delete;
@@ -70,6 +76,10 @@ class ChartPainter {
   // paint has no replay.
   std::optional<int> ReplayGeneration() const;
 
+  // Where the replay stands within that generation's picture; nothing when
+  // this paint has no replay or has not begun.
+  std::optional<ReplayPhase> Phase() const;
+
  private:
   void DrawStaticChart();
   void EndPaint();
@@ -78,8 +88,9 @@ class ChartPainter {
   RunState& state_;
   ChartResources resources_;
   std::unique_ptr<ReplayAnimation> replay_;
+  // Where the first step stands; for the view's paint, decided as it begins.
+  std::optional<ChartPosition> start_;
   const ReplayErasures* erasures_ = nullptr;
-  int start_generation_ = 0;
   bool started_ = false;
   bool finished_ = false;
 };

@@ -1,7 +1,5 @@
 #include "chart/curve_trace.h"
 
-#include <array>
-#include <optional>
 #include <vector>
 
 #include "chart/chart_mapping.h"
@@ -19,21 +17,20 @@ double SamplePosition(int i) {
 // curves' ordinates are computed once, on first use, with the very
 // evaluations the trace would make.
 const std::vector<int>* Ordinates(double target_curve) {
-  static constexpr double kCurves[] = {0.0, 1.0, 2.0};
   static const auto tables = [] {
-    std::array<std::vector<int>, std::size(kCurves)> ordinates;
-    for (std::size_t c = 0; c < std::size(kCurves); ++c) {
-      ordinates[c].reserve(kTraceLastSample + 1);
+    std::vector<std::vector<int>> ordinates;
+    for (const TargetCurve& curve : TargetCurves()) {
+      std::vector<int>& samples = ordinates.emplace_back();
+      samples.reserve(kTraceLastSample + 1);
       for (int i = 0; i <= kTraceLastSample; ++i) {
-        ordinates[c].push_back(ChartY(*ObjectiveFunction(kCurves[c], SamplePosition(i))));
+        samples.push_back(ChartY(curve.fitness(SamplePosition(i))));
       }
     }
     return ordinates;
   }();
-  for (std::size_t c = 0; c < std::size(kCurves); ++c) {
-    if (target_curve == kCurves[c]) return &tables[c];
-  }
-  return nullptr;
+  const TargetCurve* curve = FindTargetCurve(target_curve);
+  if (curve == nullptr) return nullptr;
+  return &tables[static_cast<std::size_t>(curve - TargetCurves().data())];
 }
 
 }  // namespace

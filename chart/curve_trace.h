@@ -11,8 +11,8 @@ namespace curvesmith::chart {
 inline constexpr int kTraceSamplesPerUnit = 1024;
 inline constexpr int kTraceLastSample = 20480;
 
-// Selects BluePen, then, when `target_curve` is exactly 0, 1 or 2, draws that
-// curve as one polyline: a move to its point at x = 0 and one line to the
+// Selects BluePen, then, when `target_curve` selects one of TargetCurves(),
+// draws that curve as one polyline: a move to its point at x = 0 and one line to the
 // point of every sample, the first of zero length (20,481 lines). Any other
 // selector draws nothing more. Afterwards the current position is the last
 // point, (1500, ChartY(f(20))), when a trace was drawn.

@@ -6,7 +6,7 @@
 #include "chart/frame_and_grid.h"
 #include "chart/marker_box.h"
 #include "chart/replay_erasures.h"
-#include "chart/replay_extent.h"
+#include "engine/run_extent.h"
 
 namespace curvesmith::chart {
 namespace {
@@ -18,49 +18,48 @@ constexpr ColorRef kFinalReadoutColor = 0xFF80FF;
 }  // namespace
 
 std::optional<std::chrono::milliseconds> ReplayAnimation::Step() {
-  switch (phase_) {
-    case Phase::kNotStarted:
-      if (state_.ReplayPending != 1) {
-        phase_ = Phase::kEnded;
-        return std::nullopt;
-      }
-      generation_ = 0;
-      break;
-    case Phase::kMarkersShown:
+  if (!phase_) {
+    generation_ = 0;
+    return ShowGenerationOrFinalFrame();
+  }
+  switch (*phase_) {
+    case ReplayPhase::kMarkersShown:
       EraseMarkersAndRepair();
-      phase_ = Phase::kChartRepaired;
+      phase_ = ReplayPhase::kChartRepaired;
       return kReadoutsPause;
-    case Phase::kChartRepaired:
+    case ReplayPhase::kChartRepaired:
       EraseReadouts();
       ++generation_;
+      return ShowGenerationOrFinalFrame();
+    case ReplayPhase::kEnded:
       break;
-    case Phase::kEnded:
-      return std::nullopt;
   }
-  return ShowGenerationOrFinalFrame();
+  return std::nullopt;
 }
 
 std::optional<std::chrono::milliseconds> ReplayAnimation::JumpTo(int generation,
-                                                                 const ReplayErasures& erasures) {
-  const int target = std::clamp(generation, 0, ReplayLastGeneration(state_));
-  if (state_.ReplayPending != 1 || !HasEveryResource()) {
+                                                                 const ReplayErasures* erasures) {
+  const int target = std::clamp(generation, 0, RunExtentOf(state_).last_generation);
+  if (erasures == nullptr || !HasEveryResource()) {
     auto pause = Step();
-    while (pause && !(generation_ == target && phase_ == Phase::kMarkersShown)) pause = Step();
+    while (pause && !(generation_ == target && phase_ == ReplayPhase::kMarkersShown)) {
+      pause = Step();
+    }
     return pause;
   }
-  if (target > 0) EraseEarlierFrames(target, erasures);
+  if (target > 0) EraseEarlierFrames(target, *erasures);
   generation_ = target;
   return ShowGenerationOrFinalFrame();
 }
 
 std::optional<std::chrono::milliseconds> ReplayAnimation::ShowGenerationOrFinalFrame() {
-  if (generation_ < ReplayLastGeneration(state_)) {
+  if (generation_ < RunExtentOf(state_).last_generation) {
     ShowGeneration();
-    phase_ = Phase::kMarkersShown;
+    phase_ = ReplayPhase::kMarkersShown;
     return kMarkersPause;
   }
   DrawFinalFrame();
-  phase_ = Phase::kEnded;
+  phase_ = ReplayPhase::kEnded;
   return std::nullopt;
 }
 
@@ -117,7 +116,7 @@ void ReplayAnimation::EraseReadouts() {
 }
 
 void ReplayAnimation::DrawFinalFrame() {
-  const int last = ReplayLastGeneration(state_);
+  const int last = RunExtentOf(state_).last_generation;
   resources_.Select(ChartResource::RedBrush);
   resources_.Select(ChartResource::FramePen);
   DrawPopulationMarkers(last);
@@ -139,7 +138,7 @@ void ReplayAnimation::FreeReadouts() {
 }
 
 void ReplayAnimation::DrawPopulationMarkers(int generation) {
-  const int population = ReplayPopulation(state_);
+  const int population = RunExtentOf(state_).places;
   for (int j = 0; j < population; ++j) {
     const MarkerBoxEdges box =
         MarkerBox(state_.PositionHistory[generation][j], state_.FitnessHistory[generation][j]);

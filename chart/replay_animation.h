@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "chart/chart_position.h"
 #include "chart/chart_resources.h"
 #include "chart/readouts.h"
 #include "chart/surface.h"
@@ -17,8 +18,8 @@ namespace curvesmith::chart {
 inline constexpr std::chrono::milliseconds kMarkersPause{600};
 inline constexpr std::chrono::milliseconds kReadoutsPause{500};
 
-// The replay of a finished run, as a resumable sequence. It runs only when
-// ReplayPending is 1 as the first step begins.
+// The replay of a finished run, as a resumable sequence; whoever creates it
+// has decided that the run is replayed (see ChartPainter).
 //
 // One ReplayFrame per generation g = 0 .. Generation - 1:
 //   readouts of g in light red; population markers (RedBrush, FramePen) and
@@ -32,10 +33,8 @@ inline constexpr std::chrono::milliseconds kReadoutsPause{500};
 // nothing when the replay has ended (after the FinalFrame, or at once when
 // there is nothing to replay).
 //
-// Reads rows 0 to Generation and places 0 to PopulationSize - 1 of the
-// history tables and entries 0 to Generation of the per-generation best
-// tables; writes only ReplayPending. Counts beyond the tables' capacities are
-// held to them, so a state that no run produced cannot make it read outside.
+// Reads the run's extent of the history and per-generation tables (see
+// RunExtentOf); writes only ReplayPending, which the FinalFrame clears.
 //
 // REQUIRES: the surface is prepared as the paint leaves it (mapping, ChartFont
 // selected, transparent background) and `resources` are created.
@@ -54,18 +53,20 @@ class ReplayAnimation {
   // is the picture of the frame's first pause, and the pause is returned; for
   // the last it is the FinalFrame, and the replay has ended. `erasures` must
   // describe the run in the state (see ReplayErasures for why the picture is
-  // exact). When a resource is missing, so that the erasures would not draw
-  // in white, the steps are drawn one by one instead.
+  // exact). Without erasures, or when a resource is missing so that they
+  // would not draw in white, the steps are drawn one by one instead.
   // REQUIRES: no step has been drawn yet.
-  std::optional<std::chrono::milliseconds> JumpTo(int generation, const ReplayErasures& erasures);
+  std::optional<std::chrono::milliseconds> JumpTo(int generation, const ReplayErasures* erasures);
 
   // The generation whose picture the steps have reached: its frame (both
   // pauses), or the FinalFrame's once the replay has ended.
   int Generation() const { return generation_; }
 
- private:
-  enum class Phase { kNotStarted, kMarkersShown, kChartRepaired, kEnded };
+  // Where within that picture the replay stands; nothing before its first
+  // step.
+  std::optional<ReplayPhase> Phase() const { return phase_; }
 
+ private:
   // The frame of generation_ up to its first pause, or the FinalFrame for
   // the last generation.
   std::optional<std::chrono::milliseconds> ShowGenerationOrFinalFrame();
@@ -84,7 +85,7 @@ class ReplayAnimation {
   Surface& surface_;
   RunState& state_;
   const ChartResources& resources_;
-  Phase phase_ = Phase::kNotStarted;
+  std::optional<ReplayPhase> phase_;
   int generation_ = 0;
   Readouts readouts_;
 };

@@ -6,7 +6,7 @@
 #include <set>
 #include <utility>
 
-#include "chart/replay_extent.h"
+#include "engine/run_extent.h"
 
 namespace curvesmith::chart {
 namespace {
@@ -56,8 +56,7 @@ class BoxSet {
 }  // namespace
 
 ReplayErasures::ReplayErasures(const RunState& state) {
-  const int last = ReplayLastGeneration(state);
-  const int population = ReplayPopulation(state);
+  const auto [last, population] = RunExtentOf(state);
   BoxSet seen_boxes;
   std::set<std::pair<ReadoutSlot, std::string>> seen_readouts;
   const auto add_box = [&](double x, double f) {

@@ -6,6 +6,7 @@
 #include "cli/shown_text.h"
 #include "engine/crt_random.h"
 #include "engine/number_text.h"
+#include "engine/objective.h"
 #include "engine/run_parameters.h"
 #include "engine/run_state.h"
 
@@ -25,6 +26,14 @@ constexpr RunOptionInfo kRunOptions[] = {
     {"--mutation", RunField::kMutationRate, &ParameterSet::MutationRate},
     {"--curve", RunField::kTargetCurve, &ParameterSet::TargetCurve},
 };
+
+// A small count in words, as the messages write it; digits beyond twelve.
+std::string CountWord(std::size_t count) {
+  static constexpr std::string_view kWords[] = {"no",   "one",    "two",   "three", "four",
+                                                "five", "six",    "seven", "eight", "nine",
+                                                "ten",  "eleven", "twelve"};
+  return count < std::size(kWords) ? std::string(kWords[count]) : std::to_string(count);
+}
 
 std::string SeedRange() {
   return "0 to " + std::to_string(std::numeric_limits<std::uint32_t>::max());
@@ -49,7 +58,8 @@ std::string Accepted(RunField field) {
     case RunField::kTargetCurve:
       break;
   }
-  return "0, 1 or 2 (the three curves)";
+  return TargetCurveNumbers(", ", " or ") + " (the " + CountWord(TargetCurves().size()) +
+         " curves)";
 }
 
 const RunOptionInfo* FindRunOption(std::string_view option) {
@@ -142,9 +152,9 @@ std::string RunOptionsHelp() {
   const auto default_of = [&](float ParameterSet::*member) {
     return "(default " + FormatNumber(defaults.*member) + ")\n";
   };
-  return "  --curve C         target curve: 0, 1 or 2 " + default_of(&ParameterSet::TargetCurve) +
-         "  --population N    population size, at most " + std::to_string(kMaxPopulation) + " " +
-         default_of(&ParameterSet::PopulationSize) +
+  return "  --curve C         target curve: " + TargetCurveNumbers(", ", " or ") + " " +
+         default_of(&ParameterSet::TargetCurve) + "  --population N    population size, at most " +
+         std::to_string(kMaxPopulation) + " " + default_of(&ParameterSet::PopulationSize) +
          "  --generations G   bred generations, at most " + std::to_string(kMaxGenerations) + " " +
          default_of(&ParameterSet::Generations) + "  --crossover R     crossover rate, " +
          RateRange() + " " + default_of(&ParameterSet::CrossoverRate) +

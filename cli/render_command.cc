@@ -1,6 +1,5 @@
 #include "cli/render_command.h"
 
-#include <QBuffer>
 #include <QByteArray>
 #include <QGuiApplication>
 #include <QImage>
@@ -12,10 +11,10 @@
 
 #include "chart/chart_painter.h"
 #include "chart/qt/chart_caption.h"
-#include "chart/qt/qpainter_surface.h"
+#include "chart/qt/chart_picture.h"
+#include "chart/qt/png_bytes.h"
 #include "chart/qt/replay_gif.h"
 #include "chart/recording_surface.h"
-#include "chart/replay_erasures.h"
 #include "cli/algorithm_options.h"
 #include "cli/exact_numbers.h"
 #include "cli/file_output.h"
@@ -39,17 +38,10 @@ namespace {
 
 constexpr int kMaxScale = 8;
 
-// Which picture of the paint to keep.
-struct FrameChoice {
-  enum class Kind { kBase, kGeneration, kFinal };
-  Kind kind = Kind::kFinal;
-  int generation = 0;
-};
-
 struct RenderOptions {
   RunOptions run;
   Algorithm algorithm;
-  FrameChoice frame;
+  chart::ChartPosition frame = chart::ChartPosition::Final();
   bool frame_given = false;
   std::optional<std::string> out;
   std::optional<std::string> gif;
@@ -60,14 +52,19 @@ struct RenderOptions {
   bool caption = false;
 };
 
-FrameChoice ParseFrame(std::string_view text) {
-  if (text == "base") return {.kind = FrameChoice::Kind::kBase};
-  if (text == "final") return {.kind = FrameChoice::Kind::kFinal};
+// A generation's picture is the first pause of its replay frame.
+chart::ChartPosition ParseFrame(std::string_view text) {
+  if (text == "base") return chart::ChartPosition::Base();
+  if (text == "final") return chart::ChartPosition::Final();
   int generation = 0;
   if (!ReadNumber(text, generation) || generation < 0) {
     Refuse("--frame", "base, final or a generation number", text);
   }
-  return {.kind = FrameChoice::Kind::kGeneration, .generation = generation};
+  return chart::ChartPosition::Generation(generation);
+}
+
+bool IsGenerationFrame(const chart::ChartPosition& frame) {
+  return frame.replay && frame.phase == chart::ReplayPhase::kMarkersShown;
 }
 
 std::string FileNameOf(std::string_view option, Arguments& arguments) {
@@ -136,8 +133,8 @@ RenderOptions ParseOptions(Arguments& arguments) {
 }
 
 // The generation asked for must have a replay frame in this run.
-void CheckFrame(const FrameChoice& frame, const RunState& state) {
-  if (frame.kind != FrameChoice::Kind::kGeneration || frame.generation < state.Generation) return;
+void CheckFrame(const chart::ChartPosition& frame, const RunState& state) {
+  if (!IsGenerationFrame(frame) || frame.generation < state.Generation) return;
   Refuse("--frame",
          state.Generation == 0
              ? "base or final for a run without replay frames"
@@ -145,27 +142,31 @@ void CheckFrame(const FrameChoice& frame, const RunState& state) {
          std::to_string(frame.generation));
 }
 
-// Runs the paint up to the chosen picture: the end of the paint, or the
-// first pause of the chosen generation's replay frame (each frame pauses
-// twice). `on_pause` sees every pause reached.
+// Plays the paint step by step up to the chosen picture: the end of the
+// paint, or the chosen generation's first pause. `on_pause` sees every pause
+// reached.
 template <typename OnPause>
-void PaintUpTo(chart::ChartPainter& painter, const FrameChoice& frame, OnPause&& on_pause) {
-  const int stop_at_pause =
-      frame.kind == FrameChoice::Kind::kGeneration ? 2 * frame.generation + 1 : -1;
-  int pauses = 0;
+void PaintUpTo(chart::ChartPainter& painter, const chart::ChartPosition& frame,
+               OnPause&& on_pause) {
   while (const auto pause = painter.Step()) {
     on_pause(*pause);
-    if (++pauses == stop_at_pause) return;
+    if (IsGenerationFrame(frame) && painter.ReplayGeneration() == frame.generation &&
+        painter.Phase() == frame.phase) {
+      return;
+    }
   }
 }
 
-int ListOperations(RunState& state, const FrameChoice& frame, std::ostream& out) {
+int ListOperations(RunState& state, const chart::ChartPosition& frame, std::ostream& out) {
   bool listing = true;
   chart::RecordingSurface surface([&](const chart::Operation& operation) {
     if (listing) out << chart::FormatOperation(operation) << '\n';
   });
   {
-    chart::ChartPainter painter(surface, state);
+    // Every step is listed: the replay starts at its beginning.
+    chart::ChartPainter painter(
+        surface, state,
+        frame.replay ? chart::ChartPosition::Generation(0) : chart::ChartPosition::Base());
     PaintUpTo(painter, frame, [&](std::chrono::milliseconds pause) { surface.RecordPause(pause); });
     // A paint stopped at a pause is abandoned here; its clean-up is not part
     // of the picture listed.
@@ -184,12 +185,6 @@ std::unique_ptr<QGuiApplication> StartGuiApplication() {
   static char name[] = "curvesmith-cli";
   static char* argv[] = {name, nullptr};
   return std::make_unique<QGuiApplication>(argc, argv);
-}
-
-// The replay generation whose picture is wanted: the final frame's for
-// `final`.
-int PictureGeneration(const FrameChoice& frame, const RunState& state) {
-  return frame.kind == FrameChoice::Kind::kGeneration ? frame.generation : state.Generation;
 }
 
 // Written whole, beside the target, and renamed over it only when complete.
@@ -221,37 +216,18 @@ int WriteGif(const RunState& state, const RenderOptions& options, std::uint32_t 
   return WriteOutput(*options.gif, *gif, err);
 }
 
-int WriteImage(RunState& state, const RenderOptions& options, std::uint32_t seed,
+int WriteImage(const RunState& state, const RenderOptions& options, std::uint32_t seed,
                std::ostream& err) {
   const auto application = StartGuiApplication();
   const QSize size = ChartAreaPixelSize(kDesignDpi) * options.scale;
-  QImage image(size, QImage::Format_RGB32);
-  image.fill(Qt::white);
-  {
-    chart::QPainterSurface surface(&image, options.scale);
-    if (options.frame.kind == FrameChoice::Kind::kBase) {
-      chart::ChartPainter painter(surface, state);
-      painter.Step();
-    } else {
-      // The replay's picture at that generation drawn at once: the same
-      // pixels as playing every step before it.
-      const chart::ReplayErasures erasures(state);
-      chart::ChartPainter painter(surface, state, erasures,
-                                  PictureGeneration(options.frame, state));
-      painter.Step();
-    }
-    surface.Flush();
-  }
+  QImage image =
+      chart::ChartPictureAt(state, options.frame, chart::WhiteCanvas(size), options.scale);
   if (options.caption) {
     image = chart::WithCaption(image,
                                CaptionStripOf(state, options, seed, image.width(), options.scale));
   }
-
-  // Encoded whole in memory, so that writing the file is one step whose every
-  // failure is seen.
-  QByteArray png;
-  QBuffer buffer(&png);
-  if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) {
+  const QByteArray png = chart::PngBytes(image);
+  if (png.isEmpty()) {
     err << "curvesmith-cli: cannot write " << ShownPath(*options.out)
         << ": the image could not be encoded as PNG\n";
     return 1;
@@ -270,9 +246,6 @@ int RunRenderCommand(Arguments& arguments, std::ostream& out, std::ostream& err)
   const std::uint32_t seed = SeedOf(options.run);
   RunEvolution(*state, options.run.parameters, seed, options.algorithm);
   CheckFrame(options.frame, *state);
-  // The desktop program asks for the replay at the end of every run; the base
-  // chart is a paint with nothing pending.
-  state->ReplayPending = options.frame.kind == FrameChoice::Kind::kBase ? 0 : 1;
 
   if (options.ops) return ListOperations(*state, options.frame, out);
   if (options.gif) return WriteGif(*state, options, seed, err);

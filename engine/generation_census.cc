@@ -4,12 +4,13 @@
 #include <span>
 
 #include "engine/distinct_genomes.h"
+#include "engine/run_extent.h"
 
 namespace curvesmith {
 
 GenerationCensus::GenerationCensus(const RunState& state, int generation) {
-  const int row = std::clamp(generation, 0, std::clamp(state.Generation, 0, kHistoryRows - 1));
-  const int population = std::clamp(state.PopulationSize, 0, kMaxPopulation);
+  const auto [last, population] = RunExtentOf(state);
+  const int row = std::clamp(generation, 0, last);
   const std::span<const double> positions(state.PositionHistory[row],
                                           static_cast<std::size_t>(population));
   CountGenomes(positions, counts_);

@@ -1,6 +1,7 @@
 #include "engine/genome_fitness.h"
 
 #include <array>
+#include <vector>
 
 #include "engine/individual.h"
 #include "engine/objective.h"
@@ -10,20 +11,23 @@ namespace {
 
 using Table = std::array<double, kGenomeValues>;
 
-Table MakeTable(double curve) {
+Table MakeTable(const TargetCurve& curve) {
   Table table{};
-  for (int v = 0; v < kGenomeValues; ++v) table[v] = *ObjectiveFunction(curve, v * GeneScale);
+  for (int v = 0; v < kGenomeValues; ++v) table[v] = curve.fitness(v * GeneScale);
   return table;
 }
 
 }  // namespace
 
 const double* GenomeFitnessTable(double curve) {
-  static const Table tables[] = {MakeTable(0.0), MakeTable(1.0), MakeTable(2.0)};
-  if (curve == 0.0) return tables[0].data();
-  if (curve == 1.0) return tables[1].data();
-  if (curve == 2.0) return tables[2].data();
-  return nullptr;
+  static const std::vector<Table> tables = [] {
+    std::vector<Table> made;
+    for (const TargetCurve& target : TargetCurves()) made.push_back(MakeTable(target));
+    return made;
+  }();
+  const TargetCurve* target = FindTargetCurve(curve);
+  if (target == nullptr) return nullptr;
+  return tables[static_cast<std::size_t>(target - TargetCurves().data())].data();
 }
 
 }  // namespace curvesmith

@@ -36,17 +36,47 @@ double Curve2(double x, double s) {
   return 6.0 * std::sin(6.0 * (x - 10.0)) + 30.0 * s + 0.1 * (d * d) + 105.0 - 2.5;
 }
 
+// The chart's axis: fitness 0 to 160 for every built-in curve.
+constexpr double kChartLowest = 0.0;
+constexpr double kChartHighest = 160.0;
+
+constexpr TargetCurve kTargetCurves[] = {
+    {0.0, [](double x) { return Curve0(x, std::sin(1.3 * x)); }, kChartLowest, kChartHighest},
+    {1.0, [](double x) { return Curve1(x, std::sin(1.3 * x)); }, kChartLowest, kChartHighest},
+    {2.0, [](double x) { return Curve2(x, std::sin(1.3 * x)); }, kChartLowest, kChartHighest},
+};
+
 }  // namespace
 
+std::span<const TargetCurve> TargetCurves() {
+  return kTargetCurves;
+}
+
+const TargetCurve* FindTargetCurve(double curve) {
+  for (const TargetCurve& target : kTargetCurves) {
+    if (curve == target.number) return &target;
+  }
+  return nullptr;
+}
+
+std::string TargetCurveNumbers(std::string_view separator, std::string_view last_separator) {
+  std::string numbers;
+  const std::size_t count = std::size(kTargetCurves);
+  for (std::size_t i = 0; i < count; ++i) {
+    if (i > 0) numbers += i + 1 == count ? last_separator : separator;
+    numbers += std::to_string(static_cast<int>(kTargetCurves[i].number));
+  }
+  return numbers;
+}
+
 std::optional<double> ObjectiveFunction(double curve, double x) {
-  if (curve == 0.0) return Curve0(x, std::sin(1.3 * x));
-  if (curve == 1.0) return Curve1(x, std::sin(1.3 * x));
-  if (curve == 2.0) return Curve2(x, std::sin(1.3 * x));
-  return std::nullopt;
+  const TargetCurve* target = FindTargetCurve(curve);
+  if (target == nullptr) return std::nullopt;
+  return target->fitness(x);
 }
 
 bool SelectsCurve(double curve) {
-  return curve == 0.0 || curve == 1.0 || curve == 2.0;
+  return FindTargetCurve(curve) != nullptr;
 }
 
 }  // namespace curvesmith

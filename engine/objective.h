@@ -2,18 +2,43 @@
 #define CURVESMITH_ENGINE_OBJECTIVE_H_
 
 #include <optional>
+#include <span>
+#include <string>
+#include <string_view>
 
 namespace curvesmith {
 
-// Fitness of position x on the curve chosen by `curve`: exactly 0.0, 1.0 or
-// 2.0 select curves 0, 1 and 2 (-0.0 compares equal to 0.0); any other value,
-// NaN included, selects no curve and gives no value. Each curve is continuous,
-// with one formula for x <= 10 and another for x > 10, and strictly positive
-// on 0 <= x <= 20. Pure; evaluated in double precision in the order the
-// formulas are written, so every platform gets the same bits.
+// One of the built-in target curves. Each is continuous, with one formula for
+// x <= 10 and another for x > 10, and strictly positive on 0 <= x <= 20;
+// evaluated in double precision in the order the formulas are written, so
+// every platform gets the same bits.
+struct TargetCurve {
+  // The target-curve value that selects it.
+  double number;
+  double (*fitness)(double x);
+  // The fitness range the chart's axis shows for it.
+  double chart_lowest;
+  double chart_highest;
+};
+
+// Every built-in curve, in the order of their numbers: everything that loops
+// over the curves, checks a curve number or lists the numbers reads this.
+// Each curve's maximum over the 1024 genomes is CurveMaximum's.
+std::span<const TargetCurve> TargetCurves();
+
+// The curve that `curve` selects, compared exactly (-0.0 compares equal to
+// 0.0); nullptr for any other value, NaN included.
+const TargetCurve* FindTargetCurve(double curve);
+
+// The curves' numbers, "0, 1 or 2" with `last_separator` " or " and
+// `separator` ", ".
+std::string TargetCurveNumbers(std::string_view separator, std::string_view last_separator);
+
+// Fitness of position x on the curve chosen by `curve`; no value when it
+// selects no curve. Pure.
 std::optional<double> ObjectiveFunction(double curve, double x);
 
-// Whether `curve` selects one of the three curves, compared exactly as
+// Whether `curve` selects one of the curves, compared exactly as
 // ObjectiveFunction compares it: 0.0, -0.0, 1.0 and 2.0 do; 0.5, 3.0, -1.0,
 // infinities and NaN do not.
 bool SelectsCurve(double curve);

@@ -6,6 +6,7 @@
 
 #include "engine/curve_maximum.h"
 #include "engine/distinct_genomes.h"
+#include "engine/run_extent.h"
 
 namespace curvesmith {
 namespace {
@@ -61,8 +62,8 @@ GenerationStatistics OfGeneration(const RunState& state, int generation, int pop
 
 RunStatistics ComputeRunStatistics(const RunState& state, const CurveTable* curve) {
   RunStatistics run;
-  const int last = std::clamp(state.Generation, 0, kByGenerationEntries - 1);
-  run.population_size = std::clamp(state.PopulationSize, 0, kMaxPopulation);
+  const auto [last, places] = RunExtentOf(state);
+  run.population_size = places;
   if (curve != nullptr) {
     run.maximum =
         RunStatistics::Maximum{CurveMaximumGenome(*curve) * GeneScale, CurveMaximum(*curve)};

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "engine/algorithm_names.h"
+#include "engine/run_extent.h"
 
 namespace curvesmith::report {
 namespace {
@@ -49,10 +50,6 @@ class Text {
 
   std::string text_;
 };
-
-int Places(const RunState& state) {
-  return std::max(state.PopulationSize, 0);
-}
 
 std::string Fixed(double value) {
   char buffer[64];
@@ -105,8 +102,8 @@ void WriteSummary(std::ostream& out, const RunState& state, std::uint32_t seed,
   std::snprintf(line, sizeof line, "%10s  %12s  %12s  %12s  %12s\n", "generation", "best x",
                 "best fitness", "mean fitness", "max fitness");
   out << line;
-  const int places = Places(state);
-  for (int g = 0; g <= state.Generation; ++g) {
+  const auto [last, places] = RunExtentOf(state);
+  for (int g = 0; g <= last; ++g) {
     const double* fitness = state.FitnessHistory[g];
     double sum = 0.0;
     for (int i = 0; i < places; ++i) sum += fitness[i];
@@ -120,7 +117,6 @@ void WriteSummary(std::ostream& out, const RunState& state, std::uint32_t seed,
     }
     out << line;
   }
-  const int last = state.Generation;
   out << "\nBest point: x = " << Fixed(state.BestPositionByGeneration[last])
       << ", fitness = " << Fixed(state.BestFitnessByGeneration[last]) << "\n";
 }
@@ -128,7 +124,7 @@ void WriteSummary(std::ostream& out, const RunState& state, std::uint32_t seed,
 void WriteBestCsv(std::ostream& out, const RunState& state) {
   Text text;
   text << "generation,best_position,best_fitness\n";
-  for (int g = 0; g <= state.Generation; ++g) {
+  for (int g = 0; g <= RunExtentOf(state).last_generation; ++g) {
     text << g << ',' << state.BestPositionByGeneration[g] << ',' << state.BestFitnessByGeneration[g]
          << '\n';
   }
@@ -138,8 +134,9 @@ void WriteBestCsv(std::ostream& out, const RunState& state) {
 void WriteHistoryCsv(std::ostream& out, const RunState& state) {
   Text text;
   text << "generation,place,position,fitness\n";
-  for (int g = 0; g <= state.Generation; ++g) {
-    for (int i = 0; i < Places(state); ++i) {
+  const auto [last, places] = RunExtentOf(state);
+  for (int g = 0; g <= last; ++g) {
+    for (int i = 0; i < places; ++i) {
       text << g << ',' << i << ',' << state.PositionHistory[g][i] << ','
            << state.FitnessHistory[g][i] << '\n';
     }
@@ -167,18 +164,19 @@ void WriteJson(std::ostream& out, const RunState& state, std::uint32_t seed,
     }
     text << '}';
   }
+  const auto [last, places] = RunExtentOf(state);
   text << ",\"best\":[";
-  for (int g = 0; g <= state.Generation; ++g) {
+  for (int g = 0; g <= last; ++g) {
     text << (g ? "," : "") << "{\"generation\":" << g
          << ",\"position\":" << state.BestPositionByGeneration[g]
          << ",\"fitness\":" << state.BestFitnessByGeneration[g] << '}';
   }
   text << "],\"history\":[";
-  for (int g = 0; g <= state.Generation; ++g) {
+  for (int g = 0; g <= last; ++g) {
     text << (g ? "," : "") << "{\"generation\":" << g << ",\"positions\":[";
-    for (int i = 0; i < Places(state); ++i) text << (i ? "," : "") << state.PositionHistory[g][i];
+    for (int i = 0; i < places; ++i) text << (i ? "," : "") << state.PositionHistory[g][i];
     text << "],\"fitnesses\":[";
-    for (int i = 0; i < Places(state); ++i) text << (i ? "," : "") << state.FitnessHistory[g][i];
+    for (int i = 0; i < places; ++i) text << (i ? "," : "") << state.FitnessHistory[g][i];
     text << "]}";
     if (text.Large()) text.FlushTo(out);
   }

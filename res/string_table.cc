@@ -168,7 +168,7 @@ constexpr StringEntry kStrings[] = {
     Single(kIdsRunRefused, "実行できません。「%1」の値 %2 は範囲外です。%3を入力してください。"),
     Single(kIdsRangeCountUpTo, "%1 以下の有限の数値"),
     Single(kIdsRangeRate, "%1 から %2 までの数値"),
-    Single(kIdsRangeCurve, "0, 1, 2 のいずれか"),
+    Single(kIdsRangeCurve, "%1 のいずれか"),
     Single(kIdsPrintFailed, "%1 に印刷できませんでした。"),
     Single(kIdsFieldPopulationSize, "母集団サイズ"),
     Single(kIdsFieldMutationRate, "突然変異率"),

@@ -1,7 +1,6 @@
 #include "chart/qt/replay_gif.h"
 
 #include <QImage>
-#include <algorithm>
 #include <condition_variable>
 #include <cstring>
 #include <deque>
@@ -11,9 +10,9 @@
 #include <utility>
 #include <vector>
 
-#include "chart/chart_painter.h"
+#include "chart/qt/chart_picture.h"
 #include "chart/qt/gif_writer.h"
-#include "chart/qt/qpainter_surface.h"
+#include "engine/run_extent.h"
 
 namespace curvesmith::chart {
 
@@ -111,24 +110,13 @@ class PictureQueue {
 
 }  // namespace
 
-std::vector<int> GifDelays(std::span<const std::chrono::milliseconds> pauses, int speed) {
-  DelayRounding rounding(speed);
-  std::vector<int> delays;
-  delays.reserve(pauses.size());
-  for (const std::chrono::milliseconds pause : pauses) delays.push_back(rounding.Next(pause));
-  return delays;
-}
-
 std::optional<std::string> EncodeReplayGif(const RunState& state, QSize size, int speed,
                                            const GifProgress& progress,
                                            const QImage& caption_strip) {
+  // The replay's FinalFrame clears ReplayPending: it runs on a copy.
   const auto replay = std::make_unique<RunState>(state);
-  replay->ReplayPending = 1;
-  const int generations = std::clamp(state.Generation, 0, kByGenerationEntries - 1);
-  const int total = 2 * generations + 1;
+  const int total = 2 * RunExtentOf(state).last_generation + 1;
 
-  QImage image(size, QImage::Format_RGB32);
-  image.fill(Qt::white);
   const QSize picture_size(size.width(), size.height() + caption_strip.height());
   GifWriter writer(picture_size);
   PictureQueue queue;
@@ -146,8 +134,8 @@ std::optional<std::string> EncodeReplayGif(const RunState& state, QSize size, in
   DelayRounding rounding(speed);
   bool complete = true;
   {
-    QPainterSurface surface(&image);
-    ChartPainter painter(surface, *replay);
+    ChartPicture picture(WhiteCanvas(size), 1.0, *replay, ChartPosition::Generation(0));
+    const QImage& image = picture.Image();
     // Each picture is handed over once its pause is known: the pause that
     // follows it, or the final hold.
     for (int done = 0; done < total && complete; ++done) {
@@ -155,7 +143,7 @@ std::optional<std::string> EncodeReplayGif(const RunState& state, QSize size, in
         complete = false;
         break;
       }
-      const std::chrono::milliseconds pause = painter.Step().value_or(kFinalPictureHold);
+      const std::chrono::milliseconds pause = picture.Step().value_or(kFinalPictureHold);
       // Copied into a spare buffer: a fresh 2.5 MB image per picture costs
       // more in page faults than the copy itself.
       QImage copy = queue.Spare();

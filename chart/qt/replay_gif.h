@@ -6,9 +6,7 @@
 #include <chrono>
 #include <functional>
 #include <optional>
-#include <span>
 #include <string>
-#include <vector>
 
 #include "engine/run_state.h"
 
@@ -20,12 +18,6 @@ inline constexpr int kReplayGifSpeeds[] = {1, 2, 5, 20};
 // How long the last picture, which the replay leaves standing, is held before
 // the animation starts again.
 inline constexpr std::chrono::milliseconds kFinalPictureHold{3000};
-
-// The delays, in hundredths of a second, of pictures shown for `pauses`
-// divided by `speed`. Each delay is rounded so that the time at which every
-// picture starts is the exact time rounded to the nearest hundredth: the
-// animation as a whole keeps the replay's pace, however short each pause.
-std::vector<int> GifDelays(std::span<const std::chrono::milliseconds> pauses, int speed);
 
 // Reports progress (pictures done, pictures in all); returns false to stop.
 using GifProgress = std::function<bool(int done, int total)>;

@@ -141,7 +141,7 @@ void ConvergencePanelTest::PressingAndDraggingInThePlotMovesTheReplay() {
   fixture.Run("20", "8");
   ConvergencePlot* plot = fixture.frame.Convergence()->Plot();
   plot->resize(600, 400);
-  const QRect area = LayOutConvergencePlot(plot->size(), plot->fontMetrics().height()).fitness;
+  const QRect area = LayOutConvergencePlot(plot->size(), plot->fontMetrics().height()).front();
   const auto x_of = [&](int generation) { return area.left() + area.width() * generation / 8; };
   const int y = area.center().y();
   QTest::mousePress(plot, Qt::LeftButton, {}, QPoint(x_of(6), y));

@@ -88,7 +88,7 @@ QImage JumpedPicture(RunState& state, const ReplayErasures& erasures, int genera
   QImage image = BlankImage(scale);
   {
     QPainterSurface surface(&image, scale);
-    ChartPainter painter(surface, state, erasures, generation);
+    ChartPainter painter(surface, state, ChartPosition::Generation(generation), &erasures);
     painter.Step();
     for (int step = 0; step < steps_after; ++step) painter.Step();
   }

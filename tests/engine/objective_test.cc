@@ -115,5 +115,21 @@ TEST(ObjectiveFunctionTest, SquaresTheGroupBeforeScaling) {
   EXPECT_GT(differing, 0);
 }
 
+// Every curve of the list is selected by its own number and drawn inside the
+// chart's axis at every genome position, where the individuals' discs sit.
+TEST(TargetCurvesTest, EachCurveIsSelectedByItsNumberAndFitsTheChart) {
+  const auto curves = TargetCurves();
+  for (std::size_t i = 0; i < curves.size(); ++i) {
+    const TargetCurve& curve = curves[i];
+    EXPECT_EQ(FindTargetCurve(static_cast<double>(i)), &curve) << "curve " << i;
+    for (int v = 0; v < kGenomeValues; ++v) {
+      const double f = curve.fitness(v * GeneScale);
+      ASSERT_GE(f, curve.chart_lowest) << "curve " << i << " genome " << v;
+      ASSERT_LE(f, curve.chart_highest) << "curve " << i << " genome " << v;
+    }
+  }
+  EXPECT_EQ(FindTargetCurve(static_cast<double>(curves.size())), nullptr);
+}
+
 }  // namespace
 }  // namespace curvesmith
