@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/option_help.h"
 #include "engine/parameter_set.h"
 #include "engine/run_settings.h"
 
@@ -76,15 +77,8 @@ void CheckRunOptions(const RunOptions& options);
 // The seed of the run: the one given, or the clock's.
 std::uint32_t SeedOf(const RunOptions& options);
 
-// Lines of --help that describe the run options and their defaults.
-std::string RunOptionsHelp();
-
-// The column where --help starts the text of an option.
-inline constexpr std::size_t kHelpColumn = 20;
-
-// One line of --help: `name` (an option and its value, or nothing for a
-// continued text) and, from kHelpColumn or after a blank, `text`.
-std::string OptionHelp(std::string_view name, std::string_view text);
+// The run options and their defaults, as --help describes them.
+OptionHelps RunOptionHelps();
 
 // Throws the UsageError for `option` given `text`, which is not `accepted`:
 // "OPTION takes ACCEPTED, not "TEXT"".
