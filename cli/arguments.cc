@@ -97,7 +97,13 @@ void Refuse(std::string_view option, std::string_view accepted, std::string_view
 }
 
 std::string_view Arguments::NextOption() {
-  return words_[next_++];
+  const std::string_view word = words_[next_++];
+  if (!command_.empty() && (word.starts_with("--") || !operands_) &&
+      std::find(declared_.begin(), declared_.end(), word) == declared_.end()) {
+    throw UsageError("unknown option " + Shown(word) + " for " + std::string(command_) +
+                     " (see --help)");
+  }
+  return word;
 }
 
 std::string_view Arguments::ValueOf(std::string_view option) {

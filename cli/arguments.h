@@ -25,8 +25,18 @@ class UsageError : public std::runtime_error {
 class Arguments {
  public:
   explicit Arguments(std::vector<std::string_view> words) : words_(std::move(words)) {}
+  // The words of `command`, which takes the `declared` options only (and, with
+  // `operands`, words that do not start with "--" as operands).
+  Arguments(std::vector<std::string_view> words, std::string_view command,
+            std::vector<std::string> declared, bool operands)
+      : words_(std::move(words)),
+        command_(command),
+        declared_(std::move(declared)),
+        operands_(operands) {}
 
   bool Done() const { return next_ >= words_.size(); }
+  // The next option (or operand). Throws UsageError for an option the
+  // command does not declare.
   std::string_view NextOption();
   // The value that follows `option`. Throws UsageError when there is none.
   std::string_view ValueOf(std::string_view option);
@@ -34,6 +44,9 @@ class Arguments {
  private:
   std::vector<std::string_view> words_;
   std::size_t next_ = 0;
+  std::string_view command_;
+  std::vector<std::string> declared_;
+  bool operands_ = false;
 };
 
 // The run settings the command line takes, in the order --help lists them

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <set>
+#include <sstream>
 
 #include "cli/algorithm_options.h"
 #include "cli/render_command.h"
@@ -51,13 +52,14 @@ constexpr OptionGroup kStudyMergeGroups[] = {{"Options of study merge", StudyMer
 
 constexpr Command kCommands[] = {
     {"run", "[options]", "compute one run of the genetic algorithm and report it", kRunGroups,
-     RunRun},
+     false, RunRun},
     {"render", "[options]", "compute one run and draw its chart into a PNG image", kRenderGroups,
-     RunRenderCommand},
+     false, RunRenderCommand},
     {"study", "[options]", "compute every combination of settings many times and report statistics",
-     kStudyGroups, RunStudyCommand},
+     kStudyGroups, false, RunStudyCommand},
     {"study merge", "[--output FORMAT] FILE.csv...",
-     "the study's output from the CSV files of all its shards", kStudyMergeGroups, RunStudyMerge},
+     "the study's output from the CSV files of all its shards", kStudyMergeGroups, true,
+     RunStudyMerge},
 };
 
 std::string Group(const OptionGroup& group) {
@@ -84,6 +86,27 @@ const Command* FindCommand(const std::vector<std::string_view>& words) {
     if (name == command.name) found = &command;
   }
   return found;
+}
+
+std::vector<std::string> DeclaredOptions(const Command& command) {
+  std::vector<std::string> names;
+  for (const OptionGroup& group : command.groups) {
+    for (const OptionHelp& option : group.options()) {
+      std::istringstream words(option.name);
+      for (std::string word; words >> word;) {
+        if (word.ends_with(',')) word.pop_back();
+        if (word.starts_with("--")) names.push_back(word);
+      }
+    }
+  }
+  return names;
+}
+
+Arguments ArgumentsOf(const Command& command, const std::vector<std::string_view>& words) {
+  return Arguments(
+      std::vector<std::string_view>(words.begin() + static_cast<std::ptrdiff_t>(WordCount(command)),
+                                    words.end()),
+      command.name, DeclaredOptions(command), command.operands);
 }
 
 std::string Help() {

@@ -32,6 +32,8 @@ struct Command {
   std::string_view summary;
   // Every option it takes, by group.
   std::span<const OptionGroup> groups;
+  // Whether it takes words that are not options (the files of study merge).
+  bool operands;
   // Runs it on the words after its name; returns the exit status.
   int (*run)(Arguments& arguments, std::ostream& out, std::ostream& err);
 };
@@ -44,6 +46,13 @@ const Command* FindCommand(const std::vector<std::string_view>& words);
 
 // The words of `command`'s name.
 std::size_t WordCount(const Command& command);
+
+// Every option `command` takes, as its declarations name them: "--output"
+// for "--output FORMAT", each option of a list "--curve, --population".
+std::vector<std::string> DeclaredOptions(const Command& command);
+
+// The words after `command`'s name in `words`, read as its options.
+Arguments ArgumentsOf(const Command& command, const std::vector<std::string_view>& words);
 
 // `curvesmith-cli --help`: every command, then every option group.
 std::string Help();

@@ -39,8 +39,7 @@ int Dispatch(const std::vector<std::string_view>& words, std::ostream& out) {
   if (command == nullptr) {
     throw UsageError("unknown command " + curvesmith::cli::Shown(words.front()) + " (see --help)");
   }
-  Arguments arguments(std::vector<std::string_view>(
-      words.begin() + curvesmith::cli::WordCount(*command), words.end()));
+  Arguments arguments = curvesmith::cli::ArgumentsOf(*command, words);
   return command->run(arguments, out, std::cerr);
 }
 

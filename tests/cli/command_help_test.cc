@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 
 #include "cli/commands.h"
@@ -10,18 +9,6 @@ namespace curvesmith::cli {
 namespace {
 
 using testing::RunCli;
-
-// The options a declaration names: "--output FORMAT" names --output, the
-// study's "--curve, --population, ..." each of them.
-std::vector<std::string> OptionsNamed(const OptionHelp& option) {
-  std::vector<std::string> names;
-  std::istringstream words(option.name);
-  for (std::string word; words >> word;) {
-    if (word.ends_with(',')) word.pop_back();
-    if (word.starts_with("--")) names.push_back(word);
-  }
-  return names;
-}
 
 // Walks the declarations: --help lists every command, COMMAND --help shows
 // every option declared for it, and the command takes each of them (a value
@@ -40,13 +27,12 @@ TEST(CommandHelpTest, EveryDeclaredCommandAndOptionIsListedAndTaken) {
     for (const OptionGroup& group : command.groups) {
       for (const OptionHelp& option : group.options()) {
         EXPECT_NE(command_help.out.find(HelpLines({option})), std::string::npos) << option.name;
-        for (const std::string& word : OptionsNamed(option)) {
-          const auto taken = RunCli(name + " " + word + " x --unknown-after");
-          EXPECT_EQ(taken.status, 2) << word;
-          EXPECT_EQ(taken.err.find("unknown option \"" + word + "\""), std::string::npos)
-              << taken.err;
-        }
       }
+    }
+    for (const std::string& word : DeclaredOptions(command)) {
+      const auto taken = RunCli(name + " " + word + " x --unknown-after");
+      EXPECT_EQ(taken.status, 2) << word;
+      EXPECT_EQ(taken.err.find("unknown option \"" + word + "\""), std::string::npos) << taken.err;
     }
   }
 }
