@@ -7,6 +7,7 @@
 #include "app/app_icons.h"
 #include "res/about_box_template.h"
 #include "res/qt/dialog_units.h"
+#include "res/qt/string_text.h"
 #include "res/resource_ids.h"
 
 namespace curvesmith {
@@ -16,7 +17,7 @@ namespace {
 constexpr int kIconPixels = 32;
 
 QWidget* MakeControl(const res::DialogControl& control, QDialog* dialog) {
-  const QString text = QString::fromUtf8(control.text);
+  const QString text = LoadText(control.text);
   switch (control.kind) {
     case res::ControlKind::kStaticIcon: {
       auto* label = new QLabel(dialog);
@@ -51,7 +52,7 @@ QWidget* MakeControl(const res::DialogControl& control, QDialog* dialog) {
 CAboutBox::CAboutBox(QWidget* parent) : QDialog(parent) {
   const res::DialogTemplate& about = res::AboutBoxTemplate();
   setObjectName("AboutBox");
-  setWindowTitle(QString::fromUtf8(about.caption));
+  setWindowTitle(LoadText(about.caption));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowCloseButtonHint);
   setModal(true);

@@ -18,98 +18,32 @@
 namespace curvesmith {
 namespace {
 
-Qt::Key QtKeyOf(res::Key key) {
-  switch (key) {
-    case res::Key::kB:
-      return Qt::Key_B;
-    case res::Key::kC:
-      return Qt::Key_C;
-    case res::Key::kK:
-      return Qt::Key_K;
-    case res::Key::kD:
-      return Qt::Key_D;
-    case res::Key::kF:
-      return Qt::Key_F;
-    case res::Key::kG:
-      return Qt::Key_G;
-    case res::Key::kH:
-      return Qt::Key_H;
-    case res::Key::kJ:
-      return Qt::Key_J;
-    case res::Key::kW:
-      return Qt::Key_W;
-    case res::Key::kN:
-      return Qt::Key_N;
-    case res::Key::kO:
-      return Qt::Key_O;
-    case res::Key::kP:
-      return Qt::Key_P;
-    case res::Key::kR:
-      return Qt::Key_R;
-    case res::Key::kS:
-      return Qt::Key_S;
-    case res::Key::kV:
-      return Qt::Key_V;
-    case res::Key::kX:
-      return Qt::Key_X;
-    case res::Key::kZ:
-      return Qt::Key_Z;
-    case res::Key::kBackspace:
-      return Qt::Key_Backspace;
-    case res::Key::kDelete:
-      return Qt::Key_Delete;
-    case res::Key::kInsert:
-      return Qt::Key_Insert;
-    case res::Key::kF6:
-      return Qt::Key_F6;
-    case res::Key::kF5:
-      return Qt::Key_F5;
-    case res::Key::kF7:
-      return Qt::Key_F7;
-    case res::Key::kF8:
-      return Qt::Key_F8;
-    case res::Key::kF9:
-      return Qt::Key_F9;
-    case res::Key::k1:
-      return Qt::Key_1;
-    case res::Key::k2:
-      return Qt::Key_2;
-    case res::Key::k3:
-      return Qt::Key_3;
-    case res::Key::k4:
-      return Qt::Key_4;
-    case res::Key::k5:
-      return Qt::Key_5;
-    case res::Key::k6:
-      return Qt::Key_6;
-    case res::Key::kF12:
-      return Qt::Key_F12;
-    case res::Key::kF11:
-      return Qt::Key_F11;
-    case res::Key::kEscape:
-      return Qt::Key_Escape;
-    case res::Key::kL:
-      return Qt::Key_L;
+// The menu's command items by command.
+void CollectMenuCommands(std::span<const res::MenuItem> items,
+                         QMap<int, const res::MenuItem*>* commands) {
+  for (const res::MenuItem& item : items) {
+    if (item.kind == res::MenuItemKind::kPopup) CollectMenuCommands(item.children, commands);
+    if (item.kind == res::MenuItemKind::kCommand) commands->insert(item.command, &item);
   }
-  return Qt::Key_unknown;
 }
 
-// The menu's commands with their item texts.
-void CollectMenuCommands(std::span<const res::MenuItem> items, QMap<int, const char*>* texts) {
-  for (const res::MenuItem& item : items) {
-    if (item.kind == res::MenuItemKind::kPopup) CollectMenuCommands(item.children, texts);
-    if (item.kind == res::MenuItemKind::kCommand) texts->insert(item.command, item.text);
+// A command's text as its menu item shows it: the item's text and, where the
+// item shows one, a tab and the shortcut. Commands the menu lacks have none.
+QString MenuText(int command, const res::MenuItem* item) {
+  if (item == nullptr) return QString();
+  QString text = LoadText(item->text);
+  const QList<QKeySequence> shortcuts = ShortcutsOf(command);
+  if (item->shows_shortcut && !shortcuts.isEmpty()) {
+    text += '\t' + shortcuts.first().toString(QKeySequence::PortableText);
   }
+  return text;
 }
 
 }  // namespace
 
 QKeySequence KeySequenceOf(const res::Accelerator& accelerator) {
-  Qt::KeyboardModifiers modifiers;
-  if (accelerator.modifiers & res::kCtrl) modifiers |= Qt::ControlModifier;
-  if (accelerator.modifiers & res::kShift) modifiers |= Qt::ShiftModifier;
-  if (accelerator.modifiers & res::kAlt) modifiers |= Qt::AltModifier;
-  return QKeySequence(QKeyCombination(modifiers, QtKeyOf(accelerator.key)));
+  return QKeySequence::fromString(QString::fromLatin1(accelerator.keys),
+                                  QKeySequence::PortableText);
 }
 
 QList<QKeySequence> ShortcutsOf(int command) {
@@ -121,23 +55,23 @@ QList<QKeySequence> ShortcutsOf(int command) {
 }
 
 CommandActions::CommandActions(QWidget* window) : QObject(window), window_(window) {
-  QMap<int, const char*> menu_texts;
-  CollectMenuCommands(res::MainMenu(), &menu_texts);
+  QMap<int, const res::MenuItem*> menu_items;
+  CollectMenuCommands(res::MainMenu(), &menu_items);
   for (const res::ToolBarButton& button : res::ToolBar()) {
-    if (button.command != res::kIdSeparator && !menu_texts.contains(button.command)) {
-      menu_texts.insert(button.command, "");
+    if (button.command != res::kIdSeparator && !menu_items.contains(button.command)) {
+      menu_items.insert(button.command, nullptr);
     }
   }
   for (const res::Accelerator& accelerator : res::AcceleratorTable()) {
-    if (!menu_texts.contains(accelerator.command)) menu_texts.insert(accelerator.command, "");
+    if (!menu_items.contains(accelerator.command)) menu_items.insert(accelerator.command, nullptr);
   }
-  for (auto it = menu_texts.cbegin(); it != menu_texts.cend(); ++it) {
-    MakeAction(it.key(), it.value());
+  for (auto it = menu_items.cbegin(); it != menu_items.cend(); ++it) {
+    MakeAction(it.key(), MenuText(it.key(), it.value()));
   }
 }
 
-QAction* CommandActions::MakeAction(int command, const char* menu_text) {
-  auto* action = new QAction(QString::fromUtf8(menu_text), this);
+QAction* CommandActions::MakeAction(int command, const QString& menu_text) {
+  auto* action = new QAction(menu_text, this);
   action->setStatusTip(PromptOf(command));
   action->setToolTip(ToolTipOf(command));
   action->setShortcuts(ShortcutsOf(command));
@@ -154,7 +88,7 @@ QAction* CommandActions::MakeAction(int command, const char* menu_text) {
 
 void CommandActions::PopulateMenuBar(QMenuBar* bar) {
   for (const res::MenuItem& popup : res::MainMenu()) {
-    PopulateMenu(bar->addMenu(QString::fromUtf8(popup.text)), popup.children);
+    PopulateMenu(bar->addMenu(LoadText(popup.text)), popup.children);
   }
 }
 
@@ -165,7 +99,7 @@ void CommandActions::PopulateMenu(QMenu* menu, std::span<const res::MenuItem> it
         menu->addSeparator();
         break;
       case res::MenuItemKind::kPopup:
-        PopulateMenu(menu->addMenu(QString::fromUtf8(item.text)), item.children);
+        PopulateMenu(menu->addMenu(LoadText(item.text)), item.children);
         break;
       case res::MenuItemKind::kCommand: {
         QAction* action = Action(item.command);
@@ -194,7 +128,7 @@ QToolBar* CommandActions::MakeToolBar(QMainWindow* window, const char* name, int
   auto* tool_bar = new QToolBar(window);
   tool_bar->setObjectName(name);
   // Named like its View menu item, without the mnemonic and the shortcut.
-  tool_bar->setWindowTitle(toggle->text().remove(QRegularExpression(R"(\(&.\)|\t.*)")));
+  tool_bar->setWindowTitle(toggle->text().remove(QRegularExpression(R"(\(&.\)|&|\t.*)")));
   tool_bar->setMovable(true);
   tool_bar->setFloatable(true);
   tool_bar->setAllowedAreas(Qt::AllToolBarAreas);

@@ -55,7 +55,7 @@ class CommandActions : public QObject {
   void BindStatusBar(QStatusBar* status_bar);
 
  private:
-  QAction* MakeAction(int command, const char* menu_text);
+  QAction* MakeAction(int command, const QString& menu_text);
   QToolBar* MakeToolBar(QMainWindow* window, const char* name, int toggle_command,
                         std::span<const res::ToolBarButton> buttons, QWidget* seek_controls);
   void PopulateMenu(QMenu* menu, std::span<const res::MenuItem> items);

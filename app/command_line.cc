@@ -1,5 +1,6 @@
 #include "app/command_line.h"
 
+#include <QCommandLineParser>
 #include <QFileInfo>
 #include <cstdio>
 
@@ -14,14 +15,34 @@ namespace {
 // Exit status of a command line the program does not understand.
 constexpr int kUsageError = 2;
 
-QString Usage(const QString& program) {
-  return QStringLiteral(
-             "Usage: %1 [FILE]\n"
-             "Starts Curvesmith with a new document, or with FILE opened.\n"
-             "\n"
-             "  -h, --help     show this help and exit\n"
-             "  -v, --version  show the version and exit\n")
-      .arg(program);
+// The program's terminal texts are English, like curvesmith-cli's: they are
+// written before the interface's language is known.
+constexpr char kDescription[] = "Starts Curvesmith with a new document, or with FILE opened.";
+constexpr char kLanguageHelp[] = "show the interface in LANGUAGE for this start: %1";
+constexpr char kFileHelp[] = "a parameter file to open";
+
+// The languages' codes as the command line takes them: "ja, en".
+QString LanguageCodes() {
+  QStringList codes;
+  for (const res::Language language : res::Languages()) {
+    const std::string_view code = res::LanguageCode(language);
+    codes << QString::fromLatin1(code.data(), static_cast<qsizetype>(code.size()));
+  }
+  return codes.join(", ");
+}
+
+const QCommandLineOption& LanguageOption() {
+  static const QCommandLineOption option("language", QString(kLanguageHelp).arg(LanguageCodes()),
+                                         "LANGUAGE");
+  return option;
+}
+
+// Qt's help with the program's own first line, which names the program as it
+// was started.
+QString Usage(const QCommandLineParser& parser, const QString& program) {
+  QString help = parser.helpText();
+  help.remove(0, help.indexOf('\n') + 1);
+  return QStringLiteral("Usage: %1 [FILE]\n").arg(program) + help;
 }
 
 CommandLineInfo Answer(int status, bool ok, const QString& text) {
@@ -32,35 +53,51 @@ CommandLineInfo Answer(int status, bool ok, const QString& text) {
   return info;
 }
 
+// The option as it was written: one dash for a one-letter name.
+QString WrittenOption(const QString& name) {
+  return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+}
+
 }  // namespace
 
 CommandLineInfo ParseCommandLine(const QStringList& arguments) {
   const QString program =
       arguments.isEmpty() ? LoadText(res::kIdsAppTitle) : QFileInfo(arguments.first()).fileName();
+  QCommandLineParser parser;
+  parser.setApplicationDescription(kDescription);
+  const QCommandLineOption help = parser.addHelpOption();
+  const QCommandLineOption version = parser.addVersionOption();
+  parser.addOption(LanguageOption());
+  parser.addPositionalArgument("FILE", kFileHelp, "[FILE]");
+  const auto refuse = [&](const QString& problem) {
+    return Answer(kUsageError, false,
+                  QStringLiteral("%1: %2\n").arg(program, problem) + Usage(parser, program));
+  };
+
+  if (!parser.parse(arguments.isEmpty() ? QStringList{program} : arguments)) {
+    if (!parser.unknownOptionNames().isEmpty()) {
+      return refuse(QStringLiteral("unknown option '%1'")
+                        .arg(WrittenOption(parser.unknownOptionNames().first())));
+    }
+    return refuse(parser.errorText());
+  }
+  if (parser.isSet(help)) return Answer(0, true, Usage(parser, program));
+  if (parser.isSet(version)) {
+    return Answer(0, true,
+                  QStringLiteral("%1 %2\n").arg(LoadText(res::kIdsAppTitle),
+                                                QString::fromStdString(res::VersionText())));
+  }
   CommandLineInfo info;
-  bool options_done = false;
-  for (qsizetype i = 1; i < arguments.size(); ++i) {
-    const QString& argument = arguments[i];
-    if (!options_done && argument == "--") {
-      options_done = true;
-    } else if (!options_done && (argument == "-h" || argument == "--help")) {
-      return Answer(0, true, Usage(program));
-    } else if (!options_done && (argument == "-v" || argument == "--version")) {
-      return Answer(0, true,
-                    QStringLiteral("%1 %2\n").arg(LoadText(res::kIdsAppTitle),
-                                                  QString::fromStdString(res::VersionText())));
-    } else if (!options_done && argument.startsWith('-') && argument.size() > 1) {
-      return Answer(
-          kUsageError, false,
-          QStringLiteral("%1: unknown option '%2'\n").arg(program, argument) + Usage(program));
-    } else if (!info.file_name.isEmpty()) {
-      return Answer(
-          kUsageError, false,
-          QStringLiteral("%1: only one file can be opened\n").arg(program) + Usage(program));
-    } else {
-      info.file_name = argument;
+  if (parser.isSet(LanguageOption())) {
+    const QString code = parser.value(LanguageOption());
+    info.language = res::LanguageOfCode(code.toStdString());
+    if (!info.language) {
+      return refuse(QStringLiteral("unknown language '%1' (one of %2)").arg(code, LanguageCodes()));
     }
   }
+  const QStringList files = parser.positionalArguments();
+  if (files.size() > 1) return refuse(QStringLiteral("only one file can be opened"));
+  if (!files.isEmpty()) info.file_name = files.first();
   return info;
 }
 

@@ -5,11 +5,14 @@
 #include <QStringList>
 #include <optional>
 
+#include "res/language.h"
+
 namespace curvesmith {
 
 // What the command line asks for. --help and --version (and a malformed
 // line) are answered in text and end the program before any window opens;
-// otherwise the program starts with a new document or with the named file.
+// otherwise the program starts with a new document or with the named file,
+// in the language --language names, if any.
 struct CommandLineInfo {
   // Set when the program ends at once: its exit status, and the text for
   // standard output (`ok`) or standard error.
@@ -18,6 +21,9 @@ struct CommandLineInfo {
   QString text;
   // The document to open; empty for a new document.
   QString file_name;
+  // The interface's language for this start (--language), in place of the
+  // one kept in the settings.
+  std::optional<res::Language> language;
 };
 
 // `arguments` as main() receives them, the program's name first.

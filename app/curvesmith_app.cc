@@ -4,7 +4,7 @@
 
 #include "app/app_run_state.h"
 #include "app/command_line.h"
-#include "app/qt_translations.h"
+#include "app/interface_language.h"
 #include "app/recent_files.h"
 #include "res/version_info.h"
 
@@ -18,11 +18,9 @@ bool CCurvesmithApp::InitInstance(const QStringList& arguments) {
   QCoreApplication::setOrganizationName(kSettingsOrganisation);
   QCoreApplication::setApplicationName(kSettingsApplication);
   QCoreApplication::setApplicationVersion(QString::fromStdString(res::VersionText()));
-  // Qt's own dialogs speak the interface's language.
-  InstallQtTranslations(QLocale::Japanese);
-
   const CommandLineInfo command_line = ParseCommandLine(arguments);
   if (command_line.exit_status) return false;
+  StartInLanguage(command_line.language.value_or(SavedLanguage()));
   main_frame_ = std::make_unique<CMainFrame>(document_, ApplicationRunState());
   if (warning_sink_) main_frame_->SetWarningSink(warning_sink_);
   if (!command_line.file_name.isEmpty()) {

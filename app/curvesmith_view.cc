@@ -66,7 +66,7 @@ void CCurvesmithView::CreateControls() {
 
   for (const res::DialogControl& control : form.controls) {
     const QRect rect = DialogRectInPixels(control.rect, dpi);
-    const QString text = QString::fromUtf8(control.text);
+    const QString text = LoadText(control.text);
     QWidget* widget = nullptr;
     switch (control.kind) {
       case res::ControlKind::kEdit:

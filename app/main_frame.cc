@@ -28,6 +28,7 @@
 #include "app/export_commands.h"
 #include "app/file_dialog_folders.h"
 #include "app/form_scroll_area.h"
+#include "app/interface_language.h"
 #include "app/lock_states.h"
 #include "app/print_support.h"
 #include "app/recent_files.h"
@@ -84,6 +85,7 @@ void CMainFrame::CreateView() {
 void CMainFrame::CreateBars() {
   actions_ = new CommandActions(this);
   actions_->PopulateMenuBar(menuBar());
+  BindLanguageChoice(*actions_);
   tool_bar_ = actions_->CreateToolBar(this);
 
   indicators_ = new StatusIndicators(statusBar(), PlatformLockStates());

@@ -4,14 +4,6 @@
 
 namespace curvesmith {
 
-QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QString LoadText(int id) {
-  return FromUtf8(res::LoadString(id));
-}
-
 QString PromptOf(int id) {
   return FromUtf8(res::SplitCommandString(res::LoadString(id)).prompt);
 }

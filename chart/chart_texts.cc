@@ -1,5 +1,10 @@
 #include "chart/chart_texts.h"
 
+#include <array>
+
+#include "res/resource_ids.h"
+#include "res/string_table.h"
+
 namespace curvesmith::chart {
 namespace {
 
@@ -11,11 +16,9 @@ constexpr PlacedText kAxisLabels[] = {
     {1390, 910, "18"}, {1490, 910, "20"},
 };
 
-constexpr PlacedText kCaptions[] = {
-    {900, 50, "現在世代数:"},
-    {800, 150, "最大座標点:"},
-    {1000, 150, "(              ,                 )"},
-};
+// The brackets around the best point's coordinates are layout, the same in
+// every language.
+constexpr std::string_view kBrackets = "(              ,                 )";
 
 }  // namespace
 
@@ -24,7 +27,19 @@ std::span<const PlacedText> AxisLabels() {
 }
 
 std::span<const PlacedText> Captions() {
-  return kCaptions;
+  using LanguageCaptions = std::array<PlacedText, 3>;
+  static const auto kCaptions = [] {
+    std::array<LanguageCaptions, res::kLanguageCount> captions;
+    for (const res::Language language : res::Languages()) {
+      captions[static_cast<std::size_t>(language)] = {{
+          {900, 50, res::LoadString(res::kIdsChartGenerationCaption, language)},
+          {800, 150, res::LoadString(res::kIdsChartBestPointCaption, language)},
+          {1000, 150, kBrackets},
+      }};
+    }
+    return captions;
+  }();
+  return kCaptions[static_cast<std::size_t>(res::InterfaceLanguage())];
 }
 
 }  // namespace curvesmith::chart

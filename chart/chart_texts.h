@@ -18,9 +18,9 @@ struct PlacedText {
 // below the x axis). Drawn in the surface's default font.
 std::span<const PlacedText> AxisLabels();
 
-// The captions of the readouts, in drawing order, drawn in ChartFont. The
-// bracket text holds 14 and 17 blanks so that the replay's readouts fall
-// between its brackets.
+// The captions of the readouts in the interface's language, in drawing
+// order, drawn in ChartFont. The bracket text holds 14 and 17 blanks so that
+// the replay's readouts fall between its brackets.
 std::span<const PlacedText> Captions();
 
 }  // namespace curvesmith::chart

@@ -7,13 +7,13 @@ namespace curvesmith::res {
 namespace {
 
 constexpr DialogControl kControls[] = {
-    {ControlKind::kStaticIcon, kIdcStatic, {11, 17, 20, 20}, "", kStyleNone, kIdrMainFrame},
-    {ControlKind::kStatic, kIdcStatic, {40, 10, 119, 8}, "Curvesmith Version 1.0", kStyleNoPrefix},
-    {ControlKind::kStatic, kIdcStatic, {40, 25, 119, 8}, "遺伝的ｱﾙｺﾞﾘｽﾞﾑの実演ﾌﾟﾛｸﾞﾗﾑ", kStyleNone},
+    {ControlKind::kStaticIcon, kIdcStatic, {11, 17, 20, 20}, 0, kStyleNone, kIdrMainFrame},
+    {ControlKind::kStatic, kIdcStatic, {40, 10, 119, 8}, kIdsAboutVersion, kStyleNoPrefix},
+    {ControlKind::kStatic, kIdcStatic, {40, 25, 119, 8}, kIdsAboutDescription, kStyleNone},
     {ControlKind::kPushButton,
      kIdOk,
      {178, 7, 50, 14},
-     "OK",
+     kIdsAboutOk,
      kStyleDefaultButton | kStyleGroup | kStyleTabStop},
 };
 
@@ -23,7 +23,7 @@ constexpr DialogTemplate kAboutBox = {
     55,
     kDialogFontPoints,
     kDialogFontFamily,
-    "Curvesmithのﾊﾞｰｼﾞｮﾝ情報",
+    kIdsAboutCaption,
     kDialogModalFrame | kDialogCaption | kDialogSystemMenu | kDialogSetFont,
     kControls,
 };

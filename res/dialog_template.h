@@ -57,7 +57,7 @@ struct DialogControl {
   ControlKind kind;
   int id;  // kIdcStatic for controls nobody addresses
   DialogRect rect;
-  const char* text;  // UTF-8; empty where the control shows no text
+  int text;  // string id; 0 where the control shows no text
   std::uint32_t styles;
   int icon_id = 0;  // the icon a kStaticIcon shows
 };
@@ -68,7 +68,7 @@ struct DialogTemplate {
   int height;  // dialog units
   int font_points;
   const char* font_family;  // UTF-8
-  const char* caption;      // UTF-8; empty for a form
+  int caption;              // string id; 0 for a form
   std::uint32_t styles;
   std::span<const DialogControl> controls;  // template order, also the tab order
 };

@@ -3,8 +3,9 @@
 
 #include <span>
 
-// Main menu 128 as a tree. Item texts are UTF-8; '&' marks the mnemonic and a
-// tab separates the shortcut text shown at the right.
+// Main menu 128 as a tree. Item texts are string ids; in the text '&' marks
+// the mnemonic. A command's shortcut, where the item shows one, is its first
+// key combination in the accelerator table.
 namespace curvesmith::res {
 
 enum class MenuItemKind {
@@ -15,9 +16,10 @@ enum class MenuItemKind {
 
 struct MenuItem {
   MenuItemKind kind;
-  const char* text;                    // empty for a separator
+  int text;                            // string id; 0 for a separator
   int command;                         // 0 for a separator or a pop-up
   bool greyed;                         // shown disabled whatever its command's state
+  bool shows_shortcut;                 // the shortcut written after the text
   std::span<const MenuItem> children;  // the items of a pop-up
 };
 

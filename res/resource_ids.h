@@ -202,6 +202,86 @@ inline constexpr int kIdExportCaption = 32874;
 inline constexpr int kIdsChartCaption = 20470;
 inline constexpr int kIdsChartCaptionAlgorithm = 20471;
 
+// The language of the interface, chosen in the View menu for the next start.
+inline constexpr int kIdViewLanguageJapanese = 32880;
+inline constexpr int kIdViewLanguageEnglish = 32881;
+
+// The texts of the main menu's items and pop-ups: strings 21000-21199.
+inline constexpr int kIdsMenuFile = 21000;
+inline constexpr int kIdsMenuEdit = 21001;
+inline constexpr int kIdsMenuView = 21002;
+inline constexpr int kIdsMenuReplay = 21003;
+inline constexpr int kIdsMenuHelp = 21004;
+inline constexpr int kIdsMenuFileNew = 21010;
+inline constexpr int kIdsMenuFileOpen = 21011;
+inline constexpr int kIdsMenuFileSave = 21012;
+inline constexpr int kIdsMenuFileSaveAs = 21013;
+inline constexpr int kIdsMenuExport = 21014;
+inline constexpr int kIdsMenuSamples = 21015;
+inline constexpr int kIdsMenuFilePrint = 21016;
+inline constexpr int kIdsMenuFilePrintPreview = 21017;
+inline constexpr int kIdsMenuFilePrintSetup = 21018;
+inline constexpr int kIdsMenuRecentFiles = 21019;
+inline constexpr int kIdsMenuAppExit = 21020;
+inline constexpr int kIdsMenuExportPng1x = 21030;
+inline constexpr int kIdsMenuExportPng2x = 21031;
+inline constexpr int kIdsMenuExportPng4x = 21032;
+inline constexpr int kIdsMenuExportHistoryCsv = 21033;
+inline constexpr int kIdsMenuExportBestCsv = 21034;
+inline constexpr int kIdsMenuExportJson = 21035;
+inline constexpr int kIdsMenuExportGif1x = 21036;
+inline constexpr int kIdsMenuExportGif2x = 21037;
+inline constexpr int kIdsMenuExportGif5x = 21038;
+inline constexpr int kIdsMenuExportGif20x = 21039;
+inline constexpr int kIdsMenuExportCaption = 21040;
+inline constexpr int kIdsMenuSampleWellTuned0 = 21050;
+inline constexpr int kIdsMenuSampleWellTuned1 = 21051;
+inline constexpr int kIdsMenuSampleWellTuned2 = 21052;
+inline constexpr int kIdsMenuSamplePremature = 21053;
+inline constexpr int kIdsMenuSampleRandom = 21054;
+inline constexpr int kIdsMenuSampleTooSmall = 21055;
+inline constexpr int kIdsMenuEditUndo = 21060;
+inline constexpr int kIdsMenuEditCut = 21061;
+inline constexpr int kIdsMenuEditCopy = 21062;
+inline constexpr int kIdsMenuEditPaste = 21063;
+inline constexpr int kIdsMenuEditCopyChart = 21064;
+inline constexpr int kIdsMenuViewToolBar = 21070;
+inline constexpr int kIdsMenuViewStatusBar = 21071;
+inline constexpr int kIdsMenuViewReplayBar = 21072;
+inline constexpr int kIdsMenuViewConvergencePanel = 21073;
+inline constexpr int kIdsMenuViewChartFillsWindow = 21074;
+inline constexpr int kIdsMenuViewFullScreen = 21075;
+inline constexpr int kIdsMenuLanguage = 21076;
+inline constexpr int kIdsMenuLanguageJapanese = 21077;
+inline constexpr int kIdsMenuLanguageEnglish = 21078;
+inline constexpr int kIdsMenuReplayPause = 21080;
+inline constexpr int kIdsMenuReplayFirst = 21081;
+inline constexpr int kIdsMenuReplayBack = 21082;
+inline constexpr int kIdsMenuReplayForward = 21083;
+inline constexpr int kIdsMenuReplayLast = 21084;
+inline constexpr int kIdsMenuReplaySpeed1 = 21085;
+inline constexpr int kIdsMenuReplaySpeed2 = 21086;
+inline constexpr int kIdsMenuReplaySpeed5 = 21087;
+inline constexpr int kIdsMenuReplaySpeed20 = 21088;
+inline constexpr int kIdsMenuReplayNoWait = 21089;
+inline constexpr int kIdsMenuRunSameSeed = 21090;
+inline constexpr int kIdsMenuRunWithSeed = 21091;
+inline constexpr int kIdsMenuAppAbout = 21100;
+
+// The texts of the dialog templates and the chart: strings 21200-21249.
+inline constexpr int kIdsFormGenerationsLabel = 21200;
+inline constexpr int kIdsFormCrossoverRateLabel = 21201;
+inline constexpr int kIdsFormMutationRateLabel = 21202;
+inline constexpr int kIdsFormRun = 21203;
+inline constexpr int kIdsFormPopulationSizeLabel = 21204;
+inline constexpr int kIdsFormTargetCurveLabel = 21205;
+inline constexpr int kIdsAboutCaption = 21210;
+inline constexpr int kIdsAboutVersion = 21211;
+inline constexpr int kIdsAboutDescription = 21212;
+inline constexpr int kIdsAboutOk = 21213;
+inline constexpr int kIdsChartGenerationCaption = 21220;
+inline constexpr int kIdsChartBestPointCaption = 21221;
+
 }  // namespace curvesmith::res
 
 #endif  // CURVESMITH_RES_RESOURCE_IDS_H_

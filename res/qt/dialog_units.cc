@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <cmath>
 
+#include "res/qt/string_text.h"
+
 namespace curvesmith {
 namespace {
 
@@ -30,7 +32,7 @@ bool TextFits(const QFont& font, const QString& text, const QRect& box) {
 
 bool EveryTextFits(const res::DialogTemplate& dialog, const QFont& font, int logical_dpi) {
   for (const res::DialogControl& control : dialog.controls) {
-    const QString text = QString::fromUtf8(control.text);
+    const QString text = LoadText(control.text);
     if (text.isEmpty() || control.kind == res::ControlKind::kEdit) continue;
     if (!TextFits(font, text, DialogRectInPixels(control.rect, logical_dpi))) return false;
   }

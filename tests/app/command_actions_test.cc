@@ -8,10 +8,40 @@
 #include <QTest>
 #include <QToolBar>
 
+#include "res/language.h"
 #include "res/resource_ids.h"
 
 namespace curvesmith {
 namespace {
+
+// The menu bar as lines, one an item, indented by depth: the command id
+// (0 for separators and pop-ups) and the shortcut shown after the tab.
+void AppendShape(const QList<QAction*>& actions, const QString& indent, QStringList* lines) {
+  for (const QAction* action : actions) {
+    const QString text = action->text();
+    lines->append(QStringLiteral("%1%2 %3 [%4]")
+                      .arg(indent)
+                      .arg(action->isSeparator() ? 0 : action->data().toInt())
+                      .arg(action->menu() ? QStringLiteral("menu") : QString())
+                      .arg(text.contains('\t') ? text.section('\t', 1) : QString()));
+    if (action->menu()) AppendShape(action->menu()->actions(), indent + "  ", lines);
+  }
+}
+
+// The menu bar's pop-up titles and the shape of the whole menu, as made in
+// `language`.
+QPair<QStringList, QStringList> MenuIn(res::Language language) {
+  res::SetInterfaceLanguage(language);
+  QMainWindow window;
+  CommandActions actions(&window);
+  actions.PopulateMenuBar(window.menuBar());
+  res::SetInterfaceLanguage(res::Language::kJapanese);
+  QStringList titles;
+  for (const QAction* popup : window.menuBar()->actions()) titles << popup->text();
+  QStringList shape;
+  AppendShape(window.menuBar()->actions(), QString(), &shape);
+  return {titles, shape};
+}
 
 // The actions of `menu` as (text, command id) pairs; separators as ("", 0).
 QList<QPair<QString, int>> Items(const QMenu* menu) {
@@ -77,8 +107,10 @@ class CommandActionsTest : public QObject {
                                          "収束ｸﾞﾗﾌ(&G)",
                                          "",
                                          "ｸﾞﾗﾌをｳｨﾝﾄﾞｳに合わせる(&W)\tCtrl+F11",
-                                         "全画面表示(&F)\tF11"}
-                          << QList<int>{59392, 59393, 32783, 32800, 0, 32870, 32871};
+                                         "全画面表示(&F)\tF11",
+                                         "",
+                                         "言語(&L)"}
+                          << QList<int>{59392, 59393, 32783, 32800, 0, 32870, 32871, 0, 0};
     QTest::newRow("replay") << 3
                             << QStringList{"一時停止/再開(&P)\tF5",
                                            "",
@@ -109,6 +141,27 @@ class CommandActionsTest : public QObject {
     for (qsizetype i = 0; i < items.size(); ++i) {
       QCOMPARE(items[i].first, texts[i]);
       QCOMPARE(items[i].second, ids[i]);
+    }
+  }
+
+  // A learner who switches language finds every command in the same place,
+  // behind the same shortcut.
+  void englishMenuHasTheJapaneseStructureAndShortcuts() {
+    const auto japanese = MenuIn(res::Language::kJapanese);
+    const auto english = MenuIn(res::Language::kEnglish);
+    QCOMPARE(english.first, (QStringList{"&File", "&Edit", "&View", "Re&play", "&Help"}));
+    QCOMPARE(english.second, japanese.second);
+    QVERIFY(japanese.second.filter("[Ctrl+Shift+R]").size() == 1);
+  }
+
+  // Each key combination is written the way Qt reads and writes it back, so
+  // the menu shows exactly what the table says and no entry is lost.
+  void acceleratorTextsAreQtsOwn() {
+    for (const res::Accelerator& accelerator : res::AcceleratorTable()) {
+      const QKeySequence keys = KeySequenceOf(accelerator);
+      QCOMPARE(keys.count(), 1);
+      QVERIFY2(keys[0].key() != Qt::Key_unknown, accelerator.keys);
+      QCOMPARE(keys.toString(QKeySequence::PortableText), QString(accelerator.keys));
     }
   }
 

@@ -59,6 +59,32 @@ class CommandLineTest : public QObject {
     }
     QCOMPARE(info.file_name, file_name);
   }
+
+  void language_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("language");  // -1: none asked for; -2: refused
+    QTest::newRow("none") << QStringList{"curvesmith", "a"} << -1;
+    QTest::newRow("english") << QStringList{"curvesmith", "--language", "en", "a"}
+                             << static_cast<int>(res::Language::kEnglish);
+    QTest::newRow("japanese after the file") << QStringList{"curvesmith", "a", "--language=ja"}
+                                             << static_cast<int>(res::Language::kJapanese);
+    QTest::newRow("unknown") << QStringList{"curvesmith", "--language", "fr"} << -2;
+    QTest::newRow("missing") << QStringList{"curvesmith", "--language"} << -2;
+  }
+  void language() {
+    QFETCH(QStringList, arguments);
+    QFETCH(int, language);
+    const CommandLineInfo info = ParseCommandLine(arguments);
+    if (language == -2) {
+      QCOMPARE(info.exit_status.value_or(-1), 2);
+      QVERIFY2(info.text.startsWith("curvesmith: ") &&
+                   info.text.section('\n', 0, 0).contains("language"),
+               qPrintable(info.text));
+      return;
+    }
+    QVERIFY(!info.exit_status);
+    QCOMPARE(info.language ? static_cast<int>(*info.language) : -1, language);
+  }
 };
 
 }  // namespace curvesmith

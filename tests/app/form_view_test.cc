@@ -2,15 +2,18 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "app/form_fields.h"
 #include "app/main_frame.h"
+#include "res/language.h"
 #include "res/parameter_form_template.h"
 #include "res/qt/chart_area_size.h"
 #include "res/qt/dialog_units.h"
+#include "res/qt/string_text.h"
 #include "res/resource_ids.h"
 #include "tests/app/view_fixture.h"
 
@@ -33,6 +36,7 @@ class FormViewTest : public QObject {
   // Start-up and layout.
   void StartsWithZeroInEveryFieldAndCurveZeroTraced();
   void ChartTracesTheCurveOfTheLastRunNotOfTheField();
+  void ControlsSitWhereTheTemplatePutsThem_data();
   void ControlsSitWhereTheTemplatePutsThem();
   void TabOrderFollowsTheTemplate();
 
@@ -93,7 +97,21 @@ void FormViewTest::ChartTracesTheCurveOfTheLastRunNotOfTheField() {
 // The form keeps its designed size whatever font stands in for its own
 // (1182 x 684 pixels at 96 DPI, inside its three-pixel edge), and every label
 // fits its control in the font chosen.
+void FormViewTest::ControlsSitWhereTheTemplatePutsThem_data() {
+  QTest::addColumn<int>("language");
+  QTest::addColumn<QString>("run_text");
+  QTest::newRow("japanese") << static_cast<int>(res::Language::kJapanese) << "実行";
+  QTest::newRow("english") << static_cast<int>(res::Language::kEnglish) << "Run";
+}
+
+// Every label fits its control in every language: the template's places are
+// the same for all.
 void FormViewTest::ControlsSitWhereTheTemplatePutsThem() {
+  QFETCH(int, language);
+  QFETCH(QString, run_text);
+  res::SetInterfaceLanguage(static_cast<res::Language>(language));
+  const auto back_to_japanese =
+      qScopeGuard([] { res::SetInterfaceLanguage(res::Language::kJapanese); });
   ViewFixture fixture;
   const res::DialogTemplate& form = res::ParameterFormTemplate();
   const int dpi = fixture.view->logicalDpiY();
@@ -103,7 +121,7 @@ void FormViewTest::ControlsSitWhereTheTemplatePutsThem() {
            qPrintable(QString("%1x%2").arg(fixture.view->width()).arg(fixture.view->height())));
   for (const res::DialogControl& control : form.controls) {
     const QRect rect = DialogRectInPixels(control.rect, dpi).translated(edge, edge);
-    const QString text = QString::fromUtf8(control.text);
+    const QString text = LoadText(control.text);
     const QWidget* widget = nullptr;
     for (const QWidget* child : fixture.view->findChildren<QWidget*>()) {
       if (child->geometry() == rect) widget = child;
@@ -122,7 +140,7 @@ void FormViewTest::ControlsSitWhereTheTemplatePutsThem() {
   }
   // The chart painter sizes its picture for the same rectangle.
   QCOMPARE(fixture.view->ChartArea()->size(), ChartAreaPixelSize(dpi));
-  QCOMPARE(fixture.view->RunButton()->text(), QString("実行"));
+  QCOMPARE(fixture.view->RunButton()->text(), run_text);
 }
 
 void FormViewTest::TabOrderFollowsTheTemplate() {

@@ -5,6 +5,7 @@
 #include "res/about_box_template.h"
 #include "res/parameter_form_template.h"
 #include "res/resource_ids.h"
+#include "res/string_table.h"
 
 namespace curvesmith::res {
 namespace {
@@ -67,11 +68,11 @@ TEST(ParameterFormTemplateTest, SpotChecks) {
   ASSERT_NE(chart, nullptr);
   EXPECT_EQ(chart->rect.width, 693);
   EXPECT_EQ(chart->rect.height, 396);
-  EXPECT_STREQ(FindControl(form, kIdcRun)->text, "実行");
+  EXPECT_EQ(LoadString(FindControl(form, kIdcRun)->text), "実行");
   EXPECT_EQ(FindControl(form, kIdcRun)->kind, ControlKind::kPushButton);
-  EXPECT_STREQ(form.controls[3].text, "最大世代数<1000");
-  EXPECT_STREQ(form.controls[9].text, "母集団サイズ<1000");
-  EXPECT_STREQ(form.controls[12].text, "目標曲線(0, 1, 2)");
+  EXPECT_EQ(LoadString(form.controls[3].text), "最大世代数<1000");
+  EXPECT_EQ(LoadString(form.controls[9].text), "母集団サイズ<1000");
+  EXPECT_EQ(LoadString(form.controls[12].text), "目標曲線(0, 1, 2)");
   EXPECT_EQ(FindControl(form, 1007), nullptr);
 }
 
@@ -80,16 +81,16 @@ TEST(AboutBoxTemplateTest, Contents) {
   EXPECT_EQ(about.id, kIddAboutBox);
   EXPECT_EQ(about.width, 235);
   EXPECT_EQ(about.height, 55);
-  EXPECT_STREQ(about.caption, "Curvesmithのﾊﾞｰｼﾞｮﾝ情報");
+  EXPECT_EQ(LoadString(about.caption), "Curvesmithのﾊﾞｰｼﾞｮﾝ情報");
   ASSERT_EQ(about.controls.size(), 4u);
   EXPECT_EQ(about.controls[0].kind, ControlKind::kStaticIcon);
   EXPECT_EQ(about.controls[0].icon_id, kIdrMainFrame);
-  EXPECT_STREQ(about.controls[1].text, "Curvesmith Version 1.0");
+  EXPECT_EQ(LoadString(about.controls[1].text), "Curvesmith Version 1.0");
   EXPECT_TRUE(about.controls[1].styles & kStyleNoPrefix);
-  EXPECT_STRNE(about.controls[2].text, "");
+  EXPECT_FALSE(LoadString(about.controls[2].text).empty());
   const DialogControl* ok = FindControl(about, kIdOk);
   ASSERT_NE(ok, nullptr);
-  EXPECT_STREQ(ok->text, "OK");
+  EXPECT_EQ(LoadString(ok->text), "OK");
   EXPECT_TRUE(ok->styles & kStyleDefaultButton);
 }
 

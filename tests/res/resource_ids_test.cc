@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
+#include <utility>
+#include <vector>
 
 #include "res/parameter_form_template.h"
 #include "res/status_indicators.h"
@@ -18,6 +21,73 @@ TEST(StringTableTest, EveryIdHasOneEntry) {
     ASSERT_LE(entry.first_id, entry.last_id);
     for (int id = entry.first_id; id <= entry.last_id; ++id) {
       EXPECT_TRUE(seen.insert(id).second) << "string " << id << " listed twice";
+    }
+  }
+}
+
+// The code points of UTF-8 `text`.
+std::vector<char32_t> CodePoints(std::string_view text) {
+  std::vector<char32_t> points;
+  for (std::size_t i = 0; i < text.size();) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    const int length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    char32_t point = length == 1 ? lead : lead & (0x7F >> length);
+    for (int k = 1; k < length && i + k < text.size(); ++k) {
+      point = (point << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+    }
+    points.push_back(point);
+    i += length;
+  }
+  return points;
+}
+
+// Kana, kanji, Japanese punctuation and the half- and full-width forms.
+bool IsJapaneseOnly(char32_t point) {
+  return (point >= 0x3000 && point <= 0x30FF) || (point >= 0x3400 && point <= 0x4DBF) ||
+         (point >= 0x4E00 && point <= 0x9FFF) || (point >= 0xFF00 && point <= 0xFFEF);
+}
+
+// The placeholders %1 to %9 of `text`, and its number of line feeds (which
+// part a command's prompt from its tool-tip and lines of a message).
+std::pair<std::multiset<char>, long> Shape(std::string_view text) {
+  std::multiset<char> placeholders;
+  for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+    if (text[i] == '%' && text[i + 1] >= '1' && text[i + 1] <= '9')
+      placeholders.insert(text[i + 1]);
+  }
+  return {placeholders, std::count(text.begin(), text.end(), '\n')};
+}
+
+TEST(StringTableTest, EveryIdHasATextInEveryLanguage) {
+  for (const StringEntry& entry : StringTable()) {
+    for (const Language language : Languages()) {
+      const char* text = entry.texts[static_cast<int>(language)];
+      EXPECT_TRUE(text != nullptr && *text != '\0')
+          << "string " << entry.first_id << " has no text in " << LanguageCode(language);
+    }
+  }
+}
+
+TEST(StringTableTest, EnglishTextsHaveNoJapaneseCharacters) {
+  for (const StringEntry& entry : StringTable()) {
+    const std::string_view english = entry.texts[static_cast<int>(Language::kEnglish)];
+    for (const char32_t point : CodePoints(english)) {
+      EXPECT_FALSE(IsJapaneseOnly(point)) << entry.first_id << ": " << english;
+    }
+  }
+  EXPECT_TRUE(IsJapaneseOnly(CodePoints("ﾚ")[0]));
+  EXPECT_TRUE(IsJapaneseOnly(CodePoints("「")[0]));
+  EXPECT_FALSE(IsJapaneseOnly(CodePoints("×")[0]));
+}
+
+// A placeholder missing from a translation drops a value from its message; a
+// missing line feed runs a command's tool-tip into its prompt.
+TEST(StringTableTest, EveryLanguageHasTheJapanesePlaceholdersAndLines) {
+  for (const StringEntry& entry : StringTable()) {
+    const auto japanese = Shape(entry.texts[static_cast<int>(Language::kJapanese)]);
+    for (const Language language : Languages()) {
+      EXPECT_EQ(Shape(entry.texts[static_cast<int>(language)]), japanese)
+          << entry.first_id << " in " << LanguageCode(language);
     }
   }
 }
@@ -54,7 +124,7 @@ bool HasFullWidthKatakana(std::string_view text) {
 
 bool IsFormLabelText(std::string_view text) {
   for (const DialogControl& control : ParameterFormTemplate().controls) {
-    if (std::string_view(control.text).find(text) != std::string_view::npos) return true;
+    if (LoadString(control.text).find(text) != std::string_view::npos) return true;
   }
   return false;
 }
@@ -67,8 +137,9 @@ TEST(StringTableTest, ShellMessagesAreWrittenInTheTablesStyle) {
   for (const StringEntry& entry : StringTable()) {
     if (entry.first_id < kIdsShellMessageFirst || entry.last_id > kIdsShellMessageLast) continue;
     ++messages;
-    if (IsFormLabelText(entry.text)) continue;
-    EXPECT_FALSE(HasFullWidthKatakana(entry.text)) << entry.first_id << ": " << entry.text;
+    const char* japanese = entry.texts[static_cast<int>(Language::kJapanese)];
+    if (IsFormLabelText(japanese)) continue;
+    EXPECT_FALSE(HasFullWidthKatakana(japanese)) << entry.first_id << ": " << japanese;
   }
   EXPECT_GT(messages, 20);
   EXPECT_TRUE(HasFullWidthKatakana("ファイル"));
