@@ -332,7 +332,10 @@ class ShellTest : public QObject {
     QVERIFY(Start(arguments));
     QCOMPARE(app_->MainFrame()->menuBar()->actions().first()->text(), file_menu);
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), cancel);
-    QCOMPARE(app_->MainFrame()->View()->RunButton()->text(), file_menu == "&File" ? "Run" : "実行");
+    const bool english = file_menu == "&File";
+    QCOMPARE(app_->MainFrame()->View()->RunButton()->text(), english ? "Run" : "実行");
+    // The tool bar's name, in the bars' context menu, without the mnemonic.
+    QCOMPARE(app_->MainFrame()->ToolBar()->windowTitle(), english ? "Tool Bar" : "ﾂｰﾙ ﾊﾞｰ");
   }
 
   void aRecentFileThatFailsToOpenLeavesTheList() {
