@@ -17,6 +17,8 @@
 #include "chart/replay_animation.h"
 #include "res/language.h"
 #include "res/qt/chart_area_size.h"
+#include "res/resource_ids.h"
+#include "res/string_table.h"
 #include "tests/chart/chart_test_support.h"
 #include "tests/chart/gui_environment.h"
 
@@ -390,6 +392,8 @@ TEST(QPainterSurfaceTest, CaptionsEndBeforeTheirFiguresInEveryLanguage) {
         surface.TextOut(captions[index].x, captions[index].y, captions[index].text);
       });
     };
+    EXPECT_EQ(captions[0].text, res::LoadString(res::kIdsChartGenerationCaption, language));
+    EXPECT_EQ(captions[1].text, res::LoadString(res::kIdsChartBestPointCaption, language));
     EXPECT_LT(caption(0).second, generation.first) << captions[0].text;
     EXPECT_LT(caption(1).second, caption(2).first) << captions[1].text;
   }
