@@ -5,19 +5,25 @@
 namespace curvesmith {
 namespace {
 
-constexpr FormField kPopulationSize = {res::kIdcPopulationSize, res::kIdsFieldPopulationSize,
-                                       "population_size", &ParameterSet::PopulationSize};
-constexpr FormField kMutationRate = {res::kIdcMutationRate, res::kIdsFieldMutationRate,
-                                     "mutation_rate", &ParameterSet::MutationRate};
-constexpr FormField kGenerations = {res::kIdcGenerations, res::kIdsFieldGenerations, "generations",
-                                    &ParameterSet::Generations};
-constexpr FormField kCrossoverRate = {res::kIdcCrossoverRate, res::kIdsFieldCrossoverRate,
-                                      "crossover_rate", &ParameterSet::CrossoverRate};
+constexpr FormField Field(RunField field, int control_id, int name_id, int range_id) {
+  const RunSetting& setting = RunSettingOf(field);
+  // The key is a string literal of the table, so it ends in a NUL.
+  return {control_id, name_id, setting.key.data(), setting.member, field, range_id};
+}
+
+constexpr FormField kPopulationSize = Field(RunField::kPopulationSize, res::kIdcPopulationSize,
+                                            res::kIdsFieldPopulationSize, res::kIdsRangeCountUpTo);
+constexpr FormField kMutationRate = Field(RunField::kMutationRate, res::kIdcMutationRate,
+                                          res::kIdsFieldMutationRate, res::kIdsRangeRate);
+constexpr FormField kGenerations = Field(RunField::kGenerations, res::kIdcGenerations,
+                                         res::kIdsFieldGenerations, res::kIdsRangeCountUpTo);
+constexpr FormField kCrossoverRate = Field(RunField::kCrossoverRate, res::kIdcCrossoverRate,
+                                           res::kIdsFieldCrossoverRate, res::kIdsRangeRate);
 // The small field at the far right has no label on the form.
-constexpr FormField kAuxParameter = {res::kIdcAuxParameter, res::kIdsFieldAuxParameter,
-                                     "aux_parameter", &ParameterSet::AuxParameter};
-constexpr FormField kTargetCurve = {res::kIdcTargetCurve, res::kIdsFieldTargetCurve, "target_curve",
-                                    &ParameterSet::TargetCurve};
+constexpr FormField kAuxParameter =
+    Field(RunField::kAuxParameter, res::kIdcAuxParameter, res::kIdsFieldAuxParameter, 0);
+constexpr FormField kTargetCurve = Field(RunField::kTargetCurve, res::kIdcTargetCurve,
+                                         res::kIdsFieldTargetCurve, res::kIdsRangeCurve);
 
 constexpr FormField kExchangeOrder[] = {kPopulationSize, kMutationRate, kGenerations,
                                         kCrossoverRate,  kAuxParameter, kTargetCurve};
@@ -32,6 +38,13 @@ std::span<const FormField> FieldsInExchangeOrder() {
 
 std::span<const FormField> FieldsInDocumentOrder() {
   return kDocumentOrder;
+}
+
+const FormField& FormFieldOf(RunField field) {
+  for (const FormField& form_field : kExchangeOrder) {
+    if (form_field.field == field) return form_field;
+  }
+  return kExchangeOrder[0];
 }
 
 const FormField* FindField(int control_id) {

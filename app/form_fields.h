@@ -4,16 +4,22 @@
 #include <span>
 
 #include "engine/parameter_set.h"
+#include "engine/run_settings.h"
 
 namespace curvesmith {
 
-// One value of the parameter form, described once for the form, the
-// parameter file and the messages that name it.
+// One value of the parameter form: the window's part of a run setting (its
+// control and texts), with the setting's key and member taken from the
+// table of run settings.
 struct FormField {
   int control_id;
   int name_id;           // string id: the field as the form's labels name it
-  const char* file_key;  // its key in a parameter file
+  const char* file_key;  // its key in a parameter file: the setting's key
   float ParameterSet::*member;
+  RunField field;
+  // String id of the range a run accepts, whose "%1" and "%2" the setting's
+  // limits fill; 0 for a value a run does not check.
+  int range_id;
 };
 
 // The order the form exchanges its fields with the view's members:
@@ -30,6 +36,9 @@ std::span<const FormField> FieldsInDocumentOrder();
 
 // The field bound to `control_id`, or nullptr.
 const FormField* FindField(int control_id);
+
+// The field that holds `field`.
+const FormField& FormFieldOf(RunField field);
 
 }  // namespace curvesmith
 

@@ -2,50 +2,37 @@
 
 #include "app/resource_text.h"
 #include "engine/number_text.h"
-#include "engine/objective.h"
-#include "engine/run_state.h"
 #include "res/resource_ids.h"
 
 namespace curvesmith {
 namespace {
 
-struct FieldLimit {
-  RunField field;
-  int control_id;
-  QString range;
-};
-
-const FieldLimit& LimitOf(RunField field) {
-  const QString rate_range = LoadText(res::kIdsRangeRate)
-                                 .arg(QString::fromStdString(FormatNumber(kLowestRate)),
-                                      QString::fromStdString(FormatNumber(kHighestRate)));
-  static const FieldLimit kLimits[] = {
-      {RunField::kPopulationSize, res::kIdcPopulationSize,
-       LoadText(res::kIdsRangeCountUpTo).arg(kMaxPopulation)},
-      {RunField::kGenerations, res::kIdcGenerations,
-       LoadText(res::kIdsRangeCountUpTo).arg(kMaxGenerations)},
-      {RunField::kCrossoverRate, res::kIdcCrossoverRate, rate_range},
-      {RunField::kMutationRate, res::kIdcMutationRate, rate_range},
-      {RunField::kTargetCurve, res::kIdcTargetCurve,
-       LoadText(res::kIdsRangeCurve).arg(QString::fromStdString(TargetCurveNumbers(", ", ", ")))},
-  };
-  for (const FieldLimit& limit : kLimits) {
-    if (limit.field == field) return limit;
+// The range a run accepts in `form_field`, from its setting's limits.
+QString RangeText(const FormField& form_field) {
+  const RunSetting& setting = RunSettingOf(form_field.field);
+  const QString range = LoadText(form_field.range_id);
+  switch (setting.kind) {
+    case SettingKind::kCount:
+      return range.arg(setting.most);
+    case SettingKind::kRate:
+      return range.arg(QString::fromStdString(FormatNumber(kLowestRate)),
+                       QString::fromStdString(FormatNumber(kHighestRate)));
+    case SettingKind::kChoice:
+      return range.arg(QString::fromStdString(ChoicesText(setting, ", ", ", ")));
+    case SettingKind::kSeed:
+    case SettingKind::kCarried:
+      break;
   }
-  return kLimits[0];
+  return range;
 }
 
 }  // namespace
-
-const FormField& FormFieldOf(RunField field) {
-  return *FindField(LimitOf(field).control_id);
-}
 
 QString RunRefusalMessage(RunField field, const ParameterSet& values) {
   const FormField& form_field = FormFieldOf(field);
   return LoadText(res::kIdsRunRefused)
       .arg(LoadText(form_field.name_id),
-           QString::fromStdString(FormatNumber(values.*form_field.member)), LimitOf(field).range);
+           QString::fromStdString(FormatNumber(values.*form_field.member)), RangeText(form_field));
 }
 
 }  // namespace curvesmith

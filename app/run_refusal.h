@@ -9,9 +9,6 @@
 
 namespace curvesmith {
 
-// The form field that holds `field`.
-const FormField& FormFieldOf(RunField field);
-
 // Why Run starts nothing: names the field by its form label, the value it
 // holds and the range a run accepts there.
 QString RunRefusalMessage(RunField field, const ParameterSet& values);

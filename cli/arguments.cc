@@ -1,5 +1,6 @@
 #include "cli/arguments.h"
 
+#include <algorithm>
 #include <limits>
 
 #include "cli/exact_numbers.h"
@@ -12,20 +13,6 @@
 
 namespace curvesmith::cli {
 namespace {
-
-struct RunOptionInfo {
-  std::string_view name;
-  RunField field;
-  float ParameterSet::*member;
-};
-
-constexpr RunOptionInfo kRunOptions[] = {
-    {"--population", RunField::kPopulationSize, &ParameterSet::PopulationSize},
-    {"--generations", RunField::kGenerations, &ParameterSet::Generations},
-    {"--crossover", RunField::kCrossoverRate, &ParameterSet::CrossoverRate},
-    {"--mutation", RunField::kMutationRate, &ParameterSet::MutationRate},
-    {"--curve", RunField::kTargetCurve, &ParameterSet::TargetCurve},
-};
 
 // A small count in words, as the messages write it; digits beyond twelve.
 std::string CountWord(std::size_t count) {
@@ -43,46 +30,63 @@ std::string RateRange() {
   return FormatNumber(kLowestRate) + " to " + FormatNumber(kHighestRate);
 }
 
-// What the option of `field` accepts, from the limits of the data model.
-std::string Accepted(RunField field) {
-  switch (field) {
-    case RunField::kPopulationSize:
-      return "a number below " + std::to_string(kMaxPopulation + 1) + " (at most " +
-             std::to_string(kMaxPopulation) + " individuals)";
-    case RunField::kGenerations:
-      return "a number below " + std::to_string(kMaxGenerations + 1) + " (at most " +
-             std::to_string(kMaxGenerations) + " generations)";
-    case RunField::kCrossoverRate:
-    case RunField::kMutationRate:
+// What the option of `setting` accepts, from the limits of the data model.
+std::string Accepted(const RunSetting& setting) {
+  switch (setting.kind) {
+    case SettingKind::kCount:
+      return "a number below " + std::to_string(setting.most + 1) + " (at most " +
+             std::to_string(setting.most) + " " + std::string(setting.unit) + ")";
+    case SettingKind::kRate:
       return "a number from " + RateRange();
-    case RunField::kTargetCurve:
+    case SettingKind::kChoice:
+      return ChoicesText(setting, ", ", " or ") + " (the " + CountWord(setting.choices().size()) +
+             " " + std::string(setting.unit) + ")";
+    case SettingKind::kSeed:
+      return "a whole number from " + SeedRange();
+    case SettingKind::kCarried:
       break;
   }
-  return TargetCurveNumbers(", ", " or ") + " (the " + CountWord(TargetCurves().size()) +
-         " curves)";
+  return "a number";
 }
 
-const RunOptionInfo* FindRunOption(std::string_view option) {
-  for (const RunOptionInfo& info : kRunOptions) {
-    if (info.name == option) return &info;
+// What --help says of the values `setting` takes, after its meaning.
+std::string Limits(const RunSetting& setting) {
+  switch (setting.kind) {
+    case SettingKind::kCount:
+      return ", at most " + std::to_string(setting.most);
+    case SettingKind::kRate:
+      return ", " + RateRange();
+    case SettingKind::kChoice:
+      return ": " + ChoicesText(setting, ", ", " or ");
+    case SettingKind::kSeed:
+      return ", " + SeedRange();
+    case SettingKind::kCarried:
+      break;
+  }
+  return "";
+}
+
+const RunSetting* FindRunOption(std::string_view option) {
+  for (const RunField field : kRunOptionOrder) {
+    if (RunSettingOf(field).option == option) return &RunSettingOf(field);
   }
   return nullptr;
 }
 
 // The refusal of a text the form refuses too: a number it would have to
 // round to 0 or to infinity even in double precision is not taken for either.
-[[noreturn]] void RefuseNumber(const RunOptionInfo& info, std::string_view text) {
+[[noreturn]] void RefuseNumber(const RunSetting& setting, std::string_view text) {
   switch (FindBeyondDouble(text)) {
     case BeyondDouble::kTooSmall:
-      throw UsageError(std::string(info.name) + " takes " + Accepted(info.field) + ", not " +
+      throw UsageError(std::string(setting.option) + " takes " + Accepted(setting) + ", not " +
                        Shown(text) + ", which underflows double precision");
     case BeyondDouble::kTooLarge:
-      throw UsageError(std::string(info.name) + " takes " + Accepted(info.field) + ", not " +
+      throw UsageError(std::string(setting.option) + " takes " + Accepted(setting) + ", not " +
                        Shown(text) + ", which overflows double precision");
     case BeyondDouble::kNo:
       break;
   }
-  Refuse(info.name, Accepted(info.field), text);
+  Refuse(setting.option, Accepted(setting), text);
 }
 
 }  // namespace
@@ -102,67 +106,65 @@ std::string_view Arguments::ValueOf(std::string_view option) {
 }
 
 bool TakeRunOption(std::string_view option, Arguments& arguments, RunOptions& options) {
-  if (option == "--seed") {
-    const std::string_view text = arguments.ValueOf(option);
-    if (!ReadNumber(text, options.seed)) {
-      Refuse(option, "a whole number from " + SeedRange(), text);
-    }
-    options.seed_given = true;
-    return true;
-  }
-  const RunOptionInfo* info = FindRunOption(option);
-  if (info == nullptr) return false;
+  const RunSetting* setting = FindRunOption(option);
+  if (setting == nullptr) return false;
   const std::string_view text = arguments.ValueOf(option);
-  options.parameters.*info->member = ReadRunValue(option, text);
+  if (setting->kind == SettingKind::kSeed) {
+    if (!ReadNumber(text, options.seed)) Refuse(option, Accepted(*setting), text);
+    options.seed_given = true;
+  } else {
+    options.parameters.*setting->member = ReadRunValue(option, text);
+  }
   return true;
 }
 
 float ReadRunValue(std::string_view option, std::string_view text) {
-  const RunOptionInfo& info = *FindRunOption(option);
+  const RunSetting& setting = *FindRunOption(option);
   const auto value = ParseNumber(text);
-  if (!value) RefuseNumber(info, text);
+  if (!value) RefuseNumber(setting, text);
   return *value;
 }
 
 void CheckRunValue(std::string_view option, float value, std::string_view text) {
-  const RunOptionInfo& info = *FindRunOption(option);
+  const RunSetting& setting = *FindRunOption(option);
   RunOptions single;
-  single.parameters.*info.member = value;
-  if (FindValueOutsideModel(single.parameters) == info.field) {
-    Refuse(option, Accepted(info.field), text);
+  single.parameters.*setting.member = value;
+  if (FindValueOutsideModel(single.parameters) == setting.field) {
+    Refuse(option, Accepted(setting), text);
   }
 }
 
 void CheckRunOptions(const RunOptions& options) {
   const auto field = FindValueOutsideModel(options.parameters);
   if (!field) return;
-  for (const RunOptionInfo& info : kRunOptions) {
-    if (info.field == *field) {
-      Refuse(info.name, Accepted(info.field), FormatNumber(options.parameters.*info.member));
-    }
-  }
+  const RunSetting& setting = RunSettingOf(*field);
+  Refuse(setting.option, Accepted(setting), FormatNumber(options.parameters.*setting.member));
 }
 
 std::uint32_t SeedOf(const RunOptions& options) {
   return options.seed_given ? options.seed : SeedFromClock();
 }
 
+std::string OptionHelp(std::string_view name, std::string_view text) {
+  std::string line = "  " + std::string(name);
+  line.resize(std::max(line.size() + 1, kHelpColumn), ' ');
+  return line + std::string(text) + "\n";
+}
+
 std::string RunOptionsHelp() {
-  const ParameterSet defaults = RunOptions().parameters;
-  const auto default_of = [&](float ParameterSet::*member) {
-    return "(default " + FormatNumber(defaults.*member) + ")\n";
-  };
-  return "  --curve C         target curve: " + TargetCurveNumbers(", ", " or ") + " " +
-         default_of(&ParameterSet::TargetCurve) + "  --population N    population size, at most " +
-         std::to_string(kMaxPopulation) + " " + default_of(&ParameterSet::PopulationSize) +
-         "  --generations G   bred generations, at most " + std::to_string(kMaxGenerations) + " " +
-         default_of(&ParameterSet::Generations) + "  --crossover R     crossover rate, " +
-         RateRange() + " " + default_of(&ParameterSet::CrossoverRate) +
-         "  --mutation R      mutation rate, " + RateRange() + " " +
-         default_of(&ParameterSet::MutationRate) +
-         "  --seed S          seed of the random generator, " + SeedRange() +
-         "\n"
-         "                    (default: the current time, as the desktop program does)\n";
+  std::string help;
+  for (const RunField field : kRunOptionOrder) {
+    const RunSetting& setting = RunSettingOf(field);
+    const std::string meaning = std::string(setting.meaning) + Limits(setting);
+    const std::string name = std::string(setting.option) + " " + std::string(setting.value_name);
+    if (setting.kind == SettingKind::kSeed) {
+      help += OptionHelp(name, meaning) +
+              OptionHelp("", "(default: the current time, as the desktop program does)");
+    } else {
+      help += OptionHelp(name, meaning + " (default " + FormatNumber(setting.default_value) + ")");
+    }
+  }
+  return help;
 }
 
 }  // namespace curvesmith::cli

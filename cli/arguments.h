@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/parameter_set.h"
+#include "engine/run_settings.h"
 
 namespace curvesmith::cli {
 
@@ -34,13 +35,22 @@ class Arguments {
   std::size_t next_ = 0;
 };
 
+// The run settings the command line takes, in the order --help lists them
+// and a study varies them (the curve slowest) and names its columns.
+inline constexpr RunField kRunOptionOrder[] = {
+    RunField::kTargetCurve,   RunField::kPopulationSize, RunField::kGenerations,
+    RunField::kCrossoverRate, RunField::kMutationRate,   RunField::kSeed,
+};
+
+// An option's name without its dashes, as the study's columns and JSON
+// keys write it: "curve" for --curve.
+constexpr std::string_view OptionColumn(std::string_view option) {
+  return option.substr(option.find_first_not_of('-'));
+}
+
 // Options shared by every command that computes a run.
 struct RunOptions {
-  ParameterSet parameters{.Generations = 50.0f,
-                          .CrossoverRate = 0.7f,
-                          .PopulationSize = 100.0f,
-                          .MutationRate = 0.1f,
-                          .TargetCurve = 0.0f};
+  ParameterSet parameters = DefaultRunParameters();
   std::uint32_t seed = 0;
   bool seed_given = false;
 };
@@ -68,6 +78,13 @@ std::uint32_t SeedOf(const RunOptions& options);
 
 // Lines of --help that describe the run options and their defaults.
 std::string RunOptionsHelp();
+
+// The column where --help starts the text of an option.
+inline constexpr std::size_t kHelpColumn = 20;
+
+// One line of --help: `name` (an option and its value, or nothing for a
+// continued text) and, from kHelpColumn or after a blank, `text`.
+std::string OptionHelp(std::string_view name, std::string_view text);
 
 // Throws the UsageError for `option` given `text`, which is not `accepted`:
 // "OPTION takes ACCEPTED, not "TEXT"".

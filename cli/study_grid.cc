@@ -8,12 +8,6 @@
 
 namespace curvesmith::cli {
 
-const StudyAxis kStudyAxes[kStudyAxisCount] = {
-    {"--curve", &ParameterSet::TargetCurve},       {"--population", &ParameterSet::PopulationSize},
-    {"--generations", &ParameterSet::Generations}, {"--crossover", &ParameterSet::CrossoverRate},
-    {"--mutation", &ParameterSet::MutationRate},
-};
-
 namespace {
 
 // More values than a study may run in all is certainly a mistake; counting

@@ -6,20 +6,36 @@
 #include <deque>
 #include <string_view>
 
+#include "cli/arguments.h"
 #include "engine/parameter_set.h"
 
 namespace curvesmith::cli {
 
-// One of the five run values a study varies, with its option.
+// One of the run values a study varies: its option, its column in the
+// study's CSV and JSON (the option's name) and where a run holds it.
 struct StudyAxis {
   std::string_view option;
+  std::string_view column;
   float ParameterSet::*member;
 };
 
-// In the order of the settings: the curve varies slowest, the mutation rate
-// fastest.
-inline constexpr int kStudyAxisCount = 5;
-extern const StudyAxis kStudyAxes[kStudyAxisCount];
+// Every run option a ParameterSet holds, in the order of kRunOptionOrder:
+// the curve varies slowest, the mutation rate fastest.
+inline constexpr int kStudyAxisCount = [] {
+  int count = 0;
+  for (const RunField field : kRunOptionOrder) count += RunSettingOf(field).member != nullptr;
+  return count;
+}();
+inline constexpr auto kStudyAxes = [] {
+  std::array<StudyAxis, kStudyAxisCount> axes{};
+  int axis = 0;
+  for (const RunField field : kRunOptionOrder) {
+    const RunSetting& setting = RunSettingOf(field);
+    if (setting.member == nullptr) continue;
+    axes[axis++] = {setting.option, OptionColumn(setting.option), setting.member};
+  }
+  return axes;
+}();
 
 // The values of one option, in order. Held in blocks, so that millions of
 // them are read in with no copy of all at once.

@@ -10,12 +10,8 @@
 namespace curvesmith::cli {
 namespace {
 
-constexpr const char* kColumns[] = {
-    "curve",
-    "population",
-    "generations",
-    "crossover",
-    "mutation",
+// The study's results, after the columns of its axes.
+constexpr std::string_view kResultColumns[] = {
     "runs",
     "mean_best",
     "median_best",
@@ -25,7 +21,14 @@ constexpr const char* kColumns[] = {
     "mean_generation_to_optimum",
     "mean_distinct_final",
 };
-constexpr int kColumnCount = std::size(kColumns);
+constexpr int kColumnCount = kStudyAxisCount + std::size(kResultColumns);
+constexpr auto kColumns = [] {
+  std::array<std::string_view, kColumnCount> columns{};
+  for (int axis = 0; axis < kStudyAxisCount; ++axis) columns[axis] = kStudyAxes[axis].column;
+  std::copy(std::begin(kResultColumns), std::end(kResultColumns),
+            columns.begin() + kStudyAxisCount);
+  return columns;
+}();
 
 // Between the cells of a row in the table's temporary file; no cell holds it.
 constexpr char kCellEnd = ',';
@@ -38,7 +41,7 @@ constexpr char kCellEnd = ',';
 void WriteJsonArguments(std::ostream& out, const StudyDefinition& study) {
   out << "{\"arguments\":{";
   for (int axis = 0; axis < kStudyAxisCount; ++axis) {
-    out << '"' << kStudyAxes[axis].option.substr(2) << "\":[";
+    out << '"' << kStudyAxes[axis].column << "\":[";
     const char* separator = "";
     for (const float value : study.grid.Values(axis)) {
       out << separator << ShortestText(value);
@@ -58,7 +61,7 @@ StudyReportWriter::StudyReportWriter(std::ostream& out, StudyOutput format,
     case StudyOutput::kTable:
       table_rows_ = std::tmpfile();
       if (table_rows_ == nullptr) FailTable();
-      for (const char* column : kColumns) widths_.push_back(std::strlen(column));
+      for (const std::string_view column : kColumns) widths_.push_back(column.size());
       break;
     case StudyOutput::kCsv:
       for (int c = 0; c < kColumnCount; ++c) out_ << (c ? "," : "") << kColumns[c];

@@ -19,16 +19,26 @@ namespace curvesmith::cli {
 namespace {
 
 constexpr std::string_view kHeaderStart = "# curvesmith-cli study ";
-constexpr std::string_view kColumns =
-    "curve,population,generations,crossover,mutation,seed,best,generation_to_optimum,"
-    "distinct_final";
-constexpr int kFieldCount = 9;
+// After the study's axes and the run's seed, the run's outcome.
+constexpr std::string_view kOutcomeColumns = "best,generation_to_optimum,distinct_final";
+constexpr int kBestField = kStudyAxisCount + 1;
+constexpr int kGenerationToOptimumField = kBestField + 1;
+constexpr int kDistinctFinalField = kBestField + 2;
+constexpr int kFieldCount = kDistinctFinalField + 1;
 // Five setting values of at most 14 characters ("-1.1754944e-38"), a seed of
 // 10 digits, a best of at most 24 ("-2.2250738585072014e-308"), a generation
 // of 3 and a count of 4 digits, and 8 commas make 119: with room to spare.
 constexpr std::size_t kLongestRunLine = 256;
 // A word of the header: an option, or one value of an option's list.
 constexpr std::size_t kLongestHeaderWord = 32;
+
+// The line that names the fields of a per-run line.
+std::string Columns() {
+  std::string columns;
+  for (const StudyAxis& axis : kStudyAxes) columns += std::string(axis.column) + ",";
+  return columns + std::string(OptionColumn(RunSettingOf(RunField::kSeed).option)) + "," +
+         std::string(kOutcomeColumns);
+}
 
 // The fields of a per-run line that name its run: the setting and the seed.
 std::string RunKey(const StudyDefinition& study, std::uint64_t run) {
@@ -58,7 +68,7 @@ ShardFileWriter::ShardFileWriter(std::ostream& out, const StudyDefinition& study
                                  const Shard& shard)
     : out_(out), study_(study), run_(shard.FirstRun(study.TotalRuns())) {
   out_ << kHeaderStart << "--shard " << shard.Text() << ' ' << study.Arguments() << '\n'
-       << kColumns << '\n';
+       << Columns() << '\n';
 }
 
 void ShardFileWriter::Add(const RunOutcome& outcome) {
@@ -216,8 +226,8 @@ void ShardFileReader::ReadHeader(const StudyDefinition* reference) {
     study_ = reference;
   }
   std::string line;
-  if (!NextLine(line) || line != kColumns) {
-    Fail("expected the line \"" + std::string(kColumns) + "\"");
+  if (!NextLine(line) || line != Columns()) {
+    Fail("expected the line \"" + Columns() + "\"");
   }
   run_ = shard_.FirstRun(study_->TotalRuns());
   end_ = shard_.EndRun(study_->TotalRuns());
@@ -247,15 +257,15 @@ bool ShardFileReader::Next(RunOutcome& outcome) {
 
   const auto maximum = CurveMaximum(setting.TargetCurve);
   if (!maximum) Fail("curve " + ShortestText(setting.TargetCurve) + " selects no curve");
-  if (!ReadNumber(fields[6], outcome.best) || !std::isfinite(outcome.best) || outcome.best < 0.0 ||
-      outcome.best > *maximum) {
+  if (!ReadNumber(fields[kBestField], outcome.best) || !std::isfinite(outcome.best) ||
+      outcome.best < 0.0 || outcome.best > *maximum) {
     Fail("best is not a fitness from 0 to the curve's maximum " + ShortestText(*maximum));
   }
   const int generations = std::max(RunCount(setting.Generations, kMaxGenerations), 0);
   outcome.generation_to_optimum = -1;
-  if (!fields[7].empty() &&
-      (!ReadNumber(fields[7], outcome.generation_to_optimum) || outcome.generation_to_optimum < 0 ||
-       outcome.generation_to_optimum > generations)) {
+  if (!fields[kGenerationToOptimumField].empty() &&
+      (!ReadNumber(fields[kGenerationToOptimumField], outcome.generation_to_optimum) ||
+       outcome.generation_to_optimum < 0 || outcome.generation_to_optimum > generations)) {
     Fail("generation_to_optimum is not a generation of the run, 0 to " +
          std::to_string(generations));
   }
@@ -266,8 +276,8 @@ bool ShardFileReader::Next(RunOutcome& outcome) {
   }
   const int population = std::max(RunCount(setting.PopulationSize, kMaxPopulation), 0);
   const int fewest = population > 0 ? 1 : 0;
-  if (!ReadNumber(fields[8], outcome.distinct_final) || outcome.distinct_final < fewest ||
-      outcome.distinct_final > population) {
+  if (!ReadNumber(fields[kDistinctFinalField], outcome.distinct_final) ||
+      outcome.distinct_final < fewest || outcome.distinct_final > population) {
     Fail("distinct_final is not a count of genomes from " + std::to_string(fewest) + " to " +
          std::to_string(population));
   }

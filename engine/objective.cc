@@ -59,12 +59,10 @@ const TargetCurve* FindTargetCurve(double curve) {
   return nullptr;
 }
 
-std::string TargetCurveNumbers(std::string_view separator, std::string_view last_separator) {
-  std::string numbers;
-  const std::size_t count = std::size(kTargetCurves);
-  for (std::size_t i = 0; i < count; ++i) {
-    if (i > 0) numbers += i + 1 == count ? last_separator : separator;
-    numbers += std::to_string(static_cast<int>(kTargetCurves[i].number));
+std::vector<std::string> TargetCurveNumbers() {
+  std::vector<std::string> numbers;
+  for (const TargetCurve& target : kTargetCurves) {
+    numbers.push_back(std::to_string(static_cast<int>(target.number)));
   }
   return numbers;
 }

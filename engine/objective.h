@@ -4,7 +4,7 @@
 #include <optional>
 #include <span>
 #include <string>
-#include <string_view>
+#include <vector>
 
 namespace curvesmith {
 
@@ -30,9 +30,8 @@ std::span<const TargetCurve> TargetCurves();
 // 0.0); nullptr for any other value, NaN included.
 const TargetCurve* FindTargetCurve(double curve);
 
-// The curves' numbers, "0, 1 or 2" with `last_separator` " or " and
-// `separator` ", ".
-std::string TargetCurveNumbers(std::string_view separator, std::string_view last_separator);
+// The curves' numbers as text, in order: "0", "1", "2".
+std::vector<std::string> TargetCurveNumbers();
 
 // Fitness of position x on the curve chosen by `curve`; no value when it
 // selects no curve. Pure.

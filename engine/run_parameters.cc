@@ -4,9 +4,6 @@
 #include <cmath>
 #include <limits>
 
-#include "engine/objective.h"
-#include "engine/run_state.h"
-
 namespace curvesmith {
 namespace {
 
@@ -18,14 +15,29 @@ bool IsRate(float value) {
   return value >= kLowestRate && value <= kHighestRate;
 }
 
+bool IsWithinModel(const RunSetting& setting, float value) {
+  switch (setting.kind) {
+    case SettingKind::kCount:
+      return IsCountWithin(value, setting.most);
+    case SettingKind::kRate:
+      return IsRate(value);
+    case SettingKind::kChoice:
+      return setting.selects(value);
+    case SettingKind::kSeed:
+    case SettingKind::kCarried:
+      break;
+  }
+  return true;
+}
+
 }  // namespace
 
-std::optional<RunField> FindValueOutsideModel(const ParameterSet& p) {
-  if (!IsCountWithin(p.PopulationSize, kMaxPopulation)) return RunField::kPopulationSize;
-  if (!IsCountWithin(p.Generations, kMaxGenerations)) return RunField::kGenerations;
-  if (!IsRate(p.CrossoverRate)) return RunField::kCrossoverRate;
-  if (!IsRate(p.MutationRate)) return RunField::kMutationRate;
-  if (!SelectsCurve(p.TargetCurve)) return RunField::kTargetCurve;
+std::optional<RunField> FindValueOutsideModel(const ParameterSet& parameters) {
+  for (const RunSetting& setting : kRunSettings) {
+    if (setting.member != nullptr && !IsWithinModel(setting, parameters.*setting.member)) {
+      return setting.field;
+    }
+  }
   return std::nullopt;
 }
 

@@ -5,21 +5,16 @@
 #include <optional>
 
 #include "engine/parameter_set.h"
+#include "engine/run_settings.h"
 
 namespace curvesmith {
 
-// The range of the two rates; the counts' limits are the run state's
-// capacities, kMaxPopulation and kMaxGenerations.
-inline constexpr float kLowestRate = 0.0f;
-inline constexpr float kHighestRate = 1.0f;
-
-enum class RunField { kPopulationSize, kGenerations, kCrossoverRate, kMutationRate, kTargetCurve };
-
 // The first run parameter, in the order of RunField, that a run refuses: a
-// value that is not a finite number, a population above kMaxPopulation, more
-// than kMaxGenerations generations, a rate outside kLowestRate to
-// kHighestRate, or a target curve that selects no curve (see SelectsCurve:
-// such a run would score nobody and carry the previous run's fitness along).
+// value that is not a finite number, a count above its setting's `most` (a
+// population above kMaxPopulation, more than kMaxGenerations generations), a
+// rate outside kLowestRate to kHighestRate, or a choice that selects none (a
+// target curve that selects no curve would score nobody and carry the
+// previous run's fitness along).
 // Zero and negative counts are within the model: they run as they are. The
 // auxiliary value is not read.
 std::optional<RunField> FindValueOutsideModel(const ParameterSet& parameters);

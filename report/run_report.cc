@@ -8,6 +8,7 @@
 
 #include "engine/algorithm_names.h"
 #include "engine/run_extent.h"
+#include "engine/run_settings.h"
 
 namespace curvesmith::report {
 namespace {
@@ -148,11 +149,15 @@ void WriteHistoryCsv(std::ostream& out, const RunState& state) {
 void WriteJson(std::ostream& out, const RunState& state, std::uint32_t seed,
                const RunDescription& description) {
   Text text;
-  text << "{\"seed\":" << seed << ",\"parameters\":{\"population_size\":" << state.PopulationSize
-       << ",\"generations\":" << state.MaxGenerations
-       << ",\"crossover_rate\":" << state.CrossoverRate
-       << ",\"mutation_rate\":" << state.MutationRate << ",\"target_curve\":" << state.TargetCurve
-       << '}';
+  const auto key = [](RunField field) {
+    return '"' + std::string(RunSettingOf(field).key) + "\":";
+  };
+  text << '{' << key(RunField::kSeed) << seed << ",\"parameters\":{"
+       << key(RunField::kPopulationSize) << state.PopulationSize << ','
+       << key(RunField::kGenerations) << state.MaxGenerations << ','
+       << key(RunField::kCrossoverRate) << state.CrossoverRate << ','
+       << key(RunField::kMutationRate) << state.MutationRate << ',' << key(RunField::kTargetCurve)
+       << state.TargetCurve << '}';
   if (!IsClassic(description)) {
     const Algorithm& a = description.algorithm;
     text << ",\"algorithm\":{\"selection\":\"" << SelectionName(a) << "\",\"crossover\":\""

@@ -22,17 +22,6 @@ using curvesmith::cli::Arguments;
 using curvesmith::cli::RunOptions;
 using curvesmith::cli::UsageError;
 
-struct NumberOption {
-  std::string_view name;
-  float ParameterSet::*member;
-};
-
-constexpr NumberOption kNumberOptions[] = {
-    {"--population", &ParameterSet::PopulationSize}, {"--generations", &ParameterSet::Generations},
-    {"--crossover", &ParameterSet::CrossoverRate},   {"--mutation", &ParameterSet::MutationRate},
-    {"--curve", &ParameterSet::TargetCurve},
-};
-
 // Long enough for the longest option name, what it accepts and the echo of a
 // value cut to its shown length, all escaped.
 constexpr std::size_t kLongestMessage = 400;
@@ -65,8 +54,9 @@ void TakeOne(std::string_view option, std::string_view value, RunOptions& option
     CheckMessage(error.what());
     refused = true;
   }
-  for (const NumberOption& number : kNumberOptions) {
-    if (option != number.name) continue;
+  for (const curvesmith::RunField field : curvesmith::cli::kRunOptionOrder) {
+    const curvesmith::RunSetting& number = curvesmith::RunSettingOf(field);
+    if (option != number.option || number.member == nullptr) continue;
     const auto read = curvesmith::ParseNumber(value);
     if (read.has_value() == refused) Fail("read unlike the form", value);
     if (read && !Same(options.parameters.*number.member, *read)) Fail("another float", value);

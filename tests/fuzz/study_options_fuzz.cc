@@ -16,6 +16,7 @@
 
 #include "cli/study_options.h"
 #include "engine/run_parameters.h"
+#include "engine/run_settings.h"
 
 namespace {
 
@@ -85,11 +86,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (study.TotalRuns() > curvesmith::cli::kMostStudyRuns) Fail("too many runs", "");
   for (int axis = 0; axis < curvesmith::cli::kStudyAxisCount; ++axis) {
     for (const float value : study.grid.Values(axis)) {
-      curvesmith::ParameterSet single{.Generations = 1.0f,
-                                      .CrossoverRate = 0.5f,
-                                      .PopulationSize = 1.0f,
-                                      .MutationRate = 0.5f,
-                                      .TargetCurve = 0.0f};
+      curvesmith::ParameterSet single = curvesmith::DefaultRunParameters();
       single.*curvesmith::cli::kStudyAxes[axis].member = value;
       if (curvesmith::FindValueOutsideModel(single)) Fail("a value outside the model", "");
     }
