@@ -15,6 +15,7 @@
 #include "engine/curve_maximum.h"
 #include "engine/distinct_genomes.h"
 #include "engine/evolution.h"
+#include "engine/run_extent.h"
 #include "engine/run_state.h"
 
 namespace curvesmith::cli {
@@ -25,11 +26,10 @@ constexpr auto kProgressInterval = std::chrono::milliseconds(250);
 constexpr std::uint64_t kWindow = 65536;
 
 RunOutcome OutcomeOf(const RunState& state, double success_fitness) {
-  const int last = state.Generation;
+  const auto [last, places] = RunExtentOf(state);
   RunOutcome outcome;
   outcome.best = state.BestFitnessByGeneration[last];
-  outcome.distinct_final =
-      DistinctGenomes(state.PositionHistory[last], std::max(state.PopulationSize, 0));
+  outcome.distinct_final = DistinctGenomes(state.PositionHistory[last], places);
   // The best so far never falls, so the first generation that reaches the
   // maximum is where the run succeeded.
   for (int g = 0; g <= last; ++g) {
