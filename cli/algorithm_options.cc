@@ -101,26 +101,25 @@ RunAlgorithm CheckAlgorithmOptions(const AlgorithmOptions& options,
   return run;
 }
 
-std::string AlgorithmOptionsHelp() {
+OptionHelps AlgorithmOptionHelps() {
   const Algorithm classic;
-  return "  --selection S     " + SelectionNames() + " (default " + SelectionName(classic) +
-         ")\n"
-         "  --crossover-type T  " +
-         CrossoverNames() + " (default " + std::string(CrossoverName(classic.crossover)) +
-         ")\n"
-         "  --mutation-type T " +
-         MutationNames() + " (default " + std::string(MutationName(classic.mutation)) +
-         ")\n"
-         "  --elitism E       the E fittest kept unchanged, below the population size "
-         "(default " +
-         std::to_string(classic.elitism) +
-         ")\n"
-         "  --encoding E      " +
-         EncodingNames() + " (default " + std::string(EncodingName(classic.encoding)) +
-         ")\n"
-         "  --formula EXPR    run only: your own curve in place of --curve, a formula in x\n"
-         "                    for 0 <= x < 20 (sin, cos, tan, exp, log, sqrt, abs, min, max,\n"
-         "                    ^, pi, e)\n";
+  const auto by_default = [](std::string_view name) {
+    return " (default " + std::string(name) + ")";
+  };
+  return {
+      {std::string(kSelection) + " S", SelectionNames() + by_default(SelectionName(classic))},
+      {std::string(kCrossoverType) + " T",
+       CrossoverNames() + by_default(CrossoverName(classic.crossover))},
+      {std::string(kMutationType) + " T",
+       MutationNames() + by_default(MutationName(classic.mutation))},
+      {std::string(kElitism) + " E", "the E fittest kept unchanged, below the population size" +
+                                         by_default(std::to_string(classic.elitism))},
+      {std::string(kEncoding) + " E", EncodingNames() + by_default(EncodingName(classic.encoding))},
+      {std::string(kFormula) + " EXPR",
+       "run only: your own curve in place of --curve, a formula in x\n"
+       "for 0 <= x < 20 (sin, cos, tan, exp, log, sqrt, abs, min, max,\n"
+       "^, pi, e)"},
+  };
 }
 
 }  // namespace curvesmith::cli
