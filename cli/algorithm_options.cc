@@ -20,9 +20,12 @@ constexpr std::string_view kFormula = "--formula";
 
 constexpr std::string_view kFormulaAccepted = "a formula in x";
 
+// The elitism's limit, in its refusals and its help.
+constexpr std::string_view kElitismLimit = "below the population size";
+
 std::string ElitismAccepted(int population) {
-  return "a whole number from 0 to " + std::to_string(std::max(population - 1, 0)) +
-         " (below the population size)";
+  return "a whole number from 0 to " + std::to_string(std::max(population - 1, 0)) + " (" +
+         std::string(kElitismLimit) + ")";
 }
 
 // What is wrong with the formula, after its text in the message.
@@ -71,7 +74,7 @@ bool TakeAlgorithmOption(std::string_view option, Arguments& arguments, Algorith
   } else if (option == kElitism) {
     const std::string_view text = arguments.ValueOf(option);
     if (!ReadNumber(text, algorithm.elitism) || algorithm.elitism < 0) {
-      Refuse(option, "a whole number from 0, below the population size", text);
+      Refuse(option, "a whole number from 0, " + std::string(kElitismLimit), text);
     }
   } else if (option == kFormula) {
     options.formula = std::string(arguments.ValueOf(option));
@@ -112,7 +115,7 @@ OptionHelps AlgorithmOptionHelps() {
        CrossoverNames() + by_default(CrossoverName(classic.crossover))},
       {std::string(kMutationType) + " T",
        MutationNames() + by_default(MutationName(classic.mutation))},
-      {std::string(kElitism) + " E", "the E fittest kept unchanged, below the population size" +
+      {std::string(kElitism) + " E", "the E fittest kept unchanged, " + std::string(kElitismLimit) +
                                          by_default(std::to_string(classic.elitism))},
       {std::string(kEncoding) + " E", EncodingNames() + by_default(EncodingName(classic.encoding))},
       {std::string(kFormula) + " EXPR",

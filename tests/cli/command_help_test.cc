@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <sstream>
 #include <string>
 
 #include "cli/commands.h"
@@ -52,6 +54,41 @@ TEST(CommandHelpTest, HelpKeepsItsColumns) {
       "                    each one value, a comma list (0.1,0.2) or a range\n",
   };
   for (const std::string& line : kLines) EXPECT_NE(help.find(line), std::string::npos) << line;
+}
+
+// The README's synopsis names options as users learn them; each is one its
+// command declares (and so takes).
+TEST(CommandHelpTest, TheReadmeSynopsisNamesDeclaredOptionsOnly) {
+  std::istringstream readme(testing::Slurp(CURVESMITH_SOURCE_DIR "/README.md"));
+  std::string line;
+  while (std::getline(readme, line) && line != "## The command-line tool") {
+  }
+  while (std::getline(readme, line) && line != "```sh") {
+  }
+  int checked = 0;
+  std::vector<std::string> words;
+  while (std::getline(readme, line) && line != "```") {
+    std::istringstream in(line);
+    std::vector<std::string> line_words;
+    for (std::string word; in >> word;) line_words.push_back(word);
+    if (!line_words.empty() && line_words.front() == "curvesmith-cli") {
+      words.assign(line_words.begin() + 1, line_words.end());
+    } else {
+      words.insert(words.end(), line_words.begin(), line_words.end());
+    }
+    const Command* command = FindCommand(std::vector<std::string_view>(words.begin(), words.end()));
+    if (command == nullptr) continue;
+    const std::vector<std::string> declared = DeclaredOptions(*command);
+    for (std::string word : line_words) {
+      word = word.substr(word.find_first_not_of('['));
+      word = word.substr(0, word.find_first_of("] "));
+      if (!word.starts_with("--") || word == kHelpOption) continue;
+      ++checked;
+      EXPECT_NE(std::find(declared.begin(), declared.end(), word), declared.end())
+          << word << " of " << command->name;
+    }
+  }
+  EXPECT_GT(checked, 10);
 }
 
 }  // namespace
