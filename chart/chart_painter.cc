@@ -1,5 +1,6 @@
 #include "chart/chart_painter.h"
 
+#include "chart/chart_colours.h"
 #include "chart/chart_mapping.h"
 #include "chart/chart_texts.h"
 #include "chart/curve_trace.h"
@@ -7,12 +8,6 @@
 #include "chart/replay_animation.h"
 
 namespace curvesmith::chart {
-namespace {
-
-constexpr ColorRef kCaptionColor = 0x000000;
-
-}  // namespace
-
 ChartPainter::ChartPainter(Surface& surface, RunState& state)
     : surface_(surface), state_(state), resources_(surface) {}
 
@@ -70,7 +65,7 @@ void ChartPainter::DrawStaticChart() {
 
   resources_.CreateFont();
   resources_.Select(ChartResource::ChartFont);
-  surface_.SetTextColor(kCaptionColor);
+  surface_.SetTextColor(kChartBlack);
   surface_.SetBkMode(kBkModeTransparent);
   for (const PlacedText& caption : Captions()) {
     surface_.TextOut(caption.x, caption.y, caption.text);

@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "chart/chart_colours.h"
+
 namespace curvesmith::chart {
 namespace {
 
@@ -35,13 +37,13 @@ const FontRequest kChartFontRequest{.height = 45,
 // Indexed by ChartResource.
 constexpr ResourceRecipe kRecipes[kChartResourceCount] = {
     {"ChartFont", Kind::kFont, PenStyle::kSolid, 0, 0},
-    {"WhiteBrush", Kind::kBrush, PenStyle::kSolid, 0, 0xFFFFFF},
-    {"RedBrush", Kind::kBrush, PenStyle::kSolid, 0, 0x0000FF},
-    {"FramePen", Kind::kPen, PenStyle::kSolid, 1, 0x000000},
-    {"GridPen", Kind::kPen, PenStyle::kDot, 1, 0x800000},
-    {"BluePen", Kind::kPen, PenStyle::kDot, 3, 0xFF0000},
-    {"WhitePen", Kind::kPen, PenStyle::kDot, 3, 0xFFFFFF},
-    {"GreenPen", Kind::kPen, PenStyle::kDot, 3, 0x00FF00},
+    {"WhiteBrush", Kind::kBrush, PenStyle::kSolid, 0, kChartWhite},
+    {"RedBrush", Kind::kBrush, PenStyle::kSolid, 0, kMarkerRed},
+    {"FramePen", Kind::kPen, PenStyle::kSolid, 1, kChartBlack},
+    {"GridPen", Kind::kPen, PenStyle::kDot, 1, kGridNavy},
+    {"BluePen", Kind::kPen, PenStyle::kDot, 3, kCurveBlue},
+    {"WhitePen", Kind::kPen, PenStyle::kDot, 3, kChartWhite},
+    {"GreenPen", Kind::kPen, PenStyle::kDot, 3, kBestMarkerGreen},
 };
 
 constexpr ChartResource kBrushesAndPens[] = {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "chart/chart_colours.h"
 #include "chart/curve_trace.h"
 #include "chart/frame_and_grid.h"
 #include "chart/marker_box.h"
@@ -9,14 +10,6 @@
 #include "engine/run_extent.h"
 
 namespace curvesmith::chart {
-namespace {
-
-constexpr ColorRef kFrameReadoutColor = 0x8080FF;
-constexpr ColorRef kErasingColor = 0xFFFFFF;
-constexpr ColorRef kFinalReadoutColor = 0xFF80FF;
-
-}  // namespace
-
 std::optional<std::chrono::milliseconds> ReplayAnimation::Step() {
   if (!phase_) {
     generation_ = 0;
@@ -71,7 +64,7 @@ void ReplayAnimation::EraseEarlierFrames(int generation, const ReplayErasures& e
   for (const MarkerBoxEdges& box : erasures.BoxesErasedBefore(generation)) {
     surface_.Ellipse(box.left, box.top, box.right, box.bottom);
   }
-  surface_.SetTextColor(kErasingColor);
+  surface_.SetTextColor(kChartWhite);
   for (const ReplayErasures::Readout& readout : erasures.ReadoutsErasedBefore(generation)) {
     DrawReadout(surface_, readout.slot, readout.text);
   }
@@ -90,7 +83,7 @@ bool ReplayAnimation::HasEveryResource() const {
 }
 
 void ReplayAnimation::ShowGeneration() {
-  surface_.SetTextColor(kFrameReadoutColor);
+  surface_.SetTextColor(kFrameReadoutLightRed);
   FormatReadouts(generation_);
   DrawReadouts(surface_, readouts_);
   resources_.Select(ChartResource::RedBrush);
@@ -110,7 +103,7 @@ void ReplayAnimation::EraseMarkersAndRepair() {
 }
 
 void ReplayAnimation::EraseReadouts() {
-  surface_.SetTextColor(kErasingColor);
+  surface_.SetTextColor(kChartWhite);
   DrawReadouts(surface_, readouts_);
   FreeReadouts();
 }
@@ -123,7 +116,7 @@ void ReplayAnimation::DrawFinalFrame() {
   resources_.Select(ChartResource::GreenPen);
   DrawBestMarker(last);
   FormatReadouts(last);
-  surface_.SetTextColor(kFinalReadoutColor);
+  surface_.SetTextColor(kFinalReadoutLightMagenta);
   DrawReadouts(surface_, readouts_);
   state_.ReplayPending = 0;
   FreeReadouts();

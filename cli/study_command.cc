@@ -36,7 +36,7 @@ int RunStudy(const StudyOptions& options, std::ostream& out, std::ostream& err) 
   // The progress line is gone before a table is written out.
   const auto run = [&](const std::function<void(const RunOutcome&)>& on_outcome) {
     ProgressLine progress(err, end - first, !options.quiet && ::isatty(STDERR_FILENO));
-    RunStudyRuns(study, first, end, options.jobs, on_outcome,
+    RunStudyRuns(study, first, end, StudyThreads(options.jobs, end - first), on_outcome,
                  [&](std::uint64_t done) { progress.Update(done); });
   };
   if (options.shard) {
@@ -50,7 +50,9 @@ int RunStudy(const StudyOptions& options, std::ostream& out, std::ostream& err) 
   return Finish(out);
 }
 
-int MergeStudy(Arguments& arguments, std::ostream& out) {
+}  // namespace
+
+int RunStudyMergeCommand(Arguments& arguments, std::ostream& out) {
   std::optional<StudyOutput> output;
   std::vector<std::string> paths;
   while (!arguments.Done()) {
@@ -105,13 +107,10 @@ int MergeStudy(Arguments& arguments, std::ostream& out) {
   return Finish(out);
 }
 
-}  // namespace
-
 int RunStudyCommand(Arguments& arguments, std::ostream& out, std::ostream& err) {
   StudyOptions options;
-  for (bool first = true; !arguments.Done(); first = false) {
+  while (!arguments.Done()) {
     const std::string_view option = arguments.NextOption();
-    if (first && option == "merge") return MergeStudy(arguments, out);
     if (TakeStudyOption(option, arguments, options)) continue;
     throw UsageError("unknown option " + Shown(option) + " for study (see --help)");
   }

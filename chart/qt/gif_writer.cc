@@ -8,15 +8,26 @@
 #include <utility>
 #include <vector>
 
+#include "chart/chart_colours.h"
+
 namespace curvesmith::chart {
 namespace {
 
-// The chart's own colours (RGB), taken exactly: white, black, the grid's
-// navy, the curve's blue, the markers' red, the best marker's green, the
-// readouts' light red and light magenta, and the edge greys of the control.
-constexpr QRgb kExactColours[] = {0xFFFFFF, 0x000000, 0x000080, 0x0000FF, 0xFF0000, 0x00FF00,
-                                  0xFF8080, 0xFF80FF, 0x808080, 0x404040, 0xD4D0C8};
-constexpr int kExactCount = static_cast<int>(std::size(kExactColours));
+// The greys of a control's sunken edge (light, shadow, dark shadow), which
+// pictures of the window's chart area carry round the chart.
+constexpr QRgb kEdgeGreys[] = {0x808080, 0x404040, 0xD4D0C8};
+
+// Taken exactly: the chart's own colours, then the edge greys (RGB).
+constexpr auto kExactColours = [] {
+  std::array<QRgb, std::size(kChartColours) + std::size(kEdgeGreys)> colours{};
+  std::size_t i = 0;
+  for (const ColorRef colour : kChartColours) {
+    colours[i++] = static_cast<QRgb>(RedOf(colour) << 16 | GreenOf(colour) << 8 | BlueOf(colour));
+  }
+  for (const QRgb grey : kEdgeGreys) colours[i++] = grey;
+  return colours;
+}();
+constexpr int kExactCount = static_cast<int>(kExactColours.size());
 // Then a 6 x 6 x 6 colour cube and a ramp of greys; the last entry marks
 // the pixels a picture leaves as they were.
 constexpr int kCubeLevels = 6;

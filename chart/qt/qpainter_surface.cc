@@ -9,6 +9,8 @@
 #include <QString>
 #include <cmath>
 
+#include "chart/chart_colours.h"
+
 namespace curvesmith::chart {
 namespace {
 
@@ -31,8 +33,7 @@ const QList<qreal> kDotPattern = {3.0, 3.0};
 constexpr int kMeasuringPixelSize = 100;
 
 QColor ToQColor(ColorRef color) {
-  return QColor(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
-                static_cast<int>((color >> 16) & 0xFF));
+  return QColor(RedOf(color), GreenOf(color), BlueOf(color));
 }
 
 // The average character width as classic fonts declare it (and as a

@@ -61,6 +61,8 @@ void ReplayTest::EachGenerationShowsMarkersThenTheRepairedChart() {
   QCOMPARE(fixture.clock.pauses, std::vector<milliseconds>{kMarkers});
   QVERIFY(CountPixels(fixture.Chart(), kMarkerRed) > 0);
   QVERIFY(CountPixels(fixture.Chart(), kFrameReadoutLightRed) > 0);
+  // The disc tool-tip describes the discs on the chart, and only while they are there.
+  QCOMPARE(fixture.view->ChartArea()->MarkedGeneration(), std::optional<int>(0));
 
   QVERIFY(Elapse(fixture.clock));
   QCOMPARE(fixture.clock.pauses, (std::vector<milliseconds>{kMarkers, kReadouts}));
@@ -69,6 +71,7 @@ void ReplayTest::EachGenerationShowsMarkersThenTheRepairedChart() {
   QCOMPARE(CountPixels(fixture.Chart(), kMarkerRed), 0);
   QVERIFY(CountPixels(fixture.Chart(), kFrameReadoutLightRed) > 0);
   QVERIFY(CountPixels(fixture.Chart(), kCurveBlue) > 1000);
+  QCOMPARE(fixture.view->ChartArea()->MarkedGeneration(), std::optional<int>());
 
   QVERIFY(Elapse(fixture.clock));
   QCOMPARE(fixture.clock.pauses.size(), 3u);

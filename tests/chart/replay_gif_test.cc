@@ -134,7 +134,9 @@ TEST(ReplayGifTest, FramesAddUpToTheReplaysFinalPicture) {
     PaintToEnd(painter, [](std::chrono::milliseconds) {});
   }
   const QImage shown = Read(*gif).last_picture;
-  for (const QRgb colour : {0xFFFF0000u, 0xFF0000FFu, 0xFF00FF00u, 0xFFFF80FFu}) {
+  // Each of the chart's colours is kept exactly: markers, curve, best marker,
+  // final readouts and grid.
+  for (const QRgb colour : {0xFFFF0000u, 0xFF0000FFu, 0xFF00FF00u, 0xFFFF80FFu, 0xFF000080u}) {
     EXPECT_EQ(CountPixels(shown, colour), CountPixels(final_picture, colour)) << std::hex << colour;
   }
   // The state itself is left as it was.
