@@ -16,7 +16,7 @@ bool IsBidiControl(std::uint32_t code_point) {
 }
 
 void AppendEscape(std::string& shown, const char* format, unsigned value) {
-  char escape[8];
+  char escape[16];
   std::snprintf(escape, sizeof escape, format, value);
   shown += escape;
 }
