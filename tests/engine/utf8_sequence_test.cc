@@ -31,6 +31,7 @@ TEST(Utf8SequenceTest, TakesWellFormedSequencesOnly) {
       {"\xf4\x90\x80\x80", 0, 0},  // above U+10FFFF
       {"\xe2\x82", 0, 0},          // cut short
       {"\xe2\x41\xac", 0, 0},      // a byte that continues nothing
+      {"\xc3\xc3\xa9", 0, 0},      // a lead byte where a continuation belongs
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::PrintToString(std::string(c.bytes)));
