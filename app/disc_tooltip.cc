@@ -2,12 +2,12 @@
 
 #include <QStringList>
 #include <algorithm>
-#include <cstdio>
 
 #include "app/resource_text.h"
 #include "chart/marker_box.h"
 #include "engine/generation_census.h"
 #include "engine/genome_counts.h"
+#include "engine/number_text.h"
 #include "engine/run_extent.h"
 #include "res/resource_ids.h"
 
@@ -30,13 +30,6 @@ QString Genes(int genome) {
   QStringList genes;
   for (int j = 0; j < kGeneCount; ++j) genes << QString::number((genome >> j) & 1);
   return genes.join(' ');
-}
-
-// Fitness as the chart's readouts print it ("%f").
-QString Fixed(double value) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%f", value);
-  return QString::fromLatin1(text);
 }
 
 }  // namespace
@@ -81,7 +74,7 @@ QString DiscTooltipText(const RunState& state, int generation, const std::vector
     blocks << LoadText(res::kIdsDiscTooltipGenome)
                   .arg(Genes(genome.value))
                   .arg(QString::number(state.PositionHistory[row][genome.place], 'g', 17))
-                  .arg(Fixed(state.FitnessHistory[row][genome.place]))
+                  .arg(QString::fromStdString(FixedText(state.FitnessHistory[row][genome.place])))
                   .arg(census.CountOf(genome.value))
                   .arg(extent.places)
                   .arg(census.RankOf(genome.value))
