@@ -118,7 +118,7 @@ std::string AlgorithmOptionsHelp() {
          "  --encoding E      " +
          EncodingNames() + " (default " + std::string(EncodingName(classic.encoding)) +
          ")\n"
-         "  --formula EXPR    run only: your own curve in place of --curve, a formula in x\n"
+         "  --formula EXPR    run, render: your own curve in place of --curve, a formula in x\n"
          "                    for 0 <= x < 20 (sin, cos, tan, exp, log, sqrt, abs, min, max,\n"
          "                    ^, pi, e)\n";
 }
