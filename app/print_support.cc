@@ -11,11 +11,6 @@
 #include "res/resource_ids.h"
 
 namespace curvesmith {
-namespace {
-
-const QString kOkText = QStringLiteral("OK");
-
-}  // namespace
 
 QRect FitOnPage(const QSize& image, const QRect& page) {
   if (image.isEmpty() || page.isEmpty()) return QRect();
@@ -65,7 +60,8 @@ void PrintSupport::PrinterSetup() {
   QPrintDialog dialog(&printer_, parent_);
   dialog.setWindowTitle(ToolTipOf(res::kIdFilePrintSetup));
   if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {
-    if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) ok->setText(kOkText);
+    if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok))
+      ok->setText(LoadText(res::kIdsPrintSetupOk));
   }
   dialog.exec();
 }

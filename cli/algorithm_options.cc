@@ -20,9 +20,12 @@ constexpr std::string_view kFormula = "--formula";
 
 constexpr std::string_view kFormulaAccepted = "a formula in x";
 
+// The elitism's limit, in its refusals and its help.
+constexpr std::string_view kElitismLimit = "below the population size";
+
 std::string ElitismAccepted(int population) {
-  return "a whole number from 0 to " + std::to_string(std::max(population - 1, 0)) +
-         " (below the population size)";
+  return "a whole number from 0 to " + std::to_string(std::max(population - 1, 0)) + " (" +
+         std::string(kElitismLimit) + ")";
 }
 
 // What is wrong with the formula, after its text in the message.
@@ -71,7 +74,7 @@ bool TakeAlgorithmOption(std::string_view option, Arguments& arguments, Algorith
   } else if (option == kElitism) {
     const std::string_view text = arguments.ValueOf(option);
     if (!ReadNumber(text, algorithm.elitism) || algorithm.elitism < 0) {
-      Refuse(option, "a whole number from 0, below the population size", text);
+      Refuse(option, "a whole number from 0, " + std::string(kElitismLimit), text);
     }
   } else if (option == kFormula) {
     options.formula = std::string(arguments.ValueOf(option));
@@ -101,26 +104,25 @@ RunAlgorithm CheckAlgorithmOptions(const AlgorithmOptions& options,
   return run;
 }
 
-std::string AlgorithmOptionsHelp() {
+OptionHelps AlgorithmOptionHelps() {
   const Algorithm classic;
-  return "  --selection S     " + SelectionNames() + " (default " + SelectionName(classic) +
-         ")\n"
-         "  --crossover-type T  " +
-         CrossoverNames() + " (default " + std::string(CrossoverName(classic.crossover)) +
-         ")\n"
-         "  --mutation-type T " +
-         MutationNames() + " (default " + std::string(MutationName(classic.mutation)) +
-         ")\n"
-         "  --elitism E       the E fittest kept unchanged, below the population size "
-         "(default " +
-         std::to_string(classic.elitism) +
-         ")\n"
-         "  --encoding E      " +
-         EncodingNames() + " (default " + std::string(EncodingName(classic.encoding)) +
-         ")\n"
-         "  --formula EXPR    run, render: your own curve in place of --curve, a formula in x\n"
-         "                    for 0 <= x < 20 (sin, cos, tan, exp, log, sqrt, abs, min, max,\n"
-         "                    ^, pi, e)\n";
+  const auto by_default = [](std::string_view name) {
+    return " (default " + std::string(name) + ")";
+  };
+  return {
+      {std::string(kSelection) + " S", SelectionNames() + by_default(SelectionName(classic))},
+      {std::string(kCrossoverType) + " T",
+       CrossoverNames() + by_default(CrossoverName(classic.crossover))},
+      {std::string(kMutationType) + " T",
+       MutationNames() + by_default(MutationName(classic.mutation))},
+      {std::string(kElitism) + " E", "the E fittest kept unchanged, " + std::string(kElitismLimit) +
+                                         by_default(std::to_string(classic.elitism))},
+      {std::string(kEncoding) + " E", EncodingNames() + by_default(EncodingName(classic.encoding))},
+      {std::string(kFormula) + " EXPR",
+       "run, render: your own curve in place of --curve, a formula in x\n"
+       "for 0 <= x < 20 (sin, cos, tan, exp, log, sqrt, abs, min, max,\n"
+       "^, pi, e)"},
+  };
 }
 
 }  // namespace curvesmith::cli

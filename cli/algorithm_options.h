@@ -43,8 +43,8 @@ struct RunAlgorithm {
 // position (the first such x).
 RunAlgorithm CheckAlgorithmOptions(const AlgorithmOptions& options, const ParameterSet& parameters);
 
-// Lines of --help that describe these options and their defaults.
-std::string AlgorithmOptionsHelp();
+// These options and their defaults, as --help describes them.
+OptionHelps AlgorithmOptionHelps();
 
 }  // namespace curvesmith::cli
 

@@ -97,7 +97,13 @@ void Refuse(std::string_view option, std::string_view accepted, std::string_view
 }
 
 std::string_view Arguments::NextOption() {
-  return words_[next_++];
+  const std::string_view word = words_[next_++];
+  if (!command_.empty() && (word.starts_with("--") || !operands_) &&
+      std::find(declared_.begin(), declared_.end(), word) == declared_.end()) {
+    throw UsageError("unknown option " + Shown(word) + " for " + std::string(command_) +
+                     " (see --help)");
+  }
+  return word;
 }
 
 std::string_view Arguments::ValueOf(std::string_view option) {
@@ -145,26 +151,17 @@ std::uint32_t SeedOf(const RunOptions& options) {
   return options.seed_given ? options.seed : SeedFromClock();
 }
 
-std::string OptionHelp(std::string_view name, std::string_view text) {
-  std::string line = "  " + std::string(name);
-  line.resize(std::max(line.size() + 1, kHelpColumn), ' ');
-  return line + std::string(text) + "\n";
-}
-
-std::string RunOptionsHelp() {
-  std::string help;
+OptionHelps RunOptionHelps() {
+  OptionHelps options;
   for (const RunField field : kRunOptionOrder) {
     const RunSetting& setting = RunSettingOf(field);
     const std::string meaning = std::string(setting.meaning) + Limits(setting);
-    const std::string name = std::string(setting.option) + " " + std::string(setting.value_name);
-    if (setting.kind == SettingKind::kSeed) {
-      help += OptionHelp(name, meaning) +
-              OptionHelp("", "(default: the current time, as the desktop program does)");
-    } else {
-      help += OptionHelp(name, meaning + " (default " + FormatNumber(setting.default_value) + ")");
-    }
+    options.push_back({std::string(setting.option) + " " + std::string(setting.value_name),
+                       setting.kind == SettingKind::kSeed
+                           ? meaning + "\n(default: the current time, as the desktop program does)"
+                           : meaning + " (default " + FormatNumber(setting.default_value) + ")"});
   }
-  return help;
+  return options;
 }
 
 }  // namespace curvesmith::cli

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/option_help.h"
 #include "engine/parameter_set.h"
 #include "engine/run_settings.h"
 
@@ -24,8 +25,18 @@ class UsageError : public std::runtime_error {
 class Arguments {
  public:
   explicit Arguments(std::vector<std::string_view> words) : words_(std::move(words)) {}
+  // The words of `command`, which takes the `declared` options only (and, with
+  // `operands`, words that do not start with "--" as operands).
+  Arguments(std::vector<std::string_view> words, std::string_view command,
+            std::vector<std::string> declared, bool operands)
+      : words_(std::move(words)),
+        command_(command),
+        declared_(std::move(declared)),
+        operands_(operands) {}
 
   bool Done() const { return next_ >= words_.size(); }
+  // The next option (or operand). Throws UsageError for an option the
+  // command does not declare.
   std::string_view NextOption();
   // The value that follows `option`. Throws UsageError when there is none.
   std::string_view ValueOf(std::string_view option);
@@ -33,6 +44,9 @@ class Arguments {
  private:
   std::vector<std::string_view> words_;
   std::size_t next_ = 0;
+  std::string_view command_;
+  std::vector<std::string> declared_;
+  bool operands_ = false;
 };
 
 // The run settings the command line takes, in the order --help lists them
@@ -76,15 +90,8 @@ void CheckRunOptions(const RunOptions& options);
 // The seed of the run: the one given, or the clock's.
 std::uint32_t SeedOf(const RunOptions& options);
 
-// Lines of --help that describe the run options and their defaults.
-std::string RunOptionsHelp();
-
-// The column where --help starts the text of an option.
-inline constexpr std::size_t kHelpColumn = 20;
-
-// One line of --help: `name` (an option and its value, or nothing for a
-// continued text) and, from kHelpColumn or after a blank, `text`.
-std::string OptionHelp(std::string_view name, std::string_view text);
+// The run options and their defaults, as --help describes them.
+OptionHelps RunOptionHelps();
 
 // Throws the UsageError for `option` given `text`, which is not `accepted`:
 // "OPTION takes ACCEPTED, not "TEXT"".

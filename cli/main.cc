@@ -8,63 +8,39 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/algorithm_options.h"
 #include "cli/arguments.h"
+#include "cli/commands.h"
 #include "cli/descriptor_output.h"
-#include "cli/render_command.h"
-#include "cli/run_command.h"
 #include "cli/shown_text.h"
-#include "cli/study_command.h"
-#include "cli/study_options.h"
 #include "cli/tool_failure.h"
 
 namespace {
 
 using curvesmith::cli::Arguments;
+using curvesmith::cli::Command;
 using curvesmith::cli::UsageError;
 
 constexpr char kVersion[] = "Curvesmith 1.0.0.1";
 
-void PrintHelp(std::ostream& out) {
-  out << "Usage: curvesmith-cli COMMAND [options]\n"
-         "\n"
-         "Commands:\n"
-         "  run       compute one run of the genetic algorithm and report it\n"
-         "  render    compute one run and draw its chart into a PNG image\n"
-         "\n"
-         "Run options:\n"
-      << curvesmith::cli::RunOptionsHelp() << curvesmith::cli::AlgorithmOptionsHelp() << "\n"
-      << "Options of run:\n"
-      << curvesmith::cli::kRunCommandHelp << "\n"
-      << "Options of render:\n"
-      << curvesmith::cli::kRenderCommandHelp << "\n"
-      << "Options of study:\n"
-      << curvesmith::cli::StudyCommandHelp() << "\n"
-      << "  --help            show this help\n"
-         "  --version         show the version\n";
-}
-
 int Dispatch(const std::vector<std::string_view>& words, std::ostream& out) {
+  const Command* command = curvesmith::cli::FindCommand(words);
   for (std::string_view word : words) {
-    if (word == "--help" || word == "-h") {
-      PrintHelp(out);
+    if (word == curvesmith::cli::kHelpOption || word == "-h") {
+      out << (command != nullptr ? curvesmith::cli::CommandHelp(*command)
+                                 : curvesmith::cli::Help());
       return 0;
     }
-    if (word == "--version") {
+    if (word == curvesmith::cli::kVersionOption) {
       out << kVersion << "\n";
       return 0;
     }
   }
   if (words.empty()) throw UsageError("no command given (see --help)");
-  const std::string_view command = words.front();
-  Arguments arguments(std::vector<std::string_view>(words.begin() + 1, words.end()));
-  if (command == "run") {
-    curvesmith::cli::RunRunCommand(arguments, out);
-    return 0;
+  if (command == nullptr) {
+    throw UsageError("unknown command " + curvesmith::cli::Shown(words.front()) + " (see --help)");
   }
-  if (command == "render") return curvesmith::cli::RunRenderCommand(arguments, out, std::cerr);
-  if (command == "study") return curvesmith::cli::RunStudyCommand(arguments, out, std::cerr);
-  throw UsageError("unknown command " + curvesmith::cli::Shown(command) + " (see --help)");
+  Arguments arguments = curvesmith::cli::ArgumentsOf(*command, words);
+  return command->run(arguments, out, std::cerr);
 }
 
 }  // namespace

@@ -26,14 +26,17 @@
 
 namespace curvesmith::cli {
 
-const char kRenderCommandHelp[] =
-    "  --frame F         base, final (default) or a generation G from 0 to generations - 1\n"
-    "  --out FILE.png    the image file to write\n"
-    "  --scale K         device pixels per pixel, 1 to 8 (default 1)\n"
-    "  --ops             list the drawing operations instead of writing an image\n"
-    "  --gif FILE.gif    write the whole replay as a looping animated GIF instead\n"
-    "  --speed K         the GIF's pace: 1 (the replay's own), 2, 5 or 20 (default 1)\n"
-    "  --caption         a line under the chart with the run's settings and seed\n";
+OptionHelps RenderCommandOptionHelps() {
+  return {
+      {"--frame F", "base, final (default) or a generation G from 0 to generations - 1"},
+      {"--out FILE.png", "the image file to write"},
+      {"--scale K", "device pixels per pixel, 1 to 8 (default 1)"},
+      {"--ops", "list the drawing operations instead of writing an image"},
+      {"--gif FILE.gif", "write the whole replay as a looping animated GIF instead"},
+      {"--speed K", "the GIF's pace: 1 (the replay's own), 2, 5 or 20 (default 1)"},
+      {"--caption", "a line under the chart with the run's settings and seed"},
+  };
+}
 
 namespace {
 

@@ -17,7 +17,8 @@ namespace curvesmith::cli {
 // is written.
 int RunRenderCommand(Arguments& arguments, std::ostream& out, std::ostream& err);
 
-extern const char kRenderCommandHelp[];
+// The options of render besides the run options, as --help describes them.
+OptionHelps RenderCommandOptionHelps();
 
 }  // namespace curvesmith::cli
 

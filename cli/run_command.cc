@@ -10,7 +10,9 @@
 
 namespace curvesmith::cli {
 
-const char kRunCommandHelp[] = "  --output FORMAT   summary (default), best, history or json\n";
+OptionHelps RunCommandOptionHelps() {
+  return {{"--output FORMAT", "summary (default), best, history or json"}};
+}
 
 void RunRunCommand(Arguments& arguments, std::ostream& out) {
   RunOptions options;

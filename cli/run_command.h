@@ -12,7 +12,8 @@ namespace curvesmith::cli {
 // UsageError for a bad command line, before anything is written.
 void RunRunCommand(Arguments& arguments, std::ostream& out);
 
-extern const char kRunCommandHelp[];
+// The options of run besides the run options, as --help describes them.
+OptionHelps RunCommandOptionHelps();
 
 }  // namespace curvesmith::cli
 

@@ -50,7 +50,9 @@ int RunStudy(const StudyOptions& options, std::ostream& out, std::ostream& err) 
   return Finish(out);
 }
 
-int MergeStudy(Arguments& arguments, std::ostream& out) {
+}  // namespace
+
+int RunStudyMergeCommand(Arguments& arguments, std::ostream& out) {
   std::optional<StudyOutput> output;
   std::vector<std::string> paths;
   while (!arguments.Done()) {
@@ -105,13 +107,10 @@ int MergeStudy(Arguments& arguments, std::ostream& out) {
   return Finish(out);
 }
 
-}  // namespace
-
 int RunStudyCommand(Arguments& arguments, std::ostream& out, std::ostream& err) {
   StudyOptions options;
-  for (bool first = true; !arguments.Done(); first = false) {
+  while (!arguments.Done()) {
     const std::string_view option = arguments.NextOption();
-    if (first && option == "merge") return MergeStudy(arguments, out);
     if (TakeStudyOption(option, arguments, options)) continue;
     throw UsageError("unknown option " + Shown(option) + " for study (see --help)");
   }

@@ -25,23 +25,35 @@ Shard ReadShard(std::string_view text) {
   return shard;
 }
 
+OptionHelp StudyOutputHelp() {
+  return {"--output FORMAT", "table (default on a terminal), csv or json"};
+}
+
 }  // namespace
 
-std::string StudyCommandHelp() {
-  return "  --curve, --population, --generations, --crossover, --mutation\n"
-         "                    each one value, a comma list (0.1,0.2) or a range\n"
-         "                    START:STOP:STEP; every combination is a setting\n"
-         "  --runs R          runs per setting, 1 to " +
-         std::to_string(kMostRunsPerSetting) +
-         " (default 100)\n"
-         "  --seed S          seeds S to S + R - 1 for each setting (default 1)\n"
-         "  --jobs N          runs at the same time, at most one per processor and one\n"
-         "                    per run (default: one per processor)\n"
-         "  --shard K/N       only the K-th of N shares, as per-run CSV for merge\n"
-         "  --output FORMAT   table (default on a terminal), csv or json\n"
-         "  --quiet           no progress line\n"
-         "  study merge [--output FORMAT] FILE.csv...\n"
-         "                    the study's output from the CSV files of all its shards\n";
+OptionHelps StudyOptionHelps() {
+  std::string axes;
+  for (const StudyAxis& axis : kStudyAxes) {
+    axes += (axes.empty() ? "" : ", ") + std::string(axis.option);
+  }
+  return {
+      {axes,
+       "\neach one value, a comma list (0.1,0.2) or a range\n"
+       "START:STOP:STEP; every combination is a setting"},
+      {"--runs R",
+       "runs per setting, 1 to " + std::to_string(kMostRunsPerSetting) + " (default 100)"},
+      {"--seed S", "seeds S to S + R - 1 for each setting (default 1)"},
+      {"--jobs N",
+       "runs at the same time, at most one per processor and one\n"
+       "per run (default: one per processor)"},
+      {"--shard K/N", "only the K-th of N shares, as per-run CSV for merge"},
+      StudyOutputHelp(),
+      {"--quiet", "no progress line"},
+  };
+}
+
+OptionHelps StudyMergeOptionHelps() {
+  return {StudyOutputHelp()};
 }
 
 std::string StudyDefinition::Arguments() const {

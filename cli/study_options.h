@@ -69,8 +69,9 @@ bool TakeOutputOption(std::string_view option, Arguments& arguments,
 // 10,000,000 runs) or the shard does not fit.
 void CheckStudyOptions(const StudyOptions& options);
 
-// Lines of --help that describe the study command.
-std::string StudyCommandHelp();
+// The options of study and of study merge, as --help describes them.
+OptionHelps StudyOptionHelps();
+OptionHelps StudyMergeOptionHelps();
 
 }  // namespace curvesmith::cli
 

@@ -102,6 +102,8 @@ inline constexpr int kIdsSeedCancel = 20206;
 // item's text.
 inline constexpr int kIdsReplayPlayState = 20207;
 inline constexpr int kIdsReplayPauseState = 20208;
+// The print set-up dialog's accepting button.
+inline constexpr int kIdsPrintSetupOk = 20209;
 // The shell's own messages, and the field names they quote: ids
 // kIdsShellMessageFirst to kIdsShellMessageLast.
 inline constexpr int kIdsShellMessageFirst = 20000;

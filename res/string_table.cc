@@ -106,6 +106,7 @@ constexpr StringEntry kStrings[] = {
          "Enter a whole number from 0 to %1 as the seed."),
     Same(kIdsReplayPosition, "%1 / %2"),
     Same(kIdsSeedOk, "OK"),
+    Same(kIdsPrintSetupOk, "OK"),
     Text(kIdsSeedCancel, "ｷｬﾝｾﾙ", "Cancel"),
     Text(kIdsReplayPlayState, "止めた所から再生、最後の世代からは最初から再生\n▶ 再生",
          "Play from where it stopped, or from the start after the last generation\n▶ Play"),

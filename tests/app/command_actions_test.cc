@@ -8,8 +8,10 @@
 #include <QTest>
 #include <QToolBar>
 
+#include "app/interface_language.h"
 #include "res/language.h"
 #include "res/resource_ids.h"
+#include "tests/app/view_fixture.h"
 
 namespace curvesmith {
 namespace {
@@ -163,6 +165,22 @@ class CommandActionsTest : public QObject {
       QVERIFY2(keys[0].key() != Qt::Key_unknown, accelerator.keys);
       QCOMPARE(keys.toString(QKeySequence::PortableText), QString(accelerator.keys));
     }
+  }
+
+  // The language chosen in the View menu is the one the next start reads;
+  // the running interface keeps its own.
+  void languageChoiceIsKeptForTheNextStart() {
+    TemporarySettings settings;
+    BindLanguageChoice(*actions_);
+    QAction* japanese = actions_->Action(res::kIdViewLanguageJapanese);
+    QAction* english = actions_->Action(res::kIdViewLanguageEnglish);
+    QVERIFY(japanese->isChecked());
+    english->trigger();
+    QCOMPARE(SavedLanguage(), res::Language::kEnglish);
+    QVERIFY(english->isChecked() && !japanese->isChecked());
+    QCOMPARE(res::InterfaceLanguage(), res::Language::kJapanese);
+    japanese->trigger();
+    QCOMPARE(SavedLanguage(), res::Language::kJapanese);
   }
 
   void recentFilePlaceholderIsGreyed() {

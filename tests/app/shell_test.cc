@@ -8,6 +8,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
@@ -23,6 +24,7 @@
 #include "app/command_actions.h"
 #include "app/curvesmith_app.h"
 #include "app/curvesmith_view.h"
+#include "app/interface_language.h"
 #include "app/main_frame.h"
 #include "app/print_support.h"
 #include "app/qt_translations.h"
@@ -296,6 +298,44 @@ class ShellTest : public QObject {
     QCOMPARE(cancel(), QString("Cancel"));
     QVERIFY(InstallQtTranslations(QLocale::Japanese));
     QCOMPARE(cancel(), QString("キャンセル"));
+  }
+
+  // The language kept in the settings rules a start unless the command line
+  // names one; the menus, the form and Qt's own texts all follow it.
+  void startsInTheKeptLanguageOrTheOneAskedFor_data() {
+    QTest::addColumn<QString>("kept");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("file_menu");
+    QTest::addColumn<QString>("cancel");
+    QTest::newRow("default") << QString() << QStringList{"curvesmith"} << "ﾌｧｲﾙ(&F)"
+                             << "キャンセル";
+    QTest::newRow("kept english") << "en" << QStringList{"curvesmith"} << "&File"
+                                  << "Cancel";
+    QTest::newRow("command line over the kept one")
+        << "en" << QStringList{"curvesmith", "--language", "ja"} << "ﾌｧｲﾙ(&F)"
+        << "キャンセル";
+    QTest::newRow("command line english")
+        << QString() << QStringList{"curvesmith", "--language", "en"} << "&File"
+        << "Cancel";
+  }
+  void startsInTheKeptLanguageOrTheOneAskedFor() {
+    QFETCH(QString, kept);
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, file_menu);
+    QFETCH(QString, cancel);
+    const auto back_to_japanese = qScopeGuard([] { StartInLanguage(res::Language::kJapanese); });
+    if (!kept.isEmpty()) {
+      QSettings(QSettings::defaultFormat(), QSettings::UserScope, kSettingsOrganisation,
+                kSettingsApplication)
+          .setValue("Interface/Language", kept);
+    }
+    QVERIFY(Start(arguments));
+    QCOMPARE(app_->MainFrame()->menuBar()->actions().first()->text(), file_menu);
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), cancel);
+    const bool english = file_menu == "&File";
+    QCOMPARE(app_->MainFrame()->View()->RunButton()->text(), english ? "Run" : "実行");
+    // The tool bar's name, in the bars' context menu, without the mnemonic.
+    QCOMPARE(app_->MainFrame()->ToolBar()->windowTitle(), english ? "Tool Bar" : "ﾂｰﾙ ﾊﾞｰ");
   }
 
   void aRecentFileThatFailsToOpenLeavesTheList() {

@@ -15,7 +15,10 @@
 #include "chart/marker_box.h"
 #include "chart/readouts.h"
 #include "chart/replay_animation.h"
+#include "res/language.h"
 #include "res/qt/chart_area_size.h"
+#include "res/resource_ids.h"
+#include "res/string_table.h"
 #include "tests/chart/chart_test_support.h"
 #include "tests/chart/gui_environment.h"
 
@@ -363,6 +366,39 @@ TEST(QPainterSurfaceTest, BestPointFiguresEndInsideTheirBrackets) {
     EXPECT_LT(position.second, comma_left) << readouts[1];
     EXPECT_LT(fitness.second, closing_left) << readouts[2];
   }
+}
+
+// The captions keep their places in every language, so a translation must
+// end before the figures it names: the generation's readout and the best
+// point's opening bracket.
+TEST(QPainterSurfaceTest, CaptionsEndBeforeTheirFiguresInEveryLanguage) {
+  auto state = FinishedRun(0, 0);
+  const Readouts readouts = FormatReadouts(*state, 0);
+  const auto ink = [](const auto& draw) {
+    QImage image = WhiteImage(QSize(1213, 644));
+    {
+      PreparedSurface prepared(&image);
+      draw(prepared.surface);
+    }
+    return InkColumns(image);
+  };
+  const auto generation =
+      ink([&](Surface& surface) { DrawReadout(surface, ReadoutSlot::kGeneration, readouts[0]); });
+  for (const res::Language language : res::Languages()) {
+    res::SetInterfaceLanguage(language);
+    const std::span<const PlacedText> captions = Captions();
+    const auto caption = [&](std::size_t index) {
+      return ink([&](Surface& surface) {
+        surface.TextOut(captions[index].x, captions[index].y, captions[index].text);
+      });
+    };
+    EXPECT_EQ(captions[0].text, res::LoadString(res::kIdsChartGenerationCaption, language));
+    EXPECT_EQ(captions[1].text, res::LoadString(res::kIdsChartBestPointCaption, language));
+    EXPECT_LT(caption(0).second, generation.first) << captions[0].text;
+    EXPECT_LT(caption(1).second, caption(2).first) << captions[1].text;
+  }
+  res::SetInterfaceLanguage(res::Language::kJapanese);
+  EXPECT_EQ(Captions()[0].text, "現在世代数:");
 }
 
 // Whole multiples for exports, any scale for a chart fitted to a window: the
