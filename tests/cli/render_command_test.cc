@@ -309,6 +309,10 @@ TEST_F(RenderCommandTest, AFormulaIsDrawnOnItsOwnAxis) {
   const std::vector<std::string> ticks(final_frame.begin() + 5, final_frame.begin() + 14);
   EXPECT_EQ(ticks.front(), "TextOut 474 890 \"0\"");
   EXPECT_EQ(ticks.back(), "TextOut 462 90 \"20\"");
+  // Each frame's repair draws the formula's trace again, from (0, 0).
+  for (std::size_t i = 0; i + 1 < final_frame.size(); ++i) {
+    if (final_frame[i] == "SelectObject BluePen") EXPECT_EQ(final_frame[i + 1], "MoveTo 500 900");
+  }
   EXPECT_GT(Count(final_frame, "LineTo 1500 100"), 0);
   std::string best_marker;
   for (const std::string& line : final_frame) {
@@ -329,6 +333,20 @@ TEST_F(RenderCommandTest, AFormulaIsDrawnOnItsOwnAxis) {
                 .status,
             0);
   EXPECT_EQ(FolderContents().size(), 2u);
+
+  // A pole between genome positions is drawn to the frame's edges.
+  int lines = 0;
+  for (const std::string& line :
+       Lines(RunCli("render --seed 5 --formula '1 / (x - 10.01)' --selection rank --frame base "
+                    "--ops")
+                 .out)) {
+    int x = 0, y = 0;
+    if (std::sscanf(line.c_str(), "LineTo %d %d", &x, &y) != 2) continue;
+    ++lines;
+    EXPECT_GE(y, 100) << line;
+    EXPECT_LE(y, 900) << line;
+  }
+  EXPECT_GT(lines, 20000);
 }
 
 }  // namespace
