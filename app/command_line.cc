@@ -18,8 +18,8 @@ constexpr int kUsageError = 2;
 // The program's terminal texts are English, like curvesmith-cli's: they are
 // written before the interface's language is known.
 constexpr char kDescription[] = "Starts Curvesmith with a new document, or with FILE opened.";
-constexpr char kLanguageHelp[] = "show the interface in LANGUAGE for this start: %1";
-constexpr char kFileHelp[] = "a parameter file to open";
+constexpr char kLanguageHelp[] = "Shows the interface in LANGUAGE for this start: %1.";
+constexpr char kFileHelp[] = "A parameter file to open.";
 
 // The languages' codes as the command line takes them: "ja, en".
 QString LanguageCodes() {
@@ -81,7 +81,10 @@ CommandLineInfo ParseCommandLine(const QStringList& arguments) {
     }
     return refuse(parser.errorText());
   }
-  if (parser.isSet(help)) return Answer(0, true, Usage(parser, program));
+  // --help-all, which Qt adds, has nothing more to tell: the program takes
+  // none of Qt's own options.
+  if (parser.isSet(help) || parser.isSet("help-all"))
+    return Answer(0, true, Usage(parser, program));
   if (parser.isSet(version)) {
     return Answer(0, true,
                   QStringLiteral("%1 %2\n").arg(LoadText(res::kIdsAppTitle),

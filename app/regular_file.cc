@@ -9,7 +9,6 @@
 #include "app/file_name.h"
 #include "app/resource_text.h"
 #include "files/file_writing.h"
-#include "files/writable_destination.h"
 #include "res/resource_ids.h"
 
 namespace curvesmith {

@@ -5,6 +5,11 @@
 // at any time (the system's maximum resident set size). It should stay below
 // 64 MB in every case, whatever --jobs says and however many settings there
 // are.
+//
+// The tool runs no more jobs than the machine has processors, so the largest
+// setting is also run on 1 to 64 threads by the study's own runner in a child
+// of this program, whatever the machine: peak_mb is that child's, this
+// program's own few megabytes included.
 
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
@@ -16,6 +21,9 @@
 #include <filesystem>
 #include <string>
 #include <vector>
+
+#include "cli/study_options.h"
+#include "cli/study_runner.h"
 
 namespace {
 
@@ -61,6 +69,41 @@ BENCHMARK_CAPTURE(BM_PeakMemory, ten_million_settings, kManySettings + " --jobs 
 BENCHMARK_CAPTURE(BM_PeakMemory, largest_setting,
                   std::string("study --population 1000 --generations 999 --runs 16 --quiet "
                               "--jobs 1024"))
+    ->Iterations(1)
+    ->Unit(benchmark::kSecond);
+
+// The largest setting's runs, four per thread, on `threads` threads in a
+// child process; its peak resident memory in MB.
+double PeakMegabytesOfThreads(unsigned threads) {
+  const pid_t child = ::fork();
+  if (child == 0) {
+    curvesmith::cli::StudyDefinition study;
+    study.grid.SetValues(1, {1000.0f});
+    study.grid.SetValues(2, {999.0f});
+    study.runs = 4 * threads;
+    curvesmith::cli::RunStudyRuns(
+        study, 0, study.runs, threads, [](const curvesmith::cli::RunOutcome&) {},
+        [](std::uint64_t) {});
+    ::_exit(0);
+  }
+  int status = 0;
+  rusage usage{};
+  ::wait4(child, &status, 0, &usage);
+  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) std::abort();
+  return usage.ru_maxrss / 1024.0;
+}
+
+void BM_PeakMemoryOfThreads(benchmark::State& bench) {
+  double peak = 0.0;
+  for (auto _ : bench) peak = PeakMegabytesOfThreads(static_cast<unsigned>(bench.range(0)));
+  bench.counters["peak_mb"] = peak;
+}
+BENCHMARK(BM_PeakMemoryOfThreads)
+    ->ArgName("threads")
+    ->Arg(1)
+    ->Arg(2)
+    ->Arg(16)
+    ->Arg(64)
     ->Iterations(1)
     ->Unit(benchmark::kSecond);
 

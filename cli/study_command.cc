@@ -36,7 +36,7 @@ int RunStudy(const StudyOptions& options, std::ostream& out, std::ostream& err) 
   // The progress line is gone before a table is written out.
   const auto run = [&](const std::function<void(const RunOutcome&)>& on_outcome) {
     ProgressLine progress(err, end - first, !options.quiet && ::isatty(STDERR_FILENO));
-    RunStudyRuns(study, first, end, options.jobs, on_outcome,
+    RunStudyRuns(study, first, end, StudyThreads(options.jobs, end - first), on_outcome,
                  [&](std::uint64_t done) { progress.Update(done); });
   };
   if (options.shard) {

@@ -6,11 +6,13 @@
 #include <memory>
 #include <mutex>
 #include <new>
+#include <optional>
 #include <string>
 #include <system_error>
 #include <thread>
 #include <vector>
 
+#include "cli/outcome_window.h"
 #include "cli/tool_failure.h"
 #include "engine/curve_maximum.h"
 #include "engine/distinct_genomes.h"
@@ -22,14 +24,14 @@ namespace curvesmith::cli {
 namespace {
 
 constexpr auto kProgressInterval = std::chrono::milliseconds(250);
-// Outcomes that may wait for an earlier run: 1 MB.
-constexpr std::uint64_t kWindow = 65536;
 
+// The outcome of a run without history: DecodedPositions still holds the last
+// generation's positions.
 RunOutcome OutcomeOf(const RunState& state, double success_fitness) {
   const auto [last, places] = RunExtentOf(state);
   RunOutcome outcome;
   outcome.best = state.BestFitnessByGeneration[last];
-  outcome.distinct_final = DistinctGenomes(state.PositionHistory[last], places);
+  outcome.distinct_final = DistinctGenomes(state.DecodedPositions, places);
   // The best so far never falls, so the first generation that reaches the
   // maximum is where the run succeeded.
   for (int g = 0; g <= last; ++g) {
@@ -46,14 +48,14 @@ RunOutcome OutcomeOf(const RunState& state, double success_fitness) {
 class RunQueue {
  public:
   RunQueue(const StudyDefinition& study, std::uint64_t first, std::uint64_t end)
-      : study_(study), next_(first), delivered_(first), end_(end), window_(kWindow) {}
+      : study_(study), next_(first), end_(end), window_(first) {}
 
   // One thread's share: the next run not yet taken, until none is left, in
   // one run state of its own that every run reuses.
   void Work() {
     // About 16 MB, left uninitialised, so that memory is taken only for the
-    // history rows and places the runs fill: a run writes every entry it
-    // later reads, and the population is cleared below.
+    // places the runs fill: a run writes every entry it later reads, the
+    // population is cleared below, and the history tables are never touched.
     const auto state = std::make_unique_for_overwrite<RunState>();
     for (std::uint64_t run; Take(run);) {
       const ParameterSet setting = study_.grid.Setting(run / study_.runs);
@@ -62,7 +64,8 @@ class RunQueue {
       // place 0 of an empty population, so clearing those is enough to make
       // this run the one a fresh state computes.
       std::fill(std::begin(state->Population), std::end(state->Population), Individual{});
-      RunEvolution(*state, setting, study_.SeedOfRun(run));
+      RunEvolution(*state, setting, study_.SeedOfRun(run), Algorithm{}, nullptr,
+                   HistoryRecording::kSkipped);
       Put(run, OutcomeOf(*state, SuccessFitness(setting)));
     }
   }
@@ -97,12 +100,12 @@ class RunQueue {
   void Deliver(const std::function<void(const RunOutcome&)>& on_outcome,
                const std::function<void(std::uint64_t)>& on_progress) {
     std::unique_lock lock(mutex_);
-    while (delivered_ < end_) {
-      Slot& slot = window_[delivered_ % kWindow];
-      if (!slot.ready) {
+    while (window_.NextRun() < end_) {
+      const std::optional<RunOutcome> outcome = window_.TakeNext();
+      if (!outcome) {
         if (workers_ == 0) break;
         if (!changed_.wait_for(lock, kProgressInterval,
-                               [&] { return slot.ready || workers_ == 0; })) {
+                               [&] { return window_.NextArrived() || workers_ == 0; })) {
           const std::uint64_t done = done_;
           lock.unlock();
           on_progress(done);
@@ -110,13 +113,10 @@ class RunQueue {
         }
         continue;
       }
-      const RunOutcome outcome = slot.outcome;
-      slot.ready = false;
-      ++delivered_;
       changed_.notify_all();
       if (!failure_.empty()) continue;
       lock.unlock();
-      on_outcome(outcome);
+      on_outcome(*outcome);
       lock.lock();
     }
     const std::uint64_t done = done_;
@@ -125,15 +125,10 @@ class RunQueue {
   }
 
  private:
-  struct Slot {
-    RunOutcome outcome;
-    bool ready = false;
-  };
-
   bool Take(std::uint64_t& run) {
     std::unique_lock lock(mutex_);
     // A run more than a window ahead of the outcomes handed on waits.
-    changed_.wait(lock, [&] { return next_ >= end_ || next_ < delivered_ + kWindow; });
+    changed_.wait(lock, [&] { return next_ >= end_ || window_.HasRoomFor(next_); });
     if (next_ >= end_) return false;
     run = next_++;
     return true;
@@ -141,21 +136,20 @@ class RunQueue {
 
   void Put(std::uint64_t run, const RunOutcome& outcome) {
     const std::lock_guard lock(mutex_);
-    window_[run % kWindow] = {outcome, true};
+    window_.Put(run, outcome);
     ++done_;
-    if (run == delivered_) changed_.notify_all();
+    if (run == window_.NextRun()) changed_.notify_all();
   }
 
   const StudyDefinition& study_;
   std::mutex mutex_;
   std::condition_variable changed_;
   std::uint64_t next_;
-  std::uint64_t delivered_;
   std::uint64_t end_;
   std::uint64_t done_ = 0;
   unsigned workers_ = 0;
   std::string failure_;
-  std::vector<Slot> window_;
+  OutcomeWindow window_;
 };
 
 }  // namespace
@@ -171,16 +165,16 @@ unsigned StudyThreads(unsigned jobs, std::uint64_t runs) {
 }
 
 void RunStudyRuns(const StudyDefinition& study, std::uint64_t first, std::uint64_t end,
-                  unsigned jobs, const std::function<void(const RunOutcome&)>& on_outcome,
+                  unsigned threads, const std::function<void(const RunOutcome&)>& on_outcome,
                   const std::function<void(std::uint64_t)>& on_progress) {
   RunQueue queue(study, first, end);
-  const unsigned wanted = StudyThreads(jobs, end - first);
-  std::vector<std::thread> threads;
-  threads.reserve(wanted);
-  while (threads.size() < wanted) {
+  const unsigned wanted = std::max(threads, 1u);
+  std::vector<std::thread> started;
+  started.reserve(wanted);
+  while (started.size() < wanted) {
     queue.WorkerStarts();
     try {
-      threads.emplace_back([&queue] {
+      started.emplace_back([&queue] {
         try {
           queue.Work();
         } catch (const std::bad_alloc&) {
@@ -190,13 +184,13 @@ void RunStudyRuns(const StudyDefinition& study, std::uint64_t first, std::uint64
       });
     } catch (const std::system_error& error) {
       queue.WorkerEnded();
-      queue.Fail("cannot start thread " + std::to_string(threads.size() + 1) + " of " +
+      queue.Fail("cannot start thread " + std::to_string(started.size() + 1) + " of " +
                  std::to_string(wanted) + ": " + error.code().message());
       break;
     }
   }
   queue.Deliver(on_outcome, on_progress);
-  for (std::thread& thread : threads) thread.join();
+  for (std::thread& thread : started) thread.join();
   if (const std::string failure = queue.Failure(); !failure.empty()) throw ToolFailure(failure);
 }
 

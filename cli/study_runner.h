@@ -29,21 +29,22 @@ double SuccessFitness(const ParameterSet& setting);
 // nor than the runs, and at least one.
 unsigned StudyThreads(unsigned jobs, std::uint64_t runs);
 
-// Runs study runs first to end - 1 on StudyThreads(jobs, end - first)
-// threads and hands their outcomes to `on_outcome` in run order, on the
-// calling thread, as they become known. Each run is exactly the run
+// Runs study runs first to end - 1 on `threads` threads (a study takes
+// StudyThreads of its jobs; a benchmark may take more) and hands their outcomes to `on_outcome` in
+// run order, on the calling thread, as they become known. Each run is exactly the run
 // `curvesmith-cli run` computes with the same values and seed; the result
 // does not depend on `jobs` or on how the runs were scheduled.
 // `on_progress` is called on the calling thread a few times per second with
 // the number of runs done.
 //
 // Memory stays bounded: outcomes that arrive ahead of an earlier run wait in
-// a window of fixed size, and each thread holds one run state, of which only
-// what the settings it runs use is ever touched.
+// a window of fixed size (OutcomeWindow), and each thread holds one run state
+// of which only what the settings it runs use is ever touched, the history
+// tables never (a study needs no replay).
 // Throws ToolFailure when a thread cannot be started; the threads already
 // running finish their runs first.
 void RunStudyRuns(const StudyDefinition& study, std::uint64_t first, std::uint64_t end,
-                  unsigned jobs, const std::function<void(const RunOutcome&)>& on_outcome,
+                  unsigned threads, const std::function<void(const RunOutcome&)>& on_outcome,
                   const std::function<void(std::uint64_t)>& on_progress);
 
 }  // namespace curvesmith::cli

@@ -13,7 +13,6 @@
 #include "engine/curve_maximum.h"
 #include "engine/number_text.h"
 #include "engine/run_parameters.h"
-#include "engine/run_state.h"
 
 namespace curvesmith::cli {
 namespace {
@@ -261,7 +260,9 @@ bool ShardFileReader::Next(RunOutcome& outcome) {
       outcome.best < 0.0 || outcome.best > *maximum) {
     Fail("best is not a fitness from 0 to the curve's maximum " + ShortestText(*maximum));
   }
-  const int generations = std::max(RunCount(setting.Generations, kMaxGenerations), 0);
+  // Counts below zero run no generation after the first and no individual.
+  const RunCounts counts = CountsOfRun(setting);
+  const int generations = std::max(counts.generations, 0);
   outcome.generation_to_optimum = -1;
   if (!fields[kGenerationToOptimumField].empty() &&
       (!ReadNumber(fields[kGenerationToOptimumField], outcome.generation_to_optimum) ||
@@ -274,7 +275,7 @@ bool ShardFileReader::Next(RunOutcome& outcome) {
              ? "the run's best is the maximum but it has no generation_to_optimum"
              : "generation_to_optimum is given but the best is not the maximum");
   }
-  const int population = std::max(RunCount(setting.PopulationSize, kMaxPopulation), 0);
+  const int population = std::max(counts.population, 0);
   const int fewest = population > 0 ? 1 : 0;
   if (!ReadNumber(fields[kDistinctFinalField], outcome.distinct_final) ||
       outcome.distinct_final < fewest || outcome.distinct_final > population) {

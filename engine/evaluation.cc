@@ -4,8 +4,9 @@ namespace curvesmith {
 namespace {
 
 // Binary genes take their position from the genome value itself; the scoring
-// pass is the run's innermost loop, so that case has a loop of its own.
-template <bool kBinary>
+// pass is the run's innermost loop, so that case, and a run without history,
+// have loops of their own.
+template <bool kBinary, bool kRecorded>
 void Score(RunState& state, PopulationColumns& columns, const GenomeScoring& scoring) {
   const int size = state.PopulationSize;
   const int generation = state.Generation;
@@ -17,23 +18,29 @@ void Score(RunState& state, PopulationColumns& columns, const GenomeScoring& sco
     const double x = kBinary ? value * GeneScale : position_of[value];
     state.DecodedPositions[i] = x;
     if (fitness_of != nullptr) fitness[i] = fitness_of[value];
-    state.PositionHistory[generation][i] = x;
-    state.FitnessHistory[generation][i] = fitness[i];
+    if constexpr (kRecorded) {
+      state.PositionHistory[generation][i] = x;
+      state.FitnessHistory[generation][i] = fitness[i];
+    }
   }
 }
 
 }  // namespace
 
-void EvaluateGeneration(RunState& state, PopulationColumns& columns, const GenomeScoring& scoring) {
+void EvaluateGeneration(RunState& state, PopulationColumns& columns, const GenomeScoring& scoring,
+                        HistoryRecording recording) {
   const int size = state.PopulationSize;
   const int generation = state.Generation;
   const double* fitness = columns.fitness;
 
   // 1 - Scoring pass.
-  if (scoring.positions() == nullptr) {
-    Score<true>(state, columns, scoring);
+  const bool binary = scoring.positions() == nullptr;
+  if (recording == HistoryRecording::kRecorded) {
+    binary ? Score<true, true>(state, columns, scoring)
+           : Score<false, true>(state, columns, scoring);
   } else {
-    Score<false>(state, columns, scoring);
+    binary ? Score<true, false>(state, columns, scoring)
+           : Score<false, false>(state, columns, scoring);
   }
 
   // 2 - Best of the generation: strictly better only, so ties keep the first.

@@ -26,8 +26,10 @@ void EvaluateGeneration(RunState& state);
 void EvaluateGeneration(RunState& state, PopulationColumns& columns);
 
 // The same with the positions and fitness that `scoring` gives each genome
-// value (a curve of the run's own, Gray genes).
-void EvaluateGeneration(RunState& state, PopulationColumns& columns, const GenomeScoring& scoring);
+// value (a curve of the run's own, Gray genes); with kSkipped, row Generation
+// of the history tables is left as it was.
+void EvaluateGeneration(RunState& state, PopulationColumns& columns, const GenomeScoring& scoring,
+                        HistoryRecording recording = HistoryRecording::kRecorded);
 
 }  // namespace curvesmith
 

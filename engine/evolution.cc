@@ -38,10 +38,11 @@ void RunEvolution(RunState& state, const ParameterSet& parameters, std::uint32_t
 }
 
 void RunEvolution(RunState& state, const ParameterSet& parameters, std::uint32_t seed,
-                  const Algorithm& algorithm, const CurveTable* curve) {
+                  const Algorithm& algorithm, const CurveTable* curve, HistoryRecording recording) {
   // 1 - Parameters.
-  state.PopulationSize = RunCount(parameters.PopulationSize, kMaxPopulation);
-  state.MaxGenerations = RunCount(parameters.Generations, kMaxGenerations);
+  const RunCounts counts = CountsOfRun(parameters);
+  state.PopulationSize = counts.population;
+  state.MaxGenerations = counts.generations;
   state.CrossoverRate = RateWithin(parameters.CrossoverRate);
   state.MutationRate = RateWithin(parameters.MutationRate);
   state.TargetCurve = parameters.TargetCurve;
@@ -61,7 +62,7 @@ void RunEvolution(RunState& state, const ParameterSet& parameters, std::uint32_t
   InitializePopulation(state, random);
   PopulationColumns columns;
   Pack(state.Population, size, columns);
-  EvaluateGeneration(state, columns, scoring);
+  EvaluateGeneration(state, columns, scoring, recording);
 
   // 4 - Generation after generation: breed, then evaluate.
   const bool classic = IsClassicAlgorithm(operators);
@@ -75,7 +76,7 @@ void RunEvolution(RunState& state, const ParameterSet& parameters, std::uint32_t
     } else {
       BreedGeneration(state, columns, random, operators, &*ranking);
     }
-    EvaluateGeneration(state, columns, scoring);
+    EvaluateGeneration(state, columns, scoring, recording);
   }
   Unpack(columns, size, state.Population);
 }

@@ -40,9 +40,12 @@ void RunEvolution(RunState& state, const ParameterSet& parameters, std::uint32_t
 // (TargetCurve is still recorded as given). The classic algorithm and no
 // curve make exactly the run above. An elitism outside 0 to PopulationSize - 1
 // is held within it, and a tournament size outside kMinTournamentSize to
-// kMaxTournamentSize within those.
+// kMaxTournamentSize within those. With kSkipped the history tables are left
+// as they were and everything else is written as above: the same draws, best
+// records and last population.
 void RunEvolution(RunState& state, const ParameterSet& parameters, std::uint32_t seed,
-                  const Algorithm& algorithm, const CurveTable* curve = nullptr);
+                  const Algorithm& algorithm, const CurveTable* curve = nullptr,
+                  HistoryRecording recording = HistoryRecording::kRecorded);
 
 }  // namespace curvesmith
 

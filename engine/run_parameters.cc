@@ -30,6 +30,13 @@ bool IsWithinModel(const RunSetting& setting, float value) {
   return true;
 }
 
+std::int32_t RunCount(float value, std::int32_t most) {
+  if (std::isnan(value)) return 0;
+  const double lowest = std::numeric_limits<std::int32_t>::min();
+  return static_cast<std::int32_t>(
+      std::clamp(std::trunc(static_cast<double>(value)), lowest, static_cast<double>(most)));
+}
+
 }  // namespace
 
 std::optional<RunField> FindValueOutsideModel(const ParameterSet& parameters) {
@@ -41,11 +48,9 @@ std::optional<RunField> FindValueOutsideModel(const ParameterSet& parameters) {
   return std::nullopt;
 }
 
-std::int32_t RunCount(float value, std::int32_t most) {
-  if (std::isnan(value)) return 0;
-  const double lowest = std::numeric_limits<std::int32_t>::min();
-  return static_cast<std::int32_t>(
-      std::clamp(std::trunc(static_cast<double>(value)), lowest, static_cast<double>(most)));
+RunCounts CountsOfRun(const ParameterSet& parameters) {
+  return {.population = RunCount(parameters.PopulationSize, kMaxPopulation),
+          .generations = RunCount(parameters.Generations, kMaxGenerations)};
 }
 
 }  // namespace curvesmith

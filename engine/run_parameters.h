@@ -19,10 +19,15 @@ namespace curvesmith {
 // auxiliary value is not read.
 std::optional<RunField> FindValueOutsideModel(const ParameterSet& parameters);
 
-// A count (population size, generations) as a run takes it: truncated toward
-// zero and held to the lowest int32 to `most`; a value that is not a number
-// counts as 0.
-std::int32_t RunCount(float value, std::int32_t most);
+// The population size and the generations as a run takes them: each
+// truncated toward zero and held to the lowest int32 to its capacity
+// (kMaxPopulation, kMaxGenerations); a value that is not a number counts as 0.
+// A run and everything that checks what a run gave read them here alone.
+struct RunCounts {
+  std::int32_t population;
+  std::int32_t generations;
+};
+RunCounts CountsOfRun(const ParameterSet& parameters);
 
 }  // namespace curvesmith
 

@@ -43,6 +43,11 @@ struct RunState {
   std::int32_t ReplayPending;
 };
 
+// Whether a run writes its rows of the history tables. The replay and the run
+// reports read them; a study keeps only the best records and the last
+// population, and leaves the tables' 16 MB untouched.
+enum class HistoryRecording { kRecorded, kSkipped };
+
 }  // namespace curvesmith
 
 #endif  // CURVESMITH_ENGINE_RUN_STATE_H_

@@ -10,6 +10,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 
 namespace curvesmith::files {
 namespace {
@@ -99,6 +100,40 @@ std::string WriteTarget(const std::string& path) {
   return ::realpath(path.c_str(), resolved) ? std::string(resolved) : path;
 }
 
+// The file a write to a path replaces, and whether it may.
+struct Destination {
+  // The path renamed over: WriteTarget's.
+  std::string target;
+  // Its folder as the temporary file's name begins: "" or ending in '/'.
+  std::string folder;
+  // 0, or why the write is refused: an errno or kNotRegularFile.
+  int refusal = 0;
+  // The permission bits of the file there, which the new one keeps.
+  std::optional<mode_t> kept_mode;
+};
+
+Destination DestinationOf(const std::string& path) {
+  Destination destination;
+  destination.target = WriteTarget(path);
+  const auto slash = destination.target.rfind('/');
+  if (slash != std::string::npos) destination.folder = destination.target.substr(0, slash + 1);
+  struct stat status {};
+  if (::stat(destination.target.c_str(), &status) == 0) {
+    if (!S_ISREG(status.st_mode)) {
+      destination.refusal = kNotRegularFile;
+    } else if (::access(destination.target.c_str(), W_OK) != 0) {
+      // Renaming over a file needs only the folder's permission; like cp, a
+      // file the user may not write is not replaced all the same.
+      destination.refusal = errno;
+    } else {
+      destination.kept_mode = status.st_mode & kPermissionBits;
+    }
+  } else if (errno != ENOENT) {
+    destination.refusal = errno;
+  }
+  return destination;
+}
+
 // Fills the open temporary file `fd` and closes it; the errno of the first
 // step that failed, or 0.
 int FillAndClose(int fd, std::string_view bytes, mode_t mode) {
@@ -127,32 +162,26 @@ int WriteAll(int fd, std::string_view bytes) {
 }
 
 int ReplaceFile(const std::string& path, std::string_view bytes) {
-  const std::string target = WriteTarget(path);
-  struct stat status {};
-  mode_t mode = 0;
-  if (::stat(target.c_str(), &status) == 0) {
-    if (!S_ISREG(status.st_mode)) return kNotRegularFile;
-    // Renaming over a file needs only the folder's permission; like cp, a
-    // file the user may not write is not replaced all the same.
-    if (::access(target.c_str(), W_OK) != 0) return errno;
-    mode = status.st_mode & kPermissionBits;
-  } else if (errno == ENOENT) {
-    mode = NewFileMode();
-  } else {
-    return errno;
-  }
+  const Destination destination = DestinationOf(path);
+  if (destination.refusal != 0) return destination.refusal;
+  const mode_t mode = destination.kept_mode.value_or(NewFileMode());
 
-  const auto slash = target.rfind('/');
-  std::string temporary =
-      (slash == std::string::npos ? "" : target.substr(0, slash + 1)) + kTemporaryName;
+  std::string temporary = destination.folder + kTemporaryName;
   const int fd = ::mkostemps(temporary.data(), kTemporarySuffix, O_CLOEXEC);
   if (fd < 0) return errno;
   const RemovalOnSignals removal(temporary.c_str());
 
   int error = FillAndClose(fd, bytes, mode);
-  if (error == 0 && ::rename(temporary.c_str(), target.c_str()) != 0) error = errno;
+  if (error == 0 && ::rename(temporary.c_str(), destination.target.c_str()) != 0) error = errno;
   if (error != 0) ::unlink(temporary.c_str());
   return error;
+}
+
+int CheckWritableDestination(const std::string& path) {
+  const Destination destination = DestinationOf(path);
+  if (destination.refusal != 0) return destination.refusal;
+  const std::string folder = destination.folder.empty() ? "." : destination.folder;
+  return ::access(folder.c_str(), W_OK | X_OK) == 0 ? 0 : errno;
 }
 
 }  // namespace curvesmith::files

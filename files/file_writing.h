@@ -28,6 +28,17 @@ int WriteAll(int fd, std::string_view bytes);
 // Returns 0, the errno of the step that failed, or kNotRegularFile.
 int ReplaceFile(const std::string& path, std::string_view bytes);
 
+// Whether ReplaceFile() would write `path`, asked before the bytes exist: an
+// export that takes long to make is refused at once rather than after the
+// work. It refuses what ReplaceFile() refuses before writing (something other
+// than a regular file, a file the user may not write), and a folder the file
+// would land in (that of a symbolic link's target) that is not there or not
+// writable.
+//
+// Returns 0, the errno that tells why not, or kNotRegularFile. A 0 promises
+// nothing about the write itself (a disk can still fill up).
+int CheckWritableDestination(const std::string& path);
+
 }  // namespace curvesmith::files
 
 #endif  // CURVESMITH_FILES_FILE_WRITING_H_

@@ -27,6 +27,8 @@ class CommandLineTest : public QObject {
     QTest::newRow("help") << QStringList{"/usr/bin/curvesmith", "--help"} << 0 << true
                           << "Usage: curvesmith [FILE]"
                           << "";
+    QTest::newRow("help-all") << QStringList{"curvesmith", "--help-all"} << 0 << true << "Usage:"
+                              << "";
     QTest::newRow("help after a file")
         << QStringList{"curvesmith", "a", "-h"} << 0 << true << "Usage:"
         << "";

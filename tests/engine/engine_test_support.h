@@ -33,8 +33,9 @@ inline ParameterSet Parameters(float population, float generations, float crosso
           .TargetCurve = curve};
 }
 
-inline bool SameBytes(const RunState& a, const RunState& b) {
-  return std::memcmp(&a, &b, sizeof(RunState)) == 0;
+// Whether the first `size` bytes of two run states agree (all by default).
+inline bool SameBytes(const RunState& a, const RunState& b, std::size_t size = sizeof(RunState)) {
+  return std::memcmp(&a, &b, size) == 0;
 }
 
 }  // namespace curvesmith::testing

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstddef>
+#include <cstring>
 #include <limits>
 #include <optional>
 
@@ -98,6 +100,21 @@ TEST(RunEvolutionTest, SmallerRunLeavesTheLargerRunsExtraPlacesAlone) {
   }
   for (int i = 50; i < 80; ++i) {
     EXPECT_EQ(GenomeValue(state->Population[i]), GenomeValue(after_large->Population[i]));
+  }
+}
+
+// A study's runs leave the 16 MB of history untouched and must still be the
+// very runs the replay shows: everything else byte for byte the same.
+TEST(RunEvolutionTest, RunWithoutHistoryIsTheRecordedRunWithoutItsTables) {
+  for (const ParameterSet& p : {Parameters(60, 25), Parameters(7, 40, 1, 1, 1)}) {
+    auto recorded = FreshState();
+    auto skipped = FreshState();
+    RunEvolution(*recorded, p, 77);
+    RunEvolution(*skipped, p, 77, Algorithm{}, nullptr, HistoryRecording::kSkipped);
+    // The two history tables come first in the run state.
+    EXPECT_TRUE(SameBytes(*skipped, *FreshState(), offsetof(RunState, Population)));
+    std::memcpy(skipped.get(), recorded.get(), offsetof(RunState, Population));
+    EXPECT_TRUE(SameBytes(*skipped, *recorded));
   }
 }
 

@@ -159,6 +159,32 @@ TEST_F(FileWritingTest, WritableFolderUnderAReadOnlyParentCanBeWritten) {
   EXPECT_EQ(Contents(inner / "new.txt"), "new");
 }
 
+// An export that takes long is checked before the work: the check refuses
+// exactly what the write itself would refuse, for the same reason.
+TEST_F(FileWritingTest, CheckBeforeTheWorkRefusesWhatTheWriteWould) {
+  fs::create_symlink("/dev/null", folder_ / "device-link");
+  Put(folder_ / "read-only.txt", "earlier");
+  ASSERT_EQ(::chmod((folder_ / "read-only.txt").c_str(), 0444), 0);
+  const bool superuser = ::geteuid() == 0;
+  const struct {
+    fs::path path;
+    int refusal;
+  } cases[] = {
+      {folder_ / "new.txt", 0},
+      {"/dev/null", files::kNotRegularFile},
+      {folder_, files::kNotRegularFile},
+      {folder_ / "device-link", files::kNotRegularFile},
+      {folder_ / "none" / "new.txt", ENOENT},
+      // Permissions do not bind the superuser.
+      {folder_ / "read-only.txt", superuser ? 0 : EACCES},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.path);
+    EXPECT_EQ(files::CheckWritableDestination(c.path.string()), c.refusal);
+    EXPECT_EQ(Replace(c.path, "later"), c.refusal);
+  }
+}
+
 // A file size limit makes the write fail half way, as a full disk would.
 TEST_F(FileWritingTest, FailedWriteLeavesTheEarlierFileAndNoTemporaryFile) {
   const fs::path file = folder_ / "kept.txt";
