@@ -7,12 +7,12 @@
 #include <QToolTip>
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <functional>
 #include <iterator>
 #include <span>
 
 #include "app/resource_text.h"
+#include "engine/number_text.h"
 #include "res/resource_ids.h"
 
 namespace curvesmith {
@@ -37,11 +37,10 @@ constexpr int kLabelBackingAlpha = 200;
 // The right-hand axis of a plot: a share, 0 to 100 %.
 constexpr int kPercentStep = 25;
 
+// A figure as the readouts show it; "-" for a generation that has none.
 QString Fixed(double value) {
   if (std::isnan(value)) return QStringLiteral("-");
-  char text[64];
-  std::snprintf(text, sizeof text, "%f", value);
-  return QString::fromLatin1(text);
+  return QString::fromStdString(FixedText(value));
 }
 
 // One figure of each generation, drawn as a line against the generations.

@@ -2,7 +2,6 @@
 
 #include <QStringList>
 #include <algorithm>
-#include <cstdio>
 
 #include "app/resource_text.h"
 #include "chart/fitted_curve.h"
@@ -10,6 +9,7 @@
 #include "engine/generation_census.h"
 #include "engine/genome_counts.h"
 #include "engine/gray_code.h"
+#include "engine/number_text.h"
 #include "engine/run_extent.h"
 #include "res/resource_ids.h"
 
@@ -32,13 +32,6 @@ QString Genes(int genome) {
   QStringList genes;
   for (int j = 0; j < kGeneCount; ++j) genes << QString::number((genome >> j) & 1);
   return genes.join(' ');
-}
-
-// Fitness as the chart's readouts print it ("%f").
-QString Fixed(double value) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%f", value);
-  return QString::fromLatin1(text);
 }
 
 }  // namespace
@@ -88,7 +81,7 @@ QString DiscTooltipText(const RunState& state, int generation, const std::vector
                   .arg(Genes(encoding == EncodingKind::kGray ? GrayEncode(genome.value)
                                                              : genome.value))
                   .arg(QString::number(state.PositionHistory[row][genome.place], 'g', 17))
-                  .arg(Fixed(state.FitnessHistory[row][genome.place]))
+                  .arg(QString::fromStdString(FixedText(state.FitnessHistory[row][genome.place])))
                   .arg(census.CountOf(genome.value))
                   .arg(extent.places)
                   .arg(census.RankOf(genome.value))

@@ -1,5 +1,10 @@
 #include "app/file_name.h"
 
+#include <cstdint>
+#include <string_view>
+
+#include "engine/utf8_sequence.h"
+
 namespace curvesmith {
 namespace {
 
@@ -7,30 +12,21 @@ constexpr char16_t kEscapeBase = 0xDC00;
 constexpr char16_t kFirstEscape = 0xDC80;
 constexpr char16_t kLastEscape = 0xDCFF;
 
-// Length of the UTF-8 sequence that `lead` starts; 0 for a byte that starts
-// none.
-qsizetype SequenceLength(unsigned char lead) {
-  if (lead < 0x80) return 1;
-  if (lead >= 0xC2 && lead <= 0xDF) return 2;
-  if (lead >= 0xE0 && lead <= 0xEF) return 3;
-  if (lead >= 0xF0 && lead <= 0xF4) return 4;
-  return 0;
-}
-
 }  // namespace
 
 QString DecodeFileName(QByteArrayView bytes) {
   if (bytes.isValidUtf8()) return QString::fromUtf8(bytes);
   QString name;
   for (qsizetype i = 0; i < bytes.size();) {
-    const auto lead = static_cast<unsigned char>(bytes[i]);
-    const qsizetype length = SequenceLength(lead);
-    const QByteArrayView sequence = bytes.sliced(i, std::min(length, bytes.size() - i));
-    if (length > 0 && sequence.size() == length && sequence.isValidUtf8()) {
-      name += QString::fromUtf8(sequence);
+    std::uint32_t code_point = 0;
+    const auto length = static_cast<qsizetype>(
+        Utf8Sequence(std::string_view(bytes.data() + i, static_cast<std::size_t>(bytes.size() - i)),
+                     code_point));
+    if (length > 0) {
+      name += QString::fromUtf8(bytes.sliced(i, length));
       i += length;
     } else {
-      name += QChar(static_cast<char16_t>(kEscapeBase + lead));
+      name += QChar(static_cast<char16_t>(kEscapeBase + static_cast<unsigned char>(bytes[i])));
       ++i;
     }
   }

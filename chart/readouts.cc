@@ -1,7 +1,8 @@
 #include "chart/readouts.h"
 
-#include <algorithm>
-#include <cstdio>
+#include <string>
+
+#include "engine/number_text.h"
 
 namespace curvesmith::chart {
 namespace {
@@ -14,20 +15,11 @@ struct Point {
 // Top-left corners of the readouts, indexed by ReadoutSlot.
 constexpr Point kReadoutCorners[kReadoutSlotCount] = {{1120, 50}, {1020, 150}, {1200, 150}};
 
-// printf-style formatting of one readout, as long as the value needs.
-template <typename Value>
-std::string Format(const char* format, Value value) {
-  const int length = std::snprintf(nullptr, 0, format, value);
-  std::string text(static_cast<std::size_t>(std::max(length, 0)), '\0');
-  std::snprintf(text.data(), text.size() + 1, format, value);
-  return text;
-}
-
 }  // namespace
 
 Readouts FormatReadouts(const RunState& state, int generation) {
-  return {Format("%d", generation), Format("%f", state.BestPositionByGeneration[generation]),
-          Format("%f", state.BestFitnessByGeneration[generation])};
+  return {std::to_string(generation), FixedText(state.BestPositionByGeneration[generation]),
+          FixedText(state.BestFitnessByGeneration[generation])};
 }
 
 void DrawReadout(Surface& surface, ReadoutSlot slot, const std::string& text) {

@@ -10,6 +10,7 @@
 
 #include "cli/exact_numbers.h"
 #include "cli/shown_text.h"
+#include "cli/split_text.h"
 #include "engine/curve_maximum.h"
 #include "engine/number_text.h"
 #include "engine/run_parameters.h"
@@ -45,16 +46,6 @@ std::string RunKey(const StudyDefinition& study, std::uint64_t run) {
   std::string key;
   for (const StudyAxis& axis : kStudyAxes) key += ShortestText(setting.*axis.member) + ",";
   return key + std::to_string(study.SeedOfRun(run));
-}
-
-std::vector<std::string_view> SplitFields(std::string_view line) {
-  std::vector<std::string_view> fields;
-  for (std::size_t begin = 0;;) {
-    const std::size_t end = std::min(line.find(',', begin), line.size());
-    fields.push_back(line.substr(begin, end - begin));
-    if (end == line.size()) return fields;
-    begin = end + 1;
-  }
 }
 
 bool SameBits(float a, float b) {
@@ -243,7 +234,7 @@ bool ShardFileReader::Next(RunOutcome& outcome) {
     Fail("the file ends after " + std::to_string(run_ - first) + " of the shard's " +
          std::to_string(end_ - first) + " runs (truncated?)");
   }
-  const std::vector<std::string_view> fields = SplitFields(line);
+  const std::vector<std::string_view> fields = SplitText(line, ',');
   if (fields.size() != kFieldCount) {
     Fail("expected " + std::to_string(kFieldCount) + " comma-separated fields");
   }

@@ -2,14 +2,14 @@
 
 #include <bitset>
 
+#include "engine/genome_counts.h"
 #include "engine/individual.h"
 
 namespace curvesmith {
 
 int DistinctGenomes(const double* positions, int size) {
   std::bitset<kGenomeValues> seen;
-  // A position is v * GeneScale exactly, so the division gives v back exactly.
-  for (int i = 0; i < size; ++i) seen.set(static_cast<int>(positions[i] / GeneScale));
+  for (int i = 0; i < size; ++i) seen.set(static_cast<std::size_t>(GenomeValueAt(positions[i])));
   return static_cast<int>(seen.count());
 }
 

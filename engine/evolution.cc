@@ -28,11 +28,6 @@ void InitializePopulation(RunState& state, CrtRandom& random) {
   }
 }
 
-void BreedGeneration(RunState& state, CrtRandom& random) {
-  SelectAndCross(state, random);
-  Mutate(state, random);
-}
-
 void RunEvolution(RunState& state, const ParameterSet& parameters, std::uint32_t seed) {
   RunEvolution(state, parameters, seed, Algorithm{});
 }

@@ -15,10 +15,6 @@ namespace curvesmith {
 // within a place, genes 0 to 9. Fitness fields are left for the evaluation.
 void InitializePopulation(RunState& state, CrtRandom& random);
 
-// Turns the evaluated generation into the next, unevaluated one:
-// SelectAndCross, then Mutate.
-void BreedGeneration(RunState& state, CrtRandom& random);
-
 // A whole run of the genetic algorithm:
 //  1. the five run parameters are set from `parameters` (see ParameterSet);
 //  2. the generator is seeded with `seed`;

@@ -1,6 +1,8 @@
 #include "engine/number_text.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cstdio>
 #include <system_error>
 
 namespace curvesmith {
@@ -75,6 +77,13 @@ BeyondDouble FindBeyondDouble(std::string_view text) {
   const bool negative =
       exponent != std::string_view::npos && exponent + 1 < text.size() && text[exponent + 1] == '-';
   return negative ? BeyondDouble::kTooSmall : BeyondDouble::kTooLarge;
+}
+
+std::string FixedText(double value) {
+  const int length = std::snprintf(nullptr, 0, "%f", value);
+  std::string text(static_cast<std::size_t>(std::max(length, 0)), '\0');
+  std::snprintf(text.data(), text.size() + 1, "%f", value);
+  return text;
 }
 
 }  // namespace curvesmith

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "engine/algorithm_names.h"
+#include "engine/number_text.h"
 #include "engine/run_extent.h"
 #include "engine/run_settings.h"
 
@@ -52,12 +53,6 @@ class Text {
   std::string text_;
 };
 
-std::string Fixed(double value) {
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%f", value);
-  return buffer;
-}
-
 bool IsClassic(const RunDescription& description) {
   return IsClassicAlgorithm(description.algorithm) && description.formula.empty();
 }
@@ -87,8 +82,8 @@ void WriteSummary(std::ostream& out, const RunState& state, std::uint32_t seed,
       << "  target curve    " << state.TargetCurve << "\n"
       << "  population size " << state.PopulationSize << "\n"
       << "  generations     " << state.MaxGenerations << "\n"
-      << "  crossover rate  " << Fixed(state.CrossoverRate) << "\n"
-      << "  mutation rate   " << Fixed(state.MutationRate) << "\n";
+      << "  crossover rate  " << FixedText(state.CrossoverRate) << "\n"
+      << "  mutation rate   " << FixedText(state.MutationRate) << "\n";
   if (!IsClassic(description)) {
     const Algorithm& a = description.algorithm;
     out << "  selection       " << SelectionName(a) << "\n"
@@ -118,8 +113,8 @@ void WriteSummary(std::ostream& out, const RunState& state, std::uint32_t seed,
     }
     out << line;
   }
-  out << "\nBest point: x = " << Fixed(state.BestPositionByGeneration[last])
-      << ", fitness = " << Fixed(state.BestFitnessByGeneration[last]) << "\n";
+  out << "\nBest point: x = " << FixedText(state.BestPositionByGeneration[last])
+      << ", fitness = " << FixedText(state.BestFitnessByGeneration[last]) << "\n";
 }
 
 void WriteBestCsv(std::ostream& out, const RunState& state) {
