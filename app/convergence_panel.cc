@@ -54,8 +54,8 @@ ConvergencePanel::ConvergencePanel(QMainWindow* window, QAction* toggle)
   });
 }
 
-void ConvergencePanel::ShowRun(const RunState& state) {
-  plot_->SetStatistics(ComputeRunStatistics(state));
+void ConvergencePanel::ShowRun(const RunState& state, const CurveTable* curve) {
+  plot_->SetStatistics(ComputeRunStatistics(state, curve));
 }
 
 void ConvergencePanel::ShowGeneration(int generation) {

@@ -6,6 +6,7 @@
 #include <QSize>
 #include <optional>
 
+#include "engine/curve_table.h"
 #include "engine/run_state.h"
 
 class QAction;
@@ -33,8 +34,10 @@ class ConvergencePanel : public QDockWidget {
 
   ConvergencePlot* Plot() const { return plot_; }
 
-  // Takes the statistics of the run the state holds.
-  void ShowRun(const RunState& state);
+  // Takes the statistics of the run the state holds; `curve` is the run's
+  // own curve when it had one (a formula's), whose maximum is then the true
+  // maximum shown.
+  void ShowRun(const RunState& state, const CurveTable* curve = nullptr);
   // Moves the plot's cursor to `generation`.
   void ShowGeneration(int generation);
 

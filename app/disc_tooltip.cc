@@ -4,9 +4,11 @@
 #include <algorithm>
 
 #include "app/resource_text.h"
+#include "chart/fitted_curve.h"
 #include "chart/marker_box.h"
 #include "engine/generation_census.h"
 #include "engine/genome_counts.h"
+#include "engine/gray_code.h"
 #include "engine/number_text.h"
 #include "engine/run_extent.h"
 #include "res/resource_ids.h"
@@ -34,18 +36,22 @@ QString Genes(int genome) {
 
 }  // namespace
 
-std::vector<int> PlacesUnder(const RunState& state, int generation, QPointF logical, double slack) {
+std::vector<int> PlacesUnder(const RunState& state, int generation, QPointF logical, double slack,
+                             const chart::FittedCurve* fitted) {
+  const chart::FitnessAxis axis = chart::ChartAxis(state, fitted);
   std::vector<int> places;
   const auto [last, places_recorded] = RunExtentOf(state);
   const int row = std::clamp(generation, 0, last);
   for (int i = 0; i < places_recorded; ++i) {
-    const auto box = chart::MarkerBox(state.PositionHistory[row][i], state.FitnessHistory[row][i]);
+    const auto box = chart::MarkerBox(state.PositionHistory[row][i],
+                                      axis.FrameFitness(state.FitnessHistory[row][i]));
     if (Inside(box, logical, slack)) places.push_back(i);
   }
   return places;
 }
 
-QString DiscTooltipText(const RunState& state, int generation, const std::vector<int>& places) {
+QString DiscTooltipText(const RunState& state, int generation, const std::vector<int>& places,
+                        EncodingKind encoding) {
   if (places.empty()) return {};
   const RunExtent extent = RunExtentOf(state);
   const int row = std::clamp(generation, 0, extent.last_generation);
@@ -72,7 +78,8 @@ QString DiscTooltipText(const RunState& state, int generation, const std::vector
   for (int k = 0; k < described; ++k) {
     const Genome& genome = genomes[static_cast<std::size_t>(k)];
     blocks << LoadText(res::kIdsDiscTooltipGenome)
-                  .arg(Genes(genome.value))
+                  .arg(Genes(encoding == EncodingKind::kGray ? GrayEncode(genome.value)
+                                                             : genome.value))
                   .arg(QString::number(state.PositionHistory[row][genome.place], 'g', 17))
                   .arg(QString::fromStdString(FixedText(state.FitnessHistory[row][genome.place])))
                   .arg(census.CountOf(genome.value))

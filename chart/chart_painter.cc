@@ -4,20 +4,22 @@
 #include "chart/chart_mapping.h"
 #include "chart/chart_texts.h"
 #include "chart/curve_trace.h"
+#include "chart/fitted_curve.h"
 #include "chart/frame_and_grid.h"
 #include "chart/replay_animation.h"
 
 namespace curvesmith::chart {
-ChartPainter::ChartPainter(Surface& surface, RunState& state)
-    : surface_(surface), state_(state), resources_(surface) {}
+ChartPainter::ChartPainter(Surface& surface, RunState& state, const FittedCurve* fitted)
+    : surface_(surface), state_(state), resources_(surface), fitted_(fitted) {}
 
 ChartPainter::ChartPainter(Surface& surface, RunState& state, ChartPosition position,
-                           const ReplayErasures* erasures)
+                           const ReplayErasures* erasures, const FittedCurve* fitted)
     : surface_(surface),
       state_(state),
       resources_(surface),
       start_(position),
-      erasures_(erasures) {}
+      erasures_(erasures),
+      fitted_(fitted) {}
 
 ChartPainter::~ChartPainter() = default;
 
@@ -41,7 +43,7 @@ std::optional<std::chrono::milliseconds> ChartPainter::Step() {
       start_ = state_.ReplayPending == 1 ? ChartPosition::Generation(0) : ChartPosition::Base();
     }
     if (start_->replay) {
-      replay_ = std::make_unique<ReplayAnimation>(surface_, state_, resources_);
+      replay_ = std::make_unique<ReplayAnimation>(surface_, state_, resources_, fitted_);
       pause = replay_->JumpTo(start_->generation, erasures_);
       if (pause && start_->phase == ReplayPhase::kChartRepaired) pause = replay_->Step();
     }
@@ -61,7 +63,13 @@ void ChartPainter::DrawStaticChart() {
   surface_.SetWindowExt(kWindowExtent, kWindowExtent);
   surface_.SetViewportExt(kViewportExtent, kViewportExtent);
 
-  for (const PlacedText& label : AxisLabels()) surface_.TextOut(label.x, label.y, label.text);
+  if (fitted_ != nullptr) {
+    for (const OwnedPlacedText& label : AxisLabelsFor(fitted_->axis)) {
+      surface_.TextOut(label.x, label.y, label.text);
+    }
+  } else {
+    for (const PlacedText& label : AxisLabels()) surface_.TextOut(label.x, label.y, label.text);
+  }
 
   resources_.CreateFont();
   resources_.Select(ChartResource::ChartFont);
@@ -73,7 +81,7 @@ void ChartPainter::DrawStaticChart() {
 
   resources_.CreateBrushesAndPens();
   DrawFrameAndGrid(surface_, resources_);
-  DrawCurveTrace(surface_, resources_, state_.TargetCurve);
+  DrawCurveTrace(surface_, resources_, state_.TargetCurve, fitted_);
 }
 
 void ChartPainter::EndPaint() {

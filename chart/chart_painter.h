@@ -14,6 +14,7 @@ namespace curvesmith::chart {
 
 class ReplayAnimation;
 class ReplayErasures;
+struct FittedCurve;
 
 // One paint of the chart, drawn step by step so that its pauses need not block
 // the thread. The paint sequence:
@@ -46,13 +47,15 @@ class ReplayErasures;
 // reverse order and ReplayPending is left as it is.
 //
 // REQUIRES: `surface` and `state` outlive the painter, and the run state does
-// not change while the paint is in progress. The painter reads the current
-// run's rows and places of the state and writes nothing but ReplayPending.
+// not change while the paint is in progress. A `fitted` curve, if any, is
+// drawn in place of the built-in one, its axis labelled and every marker
+// placed on it; it describes the run's curve and outlives the painter. The painter reads the
+// current run's rows and places of the state and writes nothing but ReplayPending.
 class ChartPainter {
  public:
   // The view's paint: with ReplayPending 1 as the first step begins, the
   // whole replay; otherwise the chart without one.
-  ChartPainter(Surface& surface, RunState& state);
+  ChartPainter(Surface& surface, RunState& state, const FittedCurve* fitted = nullptr);
   // A paint whose first step draws at once the picture at `position` and
   // goes on from there as the whole replay would (see
   // ReplayAnimation::JumpTo); ReplayPending is not read. `erasures` make a
@@ -60,7 +63,7 @@ class ChartPainter {
   // it are drawn one by one. REQUIRES: `erasures`, if any, describe the run
   // in `state` and outlive the painter.
   ChartPainter(Surface& surface, RunState& state, ChartPosition position,
-               const ReplayErasures* erasures = nullptr);
+               const ReplayErasures* erasures = nullptr, const FittedCurve* fitted = nullptr);
   ~ChartPainter();
 
   ChartPainter(const ChartPainter&) = delete;
@@ -91,6 +94,7 @@ class ChartPainter {
   // Where the first step stands; for the view's paint, decided as it begins.
   std::optional<ChartPosition> start_;
   const ReplayErasures* erasures_ = nullptr;
+  const FittedCurve* fitted_ = nullptr;
   bool started_ = false;
   bool finished_ = false;
 };

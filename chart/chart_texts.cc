@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "chart/fitness_axis.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
 
@@ -16,6 +17,13 @@ constexpr PlacedText kAxisLabels[] = {
     {1390, 910, "18"}, {1490, 910, "20"},
 };
 
+// The fitness labels' place among the axis labels, and how far a character
+// of the default font reaches, in logical units, for aligning other labels
+// on the right.
+constexpr std::size_t kFirstFitnessLabel = 2;
+constexpr int kFitnessLabelsEnd = 486;
+constexpr int kLabelCharacterWidth = 12;
+
 // The brackets around the best point's coordinates are layout, the same in
 // every language.
 constexpr std::string_view kBrackets = "(              ,                 )";
@@ -24,6 +32,20 @@ constexpr std::string_view kBrackets = "(              ,                 )";
 
 std::span<const PlacedText> AxisLabels() {
   return kAxisLabels;
+}
+
+std::vector<OwnedPlacedText> AxisLabelsFor(const FitnessAxis& axis) {
+  std::vector<OwnedPlacedText> labels;
+  for (const PlacedText& label : kAxisLabels) {
+    labels.push_back({label.x, label.y, std::string(label.text)});
+  }
+  const std::vector<std::string> ticks = TickLabels(axis);
+  for (std::size_t i = 0; i < ticks.size(); ++i) {
+    OwnedPlacedText& label = labels[kFirstFitnessLabel + i];
+    label.text = ticks[i];
+    label.x = kFitnessLabelsEnd - kLabelCharacterWidth * static_cast<int>(ticks[i].size());
+  }
+  return labels;
 }
 
 std::span<const PlacedText> Captions() {

@@ -1,16 +1,15 @@
 #include "chart/curve_trace.h"
 
+#include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "chart/chart_mapping.h"
+#include "chart/fitted_curve.h"
 #include "engine/objective.h"
 
 namespace curvesmith::chart {
 namespace {
-
-double SamplePosition(int i) {
-  return static_cast<double>(i) / kTraceSamplesPerUnit;
-}
 
 // The chart ordinate of every sample of `target_curve`; nothing when it
 // selects no curve. Every replay frame draws the trace again, so the three
@@ -23,7 +22,7 @@ const std::vector<int>* Ordinates(double target_curve) {
       std::vector<int>& samples = ordinates.emplace_back();
       samples.reserve(kTraceLastSample + 1);
       for (int i = 0; i <= kTraceLastSample; ++i) {
-        samples.push_back(ChartY(curve.fitness(SamplePosition(i))));
+        samples.push_back(ChartY(curve.fitness(TraceSamplePosition(i))));
       }
     }
     return ordinates;
@@ -33,16 +32,44 @@ const std::vector<int>* Ordinates(double target_curve) {
   return &tables[static_cast<std::size_t>(curve - TargetCurves().data())];
 }
 
+// The frame's own scale ends at its top edge (see FitnessAxis::FrameFitness).
+constexpr double kFrameHighest = (kFrameBottom - kFrameTop) / kUnitsPerFitness;
+
+void DrawFittedTrace(Surface& surface, const FittedCurve& curve) {
+  bool drawing = false;
+  for (int i = 0; i <= kTraceLastSample; ++i) {
+    const double value = curve.trace[static_cast<std::size_t>(i)];
+    if (std::isnan(value)) {
+      drawing = false;
+      continue;
+    }
+    const int x = ChartX(TraceSamplePosition(i));
+    const int y = ChartY(std::clamp(curve.axis.FrameFitness(value), 0.0, kFrameHighest));
+    if (!drawing) surface.MoveTo(x, y);
+    drawing = true;
+    surface.LineTo(x, y);
+  }
+}
+
 }  // namespace
 
-void DrawCurveTrace(Surface& surface, const ChartResources& resources, double target_curve) {
+double TraceSamplePosition(int i) {
+  return static_cast<double>(i) / kTraceSamplesPerUnit;
+}
+
+void DrawCurveTrace(Surface& surface, const ChartResources& resources, double target_curve,
+                    const FittedCurve* fitted) {
   resources.Select(ChartResource::BluePen);
+  if (fitted != nullptr) {
+    DrawFittedTrace(surface, *fitted);
+    return;
+  }
   const std::vector<int>* ordinates = Ordinates(target_curve);
   if (ordinates == nullptr) return;
   // The first sample is x = 0, where the trace starts.
   surface.MoveTo(ChartX(0.0), (*ordinates)[0]);
   for (int i = 0; i <= kTraceLastSample; ++i) {
-    surface.LineTo(ChartX(SamplePosition(i)), (*ordinates)[static_cast<std::size_t>(i)]);
+    surface.LineTo(ChartX(TraceSamplePosition(i)), (*ordinates)[static_cast<std::size_t>(i)]);
   }
 }
 

@@ -10,6 +10,15 @@
 #include "engine/run_extent.h"
 
 namespace curvesmith::chart {
+
+ReplayAnimation::ReplayAnimation(Surface& surface, RunState& state, const ChartResources& resources,
+                                 const FittedCurve* fitted)
+    : surface_(surface),
+      state_(state),
+      resources_(resources),
+      fitted_(fitted),
+      axis_(ChartAxis(state, fitted)) {}
+
 std::optional<std::chrono::milliseconds> ReplayAnimation::Step() {
   if (!phase_) {
     generation_ = 0;
@@ -69,7 +78,7 @@ void ReplayAnimation::EraseEarlierFrames(int generation, const ReplayErasures& e
     DrawReadout(surface_, readout.slot, readout.text);
   }
   DrawFrameAndGrid(surface_, resources_);
-  DrawCurveTrace(surface_, resources_, state_.TargetCurve);
+  DrawCurveTrace(surface_, resources_, state_.TargetCurve, fitted_);
   FormatReadouts(generation - 1);
   DrawReadouts(surface_, readouts_);
   FreeReadouts();
@@ -99,7 +108,7 @@ void ReplayAnimation::EraseMarkersAndRepair() {
   DrawPopulationMarkers(generation_);
   DrawBestMarker(generation_);
   DrawFrameAndGrid(surface_, resources_);
-  DrawCurveTrace(surface_, resources_, state_.TargetCurve);
+  DrawCurveTrace(surface_, resources_, state_.TargetCurve, fitted_);
 }
 
 void ReplayAnimation::EraseReadouts() {
@@ -133,15 +142,16 @@ void ReplayAnimation::FreeReadouts() {
 void ReplayAnimation::DrawPopulationMarkers(int generation) {
   const int population = RunExtentOf(state_).places;
   for (int j = 0; j < population; ++j) {
-    const MarkerBoxEdges box =
-        MarkerBox(state_.PositionHistory[generation][j], state_.FitnessHistory[generation][j]);
+    const MarkerBoxEdges box = MarkerBox(state_.PositionHistory[generation][j],
+                                         axis_.FrameFitness(state_.FitnessHistory[generation][j]));
     surface_.Ellipse(box.left, box.top, box.right, box.bottom);
   }
 }
 
 void ReplayAnimation::DrawBestMarker(int generation) {
-  const MarkerBoxEdges box = MarkerBox(state_.BestPositionByGeneration[generation],
-                                       state_.BestFitnessByGeneration[generation]);
+  const MarkerBoxEdges box =
+      MarkerBox(state_.BestPositionByGeneration[generation],
+                axis_.FrameFitness(state_.BestFitnessByGeneration[generation]));
   surface_.Ellipse(box.left, box.top, box.right, box.bottom);
 }
 

@@ -7,6 +7,7 @@
 
 #include "chart/chart_position.h"
 #include "chart/chart_resources.h"
+#include "chart/fitted_curve.h"
 #include "chart/readouts.h"
 #include "chart/surface.h"
 #include "engine/run_state.h"
@@ -42,8 +43,10 @@ class ReplayErasures;
 
 class ReplayAnimation {
  public:
-  ReplayAnimation(Surface& surface, RunState& state, const ChartResources& resources)
-      : surface_(surface), state_(state), resources_(resources) {}
+  // A `fitted` curve, if any, is drawn in place of the built-in one and the
+  // markers placed on its axis (see ChartPainter); it outlives the replay.
+  ReplayAnimation(Surface& surface, RunState& state, const ChartResources& resources,
+                  const FittedCurve* fitted);
 
   std::optional<std::chrono::milliseconds> Step();
 
@@ -85,6 +88,8 @@ class ReplayAnimation {
   Surface& surface_;
   RunState& state_;
   const ChartResources& resources_;
+  const FittedCurve* fitted_;
+  FitnessAxis axis_;
   std::optional<ReplayPhase> phase_;
   int generation_ = 0;
   Readouts readouts_;

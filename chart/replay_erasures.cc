@@ -6,6 +6,7 @@
 #include <set>
 #include <utility>
 
+#include "chart/fitted_curve.h"
 #include "engine/run_extent.h"
 
 namespace curvesmith::chart {
@@ -55,12 +56,13 @@ class BoxSet {
 
 }  // namespace
 
-ReplayErasures::ReplayErasures(const RunState& state) {
+ReplayErasures::ReplayErasures(const RunState& state, const FittedCurve* fitted) {
   const auto [last, population] = RunExtentOf(state);
+  const FitnessAxis axis = ChartAxis(state, fitted);
   BoxSet seen_boxes;
   std::set<std::pair<ReadoutSlot, std::string>> seen_readouts;
   const auto add_box = [&](double x, double f) {
-    const MarkerBoxEdges box = MarkerBox(x, f);
+    const MarkerBoxEdges box = MarkerBox(x, axis.FrameFitness(f));
     if (seen_boxes.Insert(box)) boxes_.push_back(box);
   };
 

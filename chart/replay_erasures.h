@@ -11,6 +11,8 @@
 
 namespace curvesmith::chart {
 
+struct FittedCurve;
+
 // What the replay frames of a run paint over in white, each thing once: the
 // distinct marker boxes (population and best markers) and the distinct
 // readouts (text at its place), in the order of the generation that first
@@ -39,9 +41,10 @@ class ReplayErasures {
     std::string text;
   };
 
-  // Reads the run as the replay does (see ReplayAnimation). REQUIRES: `state`
-  // holds a finished run; the object describes that run only.
-  explicit ReplayErasures(const RunState& state);
+  // Reads the run as the replay does (see ReplayAnimation), its markers on
+  // the `fitted` curve's axis when there is one. REQUIRES: `state` holds a
+  // finished run; the object describes that run only.
+  explicit ReplayErasures(const RunState& state, const FittedCurve* fitted = nullptr);
 
   // The marker boxes and readouts that the frames of generations 0 to
   // `generation` - 1 erase. REQUIRES: 0 <= generation <= LastGeneration().

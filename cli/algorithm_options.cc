@@ -119,7 +119,7 @@ OptionHelps AlgorithmOptionHelps() {
                                          by_default(std::to_string(classic.elitism))},
       {std::string(kEncoding) + " E", EncodingNames() + by_default(EncodingName(classic.encoding))},
       {std::string(kFormula) + " EXPR",
-       "run only: your own curve in place of --curve, a formula in x\n"
+       "run, render: your own curve in place of --curve, a formula in x\n"
        "for 0 <= x < 20 (sin, cos, tan, exp, log, sqrt, abs, min, max,\n"
        "^, pi, e)"},
   };

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "chart/chart_painter.h"
+#include "chart/fitted_curve.h"
 #include "chart/qt/chart_caption.h"
 #include "chart/qt/chart_picture.h"
 #include "chart/qt/png_bytes.h"
@@ -43,7 +44,7 @@ constexpr int kMaxScale = 8;
 
 struct RenderOptions {
   RunOptions run;
-  Algorithm algorithm;
+  RunAlgorithm algorithm;
   chart::ChartPosition frame = chart::ChartPosition::Final();
   bool frame_given = false;
   std::optional<std::string> out;
@@ -112,10 +113,10 @@ RenderOptions ParseOptions(Arguments& arguments) {
     }
   }
   CheckRunOptions(options.run);
-  if (algorithm_options.formula) {
-    throw UsageError("--formula is for run: the chart draws the built-in curves only");
+  if (algorithm_options.formula && options.caption) {
+    throw UsageError("--caption names the built-in curves only: leave it out with --formula");
   }
-  options.algorithm = CheckAlgorithmOptions(algorithm_options, options.run.parameters).algorithm;
+  options.algorithm = CheckAlgorithmOptions(algorithm_options, options.run.parameters);
   if (options.ops && options.out) {
     throw UsageError("--ops lists the operations instead of an image: leave out --out");
   }
@@ -160,7 +161,8 @@ void PaintUpTo(chart::ChartPainter& painter, const chart::ChartPosition& frame,
   }
 }
 
-int ListOperations(RunState& state, const chart::ChartPosition& frame, std::ostream& out) {
+int ListOperations(RunState& state, const chart::ChartPosition& frame,
+                   const chart::FittedCurve* fitted, std::ostream& out) {
   bool listing = true;
   chart::RecordingSurface surface([&](const chart::Operation& operation) {
     if (listing) out << chart::FormatOperation(operation) << '\n';
@@ -169,7 +171,8 @@ int ListOperations(RunState& state, const chart::ChartPosition& frame, std::ostr
     // Every step is listed: the replay starts at its beginning.
     chart::ChartPainter painter(
         surface, state,
-        frame.replay ? chart::ChartPosition::Generation(0) : chart::ChartPosition::Base());
+        frame.replay ? chart::ChartPosition::Generation(0) : chart::ChartPosition::Base(), nullptr,
+        fitted);
     PaintUpTo(painter, frame, [&](std::chrono::milliseconds pause) { surface.RecordPause(pause); });
     // A paint stopped at a pause is abandoned here; its clean-up is not part
     // of the picture listed.
@@ -202,15 +205,17 @@ int WriteOutput(const std::string& path, std::string_view bytes, std::ostream& e
 QImage CaptionStripOf(const RunState& state, const RenderOptions& options, std::uint32_t seed,
                       int width, int scale) {
   if (!options.caption) return QImage();
-  return chart::CaptionStrip(ChartCaptionText(state, seed, options.algorithm), width, scale);
+  return chart::CaptionStrip(ChartCaptionText(state, seed, options.algorithm.algorithm), width,
+                             scale);
 }
 
-int WriteGif(const RunState& state, const RenderOptions& options, std::uint32_t seed,
-             std::ostream& err) {
+int WriteGif(const RunState& state, const RenderOptions& options, const chart::FittedCurve* fitted,
+             std::uint32_t seed, std::ostream& err) {
   const auto application = StartGuiApplication();
   const QSize size = ChartAreaPixelSize(kDesignDpi);
-  const auto gif = chart::EncodeReplayGif(state, size, options.speed, nullptr,
-                                          CaptionStripOf(state, options, seed, size.width(), 1));
+  const auto gif =
+      chart::EncodeReplayGif(state, size, options.speed, nullptr,
+                             CaptionStripOf(state, options, seed, size.width(), 1), fitted);
   if (!gif) {
     err << "curvesmith-cli: cannot write " << ShownPath(*options.gif)
         << ": the replay could not be encoded as GIF\n";
@@ -219,12 +224,12 @@ int WriteGif(const RunState& state, const RenderOptions& options, std::uint32_t 
   return WriteOutput(*options.gif, *gif, err);
 }
 
-int WriteImage(const RunState& state, const RenderOptions& options, std::uint32_t seed,
-               std::ostream& err) {
+int WriteImage(const RunState& state, const RenderOptions& options,
+               const chart::FittedCurve* fitted, std::uint32_t seed, std::ostream& err) {
   const auto application = StartGuiApplication();
   const QSize size = ChartAreaPixelSize(kDesignDpi) * options.scale;
   QImage image =
-      chart::ChartPictureAt(state, options.frame, chart::WhiteCanvas(size), options.scale);
+      chart::ChartPictureAt(state, options.frame, chart::WhiteCanvas(size), options.scale, fitted);
   if (options.caption) {
     image = chart::WithCaption(image,
                                CaptionStripOf(state, options, seed, image.width(), options.scale));
@@ -241,18 +246,25 @@ int WriteImage(const RunState& state, const RenderOptions& options, std::uint32_
 }  // namespace
 
 int RunRenderCommand(Arguments& arguments, std::ostream& out, std::ostream& err) {
-  const RenderOptions options = ParseOptions(arguments);
+  RenderOptions options = ParseOptions(arguments);
 
   // The run state is large (about 16 MB): it lives on the heap, zeroed as at
   // program start.
   const auto state = std::make_unique<RunState>();
   const std::uint32_t seed = SeedOf(options.run);
-  RunEvolution(*state, options.run.parameters, seed, options.algorithm);
+  RunEvolution(*state, options.run.parameters, seed, options.algorithm.algorithm,
+               options.algorithm.curve());
   CheckFrame(options.frame, *state);
 
-  if (options.ops) return ListOperations(*state, options.frame, out);
-  if (options.gif) return WriteGif(*state, options, seed, err);
-  return WriteImage(*state, options, seed, err);
+  // A formula's chart: the trace is the formula's value at every trace point.
+  std::optional<chart::FittedCurve> fitted;
+  if (auto& formula = options.algorithm.formula) {
+    fitted = chart::FitCurve(formula->table(), [&](double x) { return formula->ValueAt(x); });
+  }
+  const chart::FittedCurve* curve = fitted ? &*fitted : nullptr;
+  if (options.ops) return ListOperations(*state, options.frame, curve, out);
+  if (options.gif) return WriteGif(*state, options, curve, seed, err);
+  return WriteImage(*state, options, curve, seed, err);
 }
 
 }  // namespace curvesmith::cli

@@ -9,12 +9,14 @@
 namespace curvesmith::chart {
 
 ChartPicture::ChartPicture(QImage canvas, double scale, RunState& state,
-                           std::optional<ChartPosition> position, const ReplayErasures* erasures)
+                           std::optional<ChartPosition> position, const ReplayErasures* erasures,
+                           const FittedCurve* fitted)
     : image_(std::move(canvas)),
       scale_(scale),
       surface_(std::make_unique<QPainterSurface>(&image_, scale_)),
-      painter_(position ? std::make_unique<ChartPainter>(*surface_, state, *position, erasures)
-                        : std::make_unique<ChartPainter>(*surface_, state)) {}
+      painter_(position
+                   ? std::make_unique<ChartPainter>(*surface_, state, *position, erasures, fitted)
+                   : std::make_unique<ChartPainter>(*surface_, state, fitted)) {}
 
 ChartPicture::~ChartPicture() {
   Abandon();
@@ -35,14 +37,15 @@ void ChartPicture::Abandon() {
   surface_.reset();
 }
 
-QImage ChartPictureAt(const RunState& state, ChartPosition position, QImage canvas, double scale) {
+QImage ChartPictureAt(const RunState& state, ChartPosition position, QImage canvas, double scale,
+                      const FittedCurve* fitted) {
   // The paint's FinalFrame clears ReplayPending: it runs on a copy.
   const auto copy = std::make_unique<RunState>(state);
   std::unique_ptr<ReplayErasures> erasures;
   if (position.replay && position.generation > 0) {
-    erasures = std::make_unique<ReplayErasures>(*copy);
+    erasures = std::make_unique<ReplayErasures>(*copy, fitted);
   }
-  ChartPicture picture(std::move(canvas), scale, *copy, position, erasures.get());
+  ChartPicture picture(std::move(canvas), scale, *copy, position, erasures.get(), fitted);
   picture.Step();
   picture.Abandon();
   return picture.Image();

@@ -14,6 +14,7 @@ namespace curvesmith::chart {
 class ChartPainter;
 class QPainterSurface;
 class ReplayErasures;
+struct FittedCurve;
 
 // The chart of a run painted on an image: every picture of the chart is drawn
 // through this — the window's (which goes on with the replay from it), the
@@ -25,13 +26,14 @@ class ReplayErasures;
 // abandoned, the image keeps what was drawn.
 //
 // REQUIRES: `state` outlives the paint and does not change while it runs;
-// `erasures`, if any, describe the run in it and outlive the paint.
+// `erasures`, if any, describe the run in it and outlive the paint; so does
+// a `fitted` curve (see ChartPainter).
 class ChartPicture {
  public:
   // `canvas`: the image to paint on, its background already drawn; `scale`:
   // device pixels per pixel of the chart's design size.
   ChartPicture(QImage canvas, double scale, RunState& state, std::optional<ChartPosition> position,
-               const ReplayErasures* erasures = nullptr);
+               const ReplayErasures* erasures = nullptr, const FittedCurve* fitted = nullptr);
   ~ChartPicture();
 
   ChartPicture(const ChartPicture&) = delete;
@@ -65,7 +67,8 @@ class ChartPicture {
 // The still picture of the run in `state` at `position`, painted on `canvas`
 // at `scale`; `state` is only read. For a later generation the replay's
 // erasures are worked out, so the picture is drawn at once.
-QImage ChartPictureAt(const RunState& state, ChartPosition position, QImage canvas, double scale);
+QImage ChartPictureAt(const RunState& state, ChartPosition position, QImage canvas, double scale,
+                      const FittedCurve* fitted = nullptr);
 
 // A white image of `size` device pixels, the canvas of a chart drawn on its
 // own.

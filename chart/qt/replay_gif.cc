@@ -111,8 +111,8 @@ class PictureQueue {
 }  // namespace
 
 std::optional<std::string> EncodeReplayGif(const RunState& state, QSize size, int speed,
-                                           const GifProgress& progress,
-                                           const QImage& caption_strip) {
+                                           const GifProgress& progress, const QImage& caption_strip,
+                                           const FittedCurve* fitted) {
   // The replay's FinalFrame clears ReplayPending: it runs on a copy.
   const auto replay = std::make_unique<RunState>(state);
   const int total = 2 * RunExtentOf(state).last_generation + 1;
@@ -134,7 +134,8 @@ std::optional<std::string> EncodeReplayGif(const RunState& state, QSize size, in
   DelayRounding rounding(speed);
   bool complete = true;
   {
-    ChartPicture picture(WhiteCanvas(size), 1.0, *replay, ChartPosition::Generation(0));
+    ChartPicture picture(WhiteCanvas(size), 1.0, *replay, ChartPosition::Generation(0), nullptr,
+                         fitted);
     const QImage& image = picture.Image();
     // Each picture is handed over once its pause is known: the pause that
     // follows it, or the final hold.

@@ -12,6 +12,8 @@
 
 namespace curvesmith::chart {
 
+struct FittedCurve;
+
 // The speeds a replay can be exported at: its pauses are divided by these.
 inline constexpr int kReplayGifSpeeds[] = {1, 2, 5, 20};
 
@@ -31,10 +33,12 @@ using GifProgress = std::function<bool(int done, int total)>;
 // the next ones are painted.
 //
 // With a `caption_strip` (see CaptionStrip) every picture has it under the
-// chart. The replay runs on a copy of the state: `state` is only read.
+// chart. The replay runs on a copy of the state: `state` is only read. A
+// `fitted` curve is drawn as ChartPainter draws it.
 std::optional<std::string> EncodeReplayGif(const RunState& state, QSize size, int speed,
                                            const GifProgress& progress,
-                                           const QImage& caption_strip = QImage());
+                                           const QImage& caption_strip = QImage(),
+                                           const FittedCurve* fitted = nullptr);
 
 }  // namespace curvesmith::chart
 

@@ -13,7 +13,9 @@
 #include "app/disc_tooltip.h"
 #include "app/main_frame.h"
 #include "app/replay_player.h"
+#include "chart/fitted_curve.h"
 #include "chart/marker_box.h"
+#include "engine/genome_scoring.h"
 #include "res/resource_ids.h"
 #include "tests/app/view_fixture.h"
 
@@ -60,6 +62,7 @@ class ConvergencePanelTest : public QObject {
   void HoverTellsTheGenerationsFigures();
   void DiscTooltipDescribesTheDiscsUnderThePointer();
   void HoveringADiscOnTheChartShowsItsTooltip();
+  void TrueMaximumIsTheRunsOwnCurves();
 
  private:
   TemporarySettings settings_;
@@ -187,14 +190,49 @@ void ConvergencePanelTest::DiscTooltipDescribesTheDiscsUnderThePointer() {
   const QPointF centre((box.left + box.right) / 2.0, (box.top + box.bottom) / 2.0);
   const std::vector<int> places = PlacesUnder(*state, 2, centre, 0.0);
   QCOMPARE(places, (std::vector<int>{1, 3}));
-  QCOMPARE(
-      DiscTooltipText(*state, 2, places),
-      QString::fromUtf8("第 2 世代 ﾏｳｽの下の個体: 2\n\n"
-                        "遺伝子 (遺伝子 0 から 9 の順): 1 0 1 0 0 0 0 0 0 1\n"
-                        "位置 x: 10.09765625\n適応度: 80.250000\n"
-                        "同じ遺伝子型の個体: 2 / 4\n遺伝子型の順位: 1 位 (異なる遺伝子型 3 個中)"));
+  // Under Gray coding the genomes at x 10.09765625 hold the code of 517,
+  // 775: the genes that the run's scoring takes to that position.
+  const std::pair<EncodingKind, const char*> encodings[] = {
+      {EncodingKind::kBinary, "1 0 1 0 0 0 0 0 0 1"}, {EncodingKind::kGray, "1 1 1 0 0 0 0 0 1 1"}};
+  for (const auto& [encoding, genes] : encodings) {
+    QCOMPARE(DiscTooltipText(*state, 2, places, encoding),
+             QString::fromUtf8("第 2 世代 ﾏｳｽの下の個体: 2\n\n遺伝子 (遺伝子 0 から 9 の順): ") +
+                 genes +
+                 QString::fromUtf8("\n位置 x: 10.09765625\n適応度: 80.250000\n"
+                                   "同じ遺伝子型の個体: 2 / 4\n"
+                                   "遺伝子型の順位: 1 位 (異なる遺伝子型 3 個中)"));
+    int value = 0;
+    for (int j = 0; j < kGeneCount; ++j) value |= (genes[2 * j] - '0') << j;
+    const GenomeScoring scoring(1.0, encoding, nullptr);
+    QCOMPARE(scoring.PositionOf(value), 517 * GeneScale);
+  }
   QVERIFY(PlacesUnder(*state, 2, centre + QPointF(30, 0), 0.0).empty());
   QVERIFY(DiscTooltipText(*state, 2, {}).isEmpty());
+
+  // On a formula's fitted axis (-50 to 350) the discs stand elsewhere.
+  const chart::FittedCurve fitted{.axis = chart::FittedAxis(-50.0, 349.2), .trace = {}};
+  const chart::MarkerBoxEdges fitted_box =
+      chart::MarkerBox(517 * GeneScale, fitted.axis.FrameFitness(80.25));
+  const QPointF fitted_centre((fitted_box.left + fitted_box.right) / 2.0,
+                              (fitted_box.top + fitted_box.bottom) / 2.0);
+  QCOMPARE(PlacesUnder(*state, 2, fitted_centre, 0.0, &fitted), (std::vector<int>{1, 3}));
+  QVERIFY(PlacesUnder(*state, 2, centre, 0.0, &fitted).empty());
+}
+
+// The true maximum is that of the curve the run was scored on: a formula's
+// table when it had one.
+void ConvergencePanelTest::TrueMaximumIsTheRunsOwnCurves() {
+  FrameFixture fixture;
+  fixture.Run("20", "3");
+  ConvergencePanel* panel = fixture.frame.Convergence();
+  QVERIFY(panel->Plot()->Statistics().maximum);
+  CurveTable falling;
+  for (int n = 0; n < kGenomeValues; ++n) falling[static_cast<std::size_t>(n)] = 500.0 - n;
+  panel->ShowRun(*fixture.state, &falling);
+  const auto maximum = panel->Plot()->Statistics().maximum;
+  QVERIFY(maximum);
+  QCOMPARE(maximum->x, 0.0);
+  QCOMPARE(maximum->fitness, 500.0);
 }
 
 // The pointer's pixel is taken to the chart's logical units the way the

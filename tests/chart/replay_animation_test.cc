@@ -141,7 +141,7 @@ TEST(ReplayAnimationTest, StepsPauseSixHundredThenFiveHundredPerGeneration) {
   ChartResources resources(surface);
   resources.CreateFont();
   resources.CreateBrushesAndPens();
-  ReplayAnimation replay(surface, *state, resources);
+  ReplayAnimation replay(surface, *state, resources, nullptr);
   std::vector<long> pauses;
   while (const auto pause = replay.Step()) pauses.push_back(static_cast<long>(pause->count()));
   EXPECT_EQ(pauses, (std::vector<long>{600, 500, 600, 500, 600, 500}));
@@ -158,7 +158,7 @@ TEST(ReplayAnimationTest, EachPauseFallsWhereTheBlockingReplaySleeps) {
   resources.CreateFont();
   resources.CreateBrushesAndPens();
   const std::size_t before = surface.operations().size();
-  ReplayAnimation replay(surface, *state, resources);
+  ReplayAnimation replay(surface, *state, resources, nullptr);
   ASSERT_EQ(replay.Step(), kMarkersPause);
   // The first step ends with the best marker of generation 0 on screen.
   const auto& ops = surface.operations();

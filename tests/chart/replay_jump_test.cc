@@ -6,11 +6,13 @@
 #include <QImage>
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "chart/chart_painter.h"
+#include "chart/fitted_curve.h"
 #include "chart/qt/qpainter_surface.h"
 #include "chart/replay_erasures.h"
 #include "engine/evolution.h"
@@ -30,13 +32,33 @@ struct JumpCase {
   // A hand-made run (chart_test_support's FinishedRun) instead of an engine
   // run: its markers climb past the frame into the readouts and captions.
   bool hand_made = false;
+  // Scored on, and drawn with, a curve of the run's own on a fitted axis:
+  // x^2 - 50, from -50 to 350.
+  bool own_curve = false;
 };
+
+double Parabola(double x) {
+  return x * x - 50;
+}
+
+// The chart's curve for the case: the parabola's when the run has it.
+std::optional<FittedCurve> FittedOf(const JumpCase& c, const CurveTable& table) {
+  if (!c.own_curve) return std::nullopt;
+  return FitCurve(table, Parabola);
+}
+
+CurveTable ParabolaTable() {
+  CurveTable table;
+  for (int n = 0; n < kGenomeValues; ++n)
+    table[static_cast<std::size_t>(n)] = Parabola(n * GeneScale);
+  return table;
+}
 
 void PrintTo(const JumpCase& c, std::ostream* out) {
   *out << c.name;
 }
 
-std::unique_ptr<RunState> RunOf(const JumpCase& c) {
+std::unique_ptr<RunState> RunOf(const JumpCase& c, const CurveTable& table) {
   if (c.hand_made) return testing::FinishedRun(c.generations, c.population, c.curve);
   auto state = testing::FreshState();
   RunEvolution(*state,
@@ -45,7 +67,7 @@ std::unique_ptr<RunState> RunOf(const JumpCase& c) {
                             .PopulationSize = static_cast<float>(c.population),
                             .MutationRate = 0.1f,
                             .TargetCurve = c.curve},
-               4242u);
+               4242u, Algorithm{}, c.own_curve ? &table : nullptr);
   state->ReplayPending = 1;
   return state;
 }
@@ -67,11 +89,12 @@ std::set<int> Probes(int last) {
 
 // The pictures the uninterrupted replay shows at each probed generation:
 // the first pause of its frame, or the end of the paint for the last.
-std::map<int, QImage> PlayedPictures(RunState& state, double scale, const std::set<int>& probes) {
+std::map<int, QImage> PlayedPictures(RunState& state, double scale, const std::set<int>& probes,
+                                     const FittedCurve* fitted) {
   std::map<int, QImage> pictures;
   QImage image = BlankImage(scale);
   QPainterSurface surface(&image, scale);
-  ChartPainter painter(surface, state);
+  ChartPainter painter(surface, state, fitted);
   int pause = 0;
   while (painter.Step()) {
     if (pause % 2 == 0 && probes.contains(pause / 2)) pictures[pause / 2] = image.copy();
@@ -84,11 +107,11 @@ std::map<int, QImage> PlayedPictures(RunState& state, double scale, const std::s
 
 // The jump's picture, and the picture after `steps_after` further steps.
 QImage JumpedPicture(RunState& state, const ReplayErasures& erasures, int generation, double scale,
-                     int steps_after = 0) {
+                     const FittedCurve* fitted, int steps_after = 0) {
   QImage image = BlankImage(scale);
   {
     QPainterSurface surface(&image, scale);
-    ChartPainter painter(surface, state, ChartPosition::Generation(generation), &erasures);
+    ChartPainter painter(surface, state, ChartPosition::Generation(generation), &erasures, fitted);
     painter.Step();
     for (int step = 0; step < steps_after; ++step) painter.Step();
   }
@@ -107,17 +130,20 @@ class ReplayJumpTest : public ::testing::TestWithParam<JumpCase> {};
 
 TEST_P(ReplayJumpTest, ShowsWhatTheWholeReplayShowsThere) {
   const JumpCase& c = GetParam();
-  auto state = RunOf(c);
+  const CurveTable table = ParabolaTable();
+  auto state = RunOf(c, table);
+  const std::optional<FittedCurve> fitted_curve = FittedOf(c, table);
+  const FittedCurve* fitted = fitted_curve ? &*fitted_curve : nullptr;
   const int last = state->Generation;
   const std::set<int> probes = Probes(last);
-  const std::map<int, QImage> played = PlayedPictures(*state, c.scale, probes);
+  const std::map<int, QImage> played = PlayedPictures(*state, c.scale, probes, fitted);
   ASSERT_EQ(played.size(), probes.size());
 
-  const ReplayErasures erasures(*state);
+  const ReplayErasures erasures(*state, fitted);
   EXPECT_EQ(erasures.LastGeneration(), last);
   for (const int generation : probes) {
     state->ReplayPending = 1;
-    EXPECT_EQ(CountDifferences(JumpedPicture(*state, erasures, generation, c.scale),
+    EXPECT_EQ(CountDifferences(JumpedPicture(*state, erasures, generation, c.scale, fitted),
                                played.at(generation)),
               0)
         << "generation " << generation;
@@ -127,7 +153,7 @@ TEST_P(ReplayJumpTest, ShowsWhatTheWholeReplayShowsThere) {
   const int middle = last / 2;
   if (middle + 1 < last && probes.contains(middle + 1)) {
     state->ReplayPending = 1;
-    EXPECT_EQ(CountDifferences(JumpedPicture(*state, erasures, middle, c.scale, 2),
+    EXPECT_EQ(CountDifferences(JumpedPicture(*state, erasures, middle, c.scale, fitted, 2),
                                played.at(middle + 1)),
               0);
   }
@@ -141,7 +167,8 @@ INSTANTIATE_TEST_SUITE_P(Runs, ReplayJumpTest,
                                            // A chart drawn to fill a window.
                                            JumpCase{"SmallRunFittedToAWindow", 20, 12, 1.0f, 1.7},
                                            JumpCase{"MarkersOverReadouts", 12, 17, 1.0f, 1, true},
-                                           JumpCase{"LargestRun", 1000, 999, 1.0f, 1}),
+                                           JumpCase{"LargestRun", 1000, 999, 1.0f, 1},
+                                           JumpCase{"OwnCurve", 20, 12, 0.0f, 1, false, true}),
                          [](const ::testing::TestParamInfo<JumpCase>& info) {
                            return std::string(info.param.name);
                          });

@@ -59,7 +59,15 @@ TEST(AlgorithmOptionsTest, BadChoicesExitWithTwoAndNameTheOption) {
       {"run --formula '10 - x' --selection sus",
        R"m(--formula takes a formula in x, not "10 - x": -0.01953125 at x = 10.01953125, below 0, )m"
        "which sus selection cannot weigh (tournament and rank can)"},
-      {"render --formula x --ops", "--formula is for run"},
+      {"render --formula 'x +' --ops",
+       R"m(--formula takes a formula in x, not "x +": syntax error at character 4)m"},
+      {"render --formula 'x * foo(x)' --out x.png",
+       R"m(--formula takes a formula in x, not "x * foo(x)": unknown name "foo" at character 5)m"},
+      {"render --formula 'log(x)' --gif x.gif",
+       R"m(--formula takes a formula in x, not "log(x)": not a finite number at x = 0)m"},
+      {"render --formula '10 - x' --ops",
+       R"m(--formula takes a formula in x, not "10 - x": -0.01953125 at x = 10.01953125, below 0, )m"},
+      {"render --formula x --caption --out x.png", "--caption names the built-in curves only"},
       {"render --elitism 1000 --ops", "--elitism takes"},
   };
   for (const Case& c : cases) {

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -298,6 +299,54 @@ TEST_F(RenderCommandTest, OpsListTheDrawingOfTheChosenFrame) {
   EXPECT_EQ(final_frame.back(), "DeleteObject ChartFont");
   // The same seed draws the same chart.
   EXPECT_EQ(Lines(RunCli(run).out), final_frame);
+}
+
+// The fitness axis of `render --formula x` goes from 0 to 20: the best of the
+// last generation stands at the top right, the trace ends in that corner.
+TEST_F(RenderCommandTest, AFormulaIsDrawnOnItsOwnAxis) {
+  const auto final_frame = Lines(RunCli("render --seed 5 --formula x --ops").out);
+  ASSERT_GT(final_frame.size(), 20000u);
+  const std::vector<std::string> ticks(final_frame.begin() + 5, final_frame.begin() + 14);
+  EXPECT_EQ(ticks.front(), "TextOut 474 890 \"0\"");
+  EXPECT_EQ(ticks.back(), "TextOut 462 90 \"20\"");
+  // Each frame's repair draws the formula's trace again, from (0, 0).
+  for (std::size_t i = 0; i + 1 < final_frame.size(); ++i) {
+    if (final_frame[i] == "SelectObject BluePen") EXPECT_EQ(final_frame[i + 1], "MoveTo 500 900");
+  }
+  EXPECT_GT(Count(final_frame, "LineTo 1500 100"), 0);
+  std::string best_marker;
+  for (const std::string& line : final_frame) {
+    if (line.rfind("Ellipse", 0) == 0) best_marker = line;
+  }
+  int left = 0, top = 0, right = 0, bottom = 0;
+  ASSERT_EQ(std::sscanf(best_marker.c_str(), "Ellipse %d %d %d %d", &left, &top, &right, &bottom),
+            4);
+  EXPECT_GE((left + right) / 2, 1480);
+  EXPECT_LE((top + bottom) / 2, 120);
+
+  EXPECT_EQ(RunCli("render --seed 5 --formula 'x * sin(x) + 20' --frame 3 --out " +
+                   (folder_ / "f.png").string())
+                .status,
+            0);
+  EXPECT_EQ(RunCli("render --seed 5 --generations 4 --formula -x --selection rank --gif " +
+                   (folder_ / "f.gif").string())
+                .status,
+            0);
+  EXPECT_EQ(FolderContents().size(), 2u);
+
+  // A pole between genome positions is drawn to the frame's edges.
+  int lines = 0;
+  for (const std::string& line :
+       Lines(RunCli("render --seed 5 --formula '1 / (x - 10.01)' --selection rank --frame base "
+                    "--ops")
+                 .out)) {
+    int x = 0, y = 0;
+    if (std::sscanf(line.c_str(), "LineTo %d %d", &x, &y) != 2) continue;
+    ++lines;
+    EXPECT_GE(y, 100) << line;
+    EXPECT_LE(y, 900) << line;
+  }
+  EXPECT_GT(lines, 20000);
 }
 
 }  // namespace
