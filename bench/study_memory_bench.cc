@@ -78,8 +78,11 @@ double PeakMegabytesOfThreads(unsigned threads) {
   const pid_t child = ::fork();
   if (child == 0) {
     curvesmith::cli::StudyDefinition study;
-    study.grid.SetValues(1, {1000.0f});
-    study.grid.SetValues(2, {999.0f});
+    const auto axis_of = [](curvesmith::RunField field) {
+      return curvesmith::cli::StudyAxisOf(curvesmith::RunSettingOf(field).option);
+    };
+    study.grid.SetValues(axis_of(curvesmith::RunField::kPopulationSize), {1000.0f});
+    study.grid.SetValues(axis_of(curvesmith::RunField::kGenerations), {999.0f});
     study.runs = 4 * threads;
     curvesmith::cli::RunStudyRuns(
         study, 0, study.runs, threads, [](const curvesmith::cli::RunOutcome&) {},

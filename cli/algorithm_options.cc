@@ -1,12 +1,14 @@
 #include "cli/algorithm_options.h"
 
-#include <cmath>
+#include <algorithm>
+#include <cstdint>
 #include <variant>
 
 #include "cli/exact_numbers.h"
 #include "cli/shown_text.h"
 #include "engine/algorithm_names.h"
 #include "engine/number_text.h"
+#include "engine/run_parameters.h"
 
 namespace curvesmith::cli {
 namespace {
@@ -23,8 +25,8 @@ constexpr std::string_view kFormulaAccepted = "a formula in x";
 // The elitism's limit, in its refusals and its help.
 constexpr std::string_view kElitismLimit = "below the population size";
 
-std::string ElitismAccepted(int population) {
-  return "a whole number from 0 to " + std::to_string(std::max(population - 1, 0)) + " (" +
+std::string ElitismAccepted(std::int32_t population) {
+  return "a whole number from 0 to " + std::to_string(std::max(population, 1) - 1) + " (" +
          std::string(kElitismLimit) + ")";
 }
 
@@ -88,7 +90,7 @@ RunAlgorithm CheckAlgorithmOptions(const AlgorithmOptions& options,
                                    const ParameterSet& parameters) {
   RunAlgorithm run;
   run.algorithm = options.algorithm;
-  const int population = static_cast<int>(std::trunc(parameters.PopulationSize));
+  const std::int32_t population = CountsOfRun(parameters).population;
   if (options.algorithm.elitism > 0 && options.algorithm.elitism >= population) {
     Refuse(kElitism, ElitismAccepted(population), std::to_string(options.algorithm.elitism));
   }

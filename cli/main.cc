@@ -13,14 +13,15 @@
 #include "cli/descriptor_output.h"
 #include "cli/shown_text.h"
 #include "cli/tool_failure.h"
+#include "res/resource_ids.h"
+#include "res/string_table.h"
+#include "res/version_info.h"
 
 namespace {
 
 using curvesmith::cli::Arguments;
 using curvesmith::cli::Command;
 using curvesmith::cli::UsageError;
-
-constexpr char kVersion[] = "Curvesmith 1.0.0.1";
 
 int Dispatch(const std::vector<std::string_view>& words, std::ostream& out) {
   const Command* command = curvesmith::cli::FindCommand(words);
@@ -31,7 +32,8 @@ int Dispatch(const std::vector<std::string_view>& words, std::ostream& out) {
       return 0;
     }
     if (word == curvesmith::cli::kVersionOption) {
-      out << kVersion << "\n";
+      out << curvesmith::res::LoadString(curvesmith::res::kIdsAppTitle) << ' '
+          << curvesmith::res::VersionText() << "\n";
       return 0;
     }
   }

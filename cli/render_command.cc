@@ -21,6 +21,7 @@
 #include "cli/file_output.h"
 #include "cli/shown_text.h"
 #include "engine/evolution.h"
+#include "res/language.h"
 #include "res/qt/chart_area_size.h"
 #include "res/qt/chart_caption_text.h"
 
@@ -35,6 +36,7 @@ OptionHelps RenderCommandOptionHelps() {
       {"--gif FILE.gif", "write the whole replay as a looping animated GIF instead"},
       {"--speed K", "the GIF's pace: 1 (the replay's own), 2, 5 or 20 (default 1)"},
       {"--caption", "a line under the chart with the run's settings and seed"},
+      {"--language ja|en", "the captions' language, as the window's exports in it (default ja)"},
   };
 }
 
@@ -54,6 +56,7 @@ struct RenderOptions {
   int scale = 1;
   bool ops = false;
   bool caption = false;
+  res::Language language = res::Language::kJapanese;
 };
 
 // A generation's picture is the first pause of its replay frame.
@@ -108,6 +111,11 @@ RenderOptions ParseOptions(Arguments& arguments) {
       options.ops = true;
     } else if (option == "--caption") {
       options.caption = true;
+    } else if (option == "--language") {
+      const std::string_view text = arguments.ValueOf(option);
+      const std::optional<res::Language> language = res::LanguageOfCode(text);
+      if (!language) Refuse(option, "ja or en", text);
+      options.language = *language;
     } else {
       throw UsageError("unknown option " + Shown(option) + " for render (see --help)");
     }
@@ -247,6 +255,8 @@ int WriteImage(const RunState& state, const RenderOptions& options,
 
 int RunRenderCommand(Arguments& arguments, std::ostream& out, std::ostream& err) {
   RenderOptions options = ParseOptions(arguments);
+  // The chart's captions are read from the string table in this language.
+  res::SetInterfaceLanguage(options.language);
 
   // The run state is large (about 16 MB): it lives on the heap, zeroed as at
   // program start.

@@ -37,6 +37,15 @@ inline constexpr auto kStudyAxes = [] {
   return axes;
 }();
 
+// The axis of the run option `option` ("--population"), or -1 when a study
+// does not vary it.
+constexpr int StudyAxisOf(std::string_view option) {
+  for (int axis = 0; axis < kStudyAxisCount; ++axis) {
+    if (kStudyAxes[axis].option == option) return axis;
+  }
+  return -1;
+}
+
 // The values of one option, in order. Held in blocks, so that millions of
 // them are read in with no copy of all at once.
 using StudyValues = std::deque<float>;

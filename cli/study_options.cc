@@ -32,6 +32,7 @@ OptionHelp StudyOutputHelp() {
 }  // namespace
 
 OptionHelps StudyOptionHelps() {
+  const StudyDefinition defaults;
   std::string axes;
   for (const StudyAxis& axis : kStudyAxes) {
     axes += (axes.empty() ? "" : ", ") + std::string(axis.option);
@@ -40,9 +41,10 @@ OptionHelps StudyOptionHelps() {
       {axes,
        "\neach one value, a comma list (0.1,0.2) or a range\n"
        "START:STOP:STEP; every combination is a setting"},
-      {"--runs R",
-       "runs per setting, 1 to " + std::to_string(kMostRunsPerSetting) + " (default 100)"},
-      {"--seed S", "seeds S to S + R - 1 for each setting (default 1)"},
+      {"--runs R", "runs per setting, 1 to " + std::to_string(kMostRunsPerSetting) + " (default " +
+                       std::to_string(defaults.runs) + ")"},
+      {"--seed S",
+       "seeds S to S + R - 1 for each setting (default " + std::to_string(defaults.seed) + ")"},
       {"--jobs N",
        "runs at the same time, at most one per processor and one\n"
        "per run (default: one per processor)"},
@@ -88,8 +90,7 @@ bool TakeOutputOption(std::string_view option, Arguments& arguments,
 }
 
 bool TakeStudyOption(std::string_view option, Arguments& arguments, StudyOptions& options) {
-  for (int axis = 0; axis < kStudyAxisCount; ++axis) {
-    if (option != kStudyAxes[axis].option) continue;
+  if (const int axis = StudyAxisOf(option); axis >= 0) {
     options.study.grid.SetValues(axis, ReadStudyValues(option, arguments.ValueOf(option)));
     return true;
   }

@@ -16,8 +16,9 @@ namespace curvesmith {
 inline constexpr float kLowestRate = 0.0f;
 inline constexpr float kHighestRate = 1.0f;
 
-// Every setting of a run, in the order a run checks them (the first five) and
-// a run's JSON report names them.
+// Every setting of a run, in the order a run checks them (the first five).
+// The reports, the chart's caption and the form write their settings in
+// orders of their own, each by hand.
 enum class RunField {
   kPopulationSize,
   kGenerations,

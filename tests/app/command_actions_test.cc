@@ -16,15 +16,33 @@
 namespace curvesmith {
 namespace {
 
+// The accelerator letter of a menu text, the one after a single '&', in
+// lower case (Alt+G and Alt+g are one key); empty when there is none.
+QString AcceleratorLetter(const QString& text) {
+  for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+    if (text[i] != '&') continue;
+    if (text[i + 1] != '&') return text[i + 1].toLower();
+    ++i;
+  }
+  return {};
+}
+
 // The menu bar as lines, one an item, indented by depth: the command id
-// (0 for separators and pop-ups) and the shortcut shown after the tab.
+// (0 for separators and pop-ups), the accelerator letter and the shortcut
+// shown after the tab. Fails the test when two items of one menu share a
+// letter, since Alt and that letter could then reach only the first.
 void AppendShape(const QList<QAction*>& actions, const QString& indent, QStringList* lines) {
+  QStringList letters;
   for (const QAction* action : actions) {
     const QString text = action->text();
-    lines->append(QStringLiteral("%1%2 %3 [%4]")
+    const QString letter = AcceleratorLetter(text.section('\t', 0, 0));
+    QVERIFY2(letter.isEmpty() || !letters.contains(letter), qPrintable(text));
+    letters << letter;
+    lines->append(QStringLiteral("%1%2 %3 &%4 [%5]")
                       .arg(indent)
                       .arg(action->isSeparator() ? 0 : action->data().toInt())
                       .arg(action->menu() ? QStringLiteral("menu") : QString())
+                      .arg(letter)
                       .arg(text.contains('\t') ? text.section('\t', 1) : QString()));
     if (action->menu()) AppendShape(action->menu()->actions(), indent + "  ", lines);
   }
@@ -77,10 +95,10 @@ class CommandActionsTest : public QObject {
   }
 
   void menuItemsWithTextsAndIds_data() {
-    QTest::addColumn<int>("popup");
+    QTest::addColumn<QList<int>>("popup");
     QTest::addColumn<QStringList>("texts");
     QTest::addColumn<QList<int>>("ids");
-    QTest::newRow("file") << 0
+    QTest::newRow("file") << QList<int>{0}
                           << QStringList{"新規作成(&N)\tCtrl+N",
                                          "開く(&O)...\tCtrl+O",
                                          "上書き保存(&S)\tCtrl+S",
@@ -97,12 +115,13 @@ class CommandActionsTest : public QObject {
                                          "ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)"}
                           << QList<int>{57600, 57601, 57603, 57604, 0,     0, 0,
                                         57607, 57609, 57606, 0,     57616, 0, 57665};
-    QTest::newRow("edit") << 1 << QStringList{"元に戻す(&U)\tCtrl+Z",        "",
-                                              "切り取り(&T)\tCtrl+X",        "ｺﾋﾟｰ(&C)\tCtrl+C",
-                                              "貼り付け(&P)\tCtrl+V",        "",
-                                              "ｸﾞﾗﾌをｺﾋﾟｰ(&G)\tCtrl+Shift+C"}
+    QTest::newRow("edit") << QList<int>{1}
+                          << QStringList{"元に戻す(&U)\tCtrl+Z",        "",
+                                         "切り取り(&T)\tCtrl+X",        "ｺﾋﾟｰ(&C)\tCtrl+C",
+                                         "貼り付け(&P)\tCtrl+V",        "",
+                                         "ｸﾞﾗﾌをｺﾋﾟｰ(&G)\tCtrl+Shift+C"}
                           << QList<int>{57643, 0, 57635, 57634, 57637, 0, 32873};
-    QTest::newRow("view") << 2
+    QTest::newRow("view") << QList<int>{2}
                           << QStringList{"ﾂｰﾙ ﾊﾞｰ(&T)",
                                          "ｽﾃｰﾀｽ ﾊﾞｰ(&S)",
                                          "再生ﾂｰﾙ ﾊﾞｰ(&P)\tF9",
@@ -113,7 +132,7 @@ class CommandActionsTest : public QObject {
                                          "",
                                          "言語(&L)"}
                           << QList<int>{59392, 59393, 32783, 32800, 0, 32870, 32871, 0, 0};
-    QTest::newRow("replay") << 3
+    QTest::newRow("replay") << QList<int>{3}
                             << QStringList{"一時停止/再開(&P)\tF5",
                                            "",
                                            "先頭へ(&F)\tCtrl+F7",
@@ -131,14 +150,61 @@ class CommandActionsTest : public QObject {
                                            "ｼｰﾄﾞを指定して実行(&S)...\tCtrl+Shift+K"}
                             << QList<int>{32771, 0,     32772, 32773, 32774, 32775, 0,    32776,
                                           32777, 32778, 32779, 32780, 0,     32781, 32782};
-    QTest::newRow("help") << 4 << QStringList{"Curvesmith のﾊﾞｰｼﾞｮﾝ情報(&A)..."}
+    QTest::newRow("help") << QList<int>{4} << QStringList{"Curvesmith のﾊﾞｰｼﾞｮﾝ情報(&A)..."}
                           << QList<int>{57664};
+    QTest::newRow("file/export") << QList<int>{0, 4}
+                                 << QStringList{"ｸﾞﾗﾌ画像 等倍 (PNG)(&1)...",
+                                                "ｸﾞﾗﾌ画像 2 倍 (PNG)(&2)...",
+                                                "ｸﾞﾗﾌ画像 4 倍 (PNG)(&4)...",
+                                                "",
+                                                "全個体の履歴 (CSV)(&H)...",
+                                                "最良点の履歴 (CSV)(&B)...",
+                                                "実行結果 (JSON)(&J)...",
+                                                "",
+                                                "再生ｱﾆﾒｰｼｮﾝ 等速 (GIF)(&G)...",
+                                                "再生ｱﾆﾒｰｼｮﾝ 2 倍速 (GIF)(&D)...",
+                                                "再生ｱﾆﾒｰｼｮﾝ 5 倍速 (GIF)(&F)...",
+                                                "再生ｱﾆﾒｰｼｮﾝ 20 倍速 (GIF)(&W)...",
+                                                "",
+                                                "画像に設定を書き込む(&S)\tCtrl+Shift+L"}
+                                 << QList<int>{res::kIdExportChartPng1x,
+                                               res::kIdExportChartPng2x,
+                                               res::kIdExportChartPng4x,
+                                               0,
+                                               res::kIdExportHistoryCsv,
+                                               res::kIdExportBestCsv,
+                                               res::kIdExportJson,
+                                               0,
+                                               res::kIdExportGif1x,
+                                               res::kIdExportGif2x,
+                                               res::kIdExportGif5x,
+                                               res::kIdExportGif20x,
+                                               0,
+                                               res::kIdExportCaption};
+    QTest::newRow("file/samples") << QList<int>{0, 5}
+                                  << QStringList{"よく調整した実行 曲線 0(&0)\tCtrl+Alt+1",
+                                                 "よく調整した実行 曲線 1(&1)\tCtrl+Alt+2",
+                                                 "よく調整した実行 曲線 2(&2)\tCtrl+Alt+3",
+                                                 "早すぎる収束(&C)\tCtrl+Alt+4",
+                                                 "ﾗﾝﾀﾞﾑな探索(&R)\tCtrl+Alt+5",
+                                                 "小さすぎる母集団(&S)\tCtrl+Alt+6"}
+                                  << QList<int>{
+                                         res::kIdFileSampleWellTuned0, res::kIdFileSampleWellTuned1,
+                                         res::kIdFileSampleWellTuned2, res::kIdFileSamplePremature,
+                                         res::kIdFileSampleRandom,     res::kIdFileSampleTooSmall};
+    QTest::newRow("view/language")
+        << QList<int>{2, 8} << QStringList{"日本語(&J)", "English(&E)"}
+        << QList<int>{res::kIdViewLanguageJapanese, res::kIdViewLanguageEnglish};
   }
   void menuItemsWithTextsAndIds() {
-    QFETCH(int, popup);
+    QFETCH(QList<int>, popup);
     QFETCH(QStringList, texts);
     QFETCH(QList<int>, ids);
-    const auto items = Items(window_->menuBar()->actions().at(popup)->menu());
+    const QMenu* menu = window_->menuBar()->actions().at(popup.first())->menu();
+    for (qsizetype level = 1; level < popup.size(); ++level) {
+      menu = menu->actions().at(popup[level])->menu();
+    }
+    const auto items = Items(menu);
     QCOMPARE(items.size(), texts.size());
     for (qsizetype i = 0; i < items.size(); ++i) {
       QCOMPARE(items[i].first, texts[i]);
@@ -147,13 +213,16 @@ class CommandActionsTest : public QObject {
   }
 
   // A learner who switches language finds every command in the same place,
-  // behind the same shortcut.
+  // behind the same shortcut and the same accelerator letter.
   void englishMenuHasTheJapaneseStructureAndShortcuts() {
     const auto japanese = MenuIn(res::Language::kJapanese);
     const auto english = MenuIn(res::Language::kEnglish);
     QCOMPARE(english.first, (QStringList{"&File", "&Edit", "&View", "Re&play", "&Help"}));
     QCOMPARE(english.second, japanese.second);
     QVERIFY(japanese.second.filter("[Ctrl+Shift+R]").size() == 1);
+    QVERIFY(
+        japanese.second.filter(QStringLiteral("%1  &g [Ctrl+Shift+C]").arg(res::kIdEditCopyChart))
+            .size() == 1);
   }
 
   // Each key combination is written the way Qt reads and writes it back, so

@@ -16,6 +16,7 @@
 #include "app/main_frame.h"
 #include "app/status_indicators.h"
 #include "chart/qt/chart_caption.h"
+#include "res/language.h"
 #include "res/qt/chart_caption_text.h"
 #include "res/resource_ids.h"
 #include "tests/app/view_fixture.h"
@@ -181,15 +182,23 @@ void ExportCommandsTest::ChartPictureIsWhatTheChartShows() {
 void ExportCommandsTest::ChartPictureAtEachScaleIsTheCommandLines_data() {
   QTest::addColumn<int>("command");
   QTest::addColumn<int>("scale");
-  QTest::newRow("1x") << res::kIdExportChartPng1x << 1;
-  QTest::newRow("2x") << res::kIdExportChartPng2x << 2;
-  QTest::newRow("4x") << res::kIdExportChartPng4x << 4;
+  QTest::addColumn<QString>("language");
+  QTest::newRow("1x") << res::kIdExportChartPng1x << 1 << "ja";
+  QTest::newRow("2x") << res::kIdExportChartPng2x << 2 << "ja";
+  QTest::newRow("4x") << res::kIdExportChartPng4x << 4 << "ja";
+  QTest::newRow("1x English") << res::kIdExportChartPng1x << 1 << "en";
+  QTest::newRow("2x English") << res::kIdExportChartPng2x << 2 << "en";
 }
 
-// The final picture of the replay, as `render --frame final --scale K`.
+// The final picture of the replay, as `render --frame final --scale K
+// --language L` draws it, captions in the window's language included.
 void ExportCommandsTest::ChartPictureAtEachScaleIsTheCommandLines() {
   QFETCH(int, command);
   QFETCH(int, scale);
+  QFETCH(QString, language);
+  res::SetInterfaceLanguage(*res::LanguageOfCode(language.toStdString()));
+  const auto japanese_again =
+      qScopeGuard([] { res::SetInterfaceLanguage(res::Language::kJapanese); });
   ExportFixture fixture;
   fixture.Run();
   while (Elapse(fixture.clock)) {
@@ -197,7 +206,8 @@ void ExportCommandsTest::ChartPictureAtEachScaleIsTheCommandLines() {
   const QString exported = fixture.PathOf("exported.png");
   QVERIFY(fixture.frame.Exports()->Export(command, exported).written);
   const QString rendered = fixture.PathOf("rendered.png");
-  QVERIFY(CliRender({"--frame", "final", "--scale", QString::number(scale), "--out", rendered}));
+  QVERIFY(CliRender({"--frame", "final", "--scale", QString::number(scale), "--language", language,
+                     "--out", rendered}));
   QCOMPARE(QImage(exported).size(), fixture.frame.View()->ChartArea()->DesignSize() * scale);
   QVERIFY(SameChart(QImage(exported), QImage(rendered), scale));
 }

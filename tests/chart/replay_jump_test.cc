@@ -32,30 +32,32 @@ struct JumpCase {
   // A hand-made run (chart_test_support's FinishedRun) instead of an engine
   // run: its markers climb past the frame into the readouts and captions.
   bool hand_made = false;
-  // Scored on, and drawn with, a curve of the run's own on a fitted axis:
-  // x^2 - 50, from -50 to 350.
-  bool own_curve = false;
+  // Scored on, and drawn with, this curve of the run's own on a fitted axis.
+  double (*own_curve)(double x) = nullptr;
 };
 
 double Parabola(double x) {
   return x * x - 50;
 }
 
-// The chart's curve for the case: the parabola's when the run has it.
-std::optional<FittedCurve> FittedOf(const JumpCase& c, const CurveTable& table) {
-  if (!c.own_curve) return std::nullopt;
-  return FitCurve(table, Parabola);
+// 165 to 175: on the built-in axis its markers would cover the captions.
+double AboveTheBuiltInAxis(double x) {
+  return x / 2 + 165;
 }
 
-CurveTable ParabolaTable() {
-  CurveTable table;
-  for (int n = 0; n < kGenomeValues; ++n)
-    table[static_cast<std::size_t>(n)] = Parabola(n * GeneScale);
+CurveTable TableOf(const JumpCase& c) {
+  CurveTable table{};
+  if (c.own_curve == nullptr) return table;
+  for (int n = 0; n < kGenomeValues; ++n) {
+    table[static_cast<std::size_t>(n)] = c.own_curve(n * GeneScale);
+  }
   return table;
 }
 
-void PrintTo(const JumpCase& c, std::ostream* out) {
-  *out << c.name;
+// The chart's curve for the case: its own curve's when the run has one.
+std::optional<FittedCurve> FittedOf(const JumpCase& c, const CurveTable& table) {
+  if (c.own_curve == nullptr) return std::nullopt;
+  return FitCurve(table, c.own_curve);
 }
 
 std::unique_ptr<RunState> RunOf(const JumpCase& c, const CurveTable& table) {
@@ -67,7 +69,7 @@ std::unique_ptr<RunState> RunOf(const JumpCase& c, const CurveTable& table) {
                             .PopulationSize = static_cast<float>(c.population),
                             .MutationRate = 0.1f,
                             .TargetCurve = c.curve},
-               4242u, Algorithm{}, c.own_curve ? &table : nullptr);
+               4242u, Algorithm{}, c.own_curve != nullptr ? &table : nullptr);
   state->ReplayPending = 1;
   return state;
 }
@@ -130,7 +132,7 @@ class ReplayJumpTest : public ::testing::TestWithParam<JumpCase> {};
 
 TEST_P(ReplayJumpTest, ShowsWhatTheWholeReplayShowsThere) {
   const JumpCase& c = GetParam();
-  const CurveTable table = ParabolaTable();
+  const CurveTable table = TableOf(c);
   auto state = RunOf(c, table);
   const std::optional<FittedCurve> fitted_curve = FittedOf(c, table);
   const FittedCurve* fitted = fitted_curve ? &*fitted_curve : nullptr;
@@ -168,7 +170,9 @@ INSTANTIATE_TEST_SUITE_P(Runs, ReplayJumpTest,
                                            JumpCase{"SmallRunFittedToAWindow", 20, 12, 1.0f, 1.7},
                                            JumpCase{"MarkersOverReadouts", 12, 17, 1.0f, 1, true},
                                            JumpCase{"LargestRun", 1000, 999, 1.0f, 1},
-                                           JumpCase{"OwnCurve", 20, 12, 0.0f, 1, false, true}),
+                                           JumpCase{"OwnCurve", 20, 12, 0.0f, 1, false, Parabola},
+                                           JumpCase{"OwnCurveAboveTheBuiltInAxis", 20, 12, 0.0f, 1,
+                                                    false, AboveTheBuiltInAxis}),
                          [](const ::testing::TestParamInfo<JumpCase>& info) {
                            return std::string(info.param.name);
                          });

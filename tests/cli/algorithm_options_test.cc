@@ -48,6 +48,8 @@ TEST(AlgorithmOptionsTest, BadChoicesExitWithTwoAndNameTheOption) {
       {"run --elitism 100",
        R"m(--elitism takes a whole number from 0 to 99 (below the population size), not "100")m"},
       {"run --population 5 --elitism 5", "--elitism takes a whole number from 0 to 4"},
+      {"run --population -1e30 --elitism 1",
+       R"m(--elitism takes a whole number from 0 to 0 (below the population size), not "1")m"},
       {"run --formula 'x +'",
        R"m(--formula takes a formula in x, not "x +": syntax error at character 4)m"},
       {"run --formula 'x * foo(x)'",

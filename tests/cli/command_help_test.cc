@@ -52,6 +52,8 @@ TEST(CommandHelpTest, HelpKeepsItsColumns) {
       "                    (default: the current time, as the desktop program does)\n",
       "\n  --curve, --population, --generations, --crossover, --mutation\n"
       "                    each one value, a comma list (0.1,0.2) or a range\n",
+      "\n  --runs R          runs per setting, 1 to 1000000 (default 100)\n"
+      "  --seed S          seeds S to S + R - 1 for each setting (default 1)\n",
   };
   for (const std::string& line : kLines) EXPECT_NE(help.find(line), std::string::npos) << line;
 }

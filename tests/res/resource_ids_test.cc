@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/utf8_sequence.h"
 #include "res/parameter_form_template.h"
 #include "res/status_indicators.h"
 #include "res/string_table.h"
@@ -25,18 +26,16 @@ TEST(StringTableTest, EveryIdHasOneEntry) {
   }
 }
 
-// The code points of UTF-8 `text`.
+// The code points of UTF-8 `text`, read as the program reads its texts.
 std::vector<char32_t> CodePoints(std::string_view text) {
   std::vector<char32_t> points;
-  for (std::size_t i = 0; i < text.size();) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    const int length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-    char32_t point = length == 1 ? lead : lead & (0x7F >> length);
-    for (int k = 1; k < length && i + k < text.size(); ++k) {
-      point = (point << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
-    }
+  while (!text.empty()) {
+    std::uint32_t point = 0;
+    const std::size_t length = Utf8Sequence(text, point);
+    EXPECT_NE(length, 0u) << "not UTF-8: " << text;
+    if (length == 0) break;
     points.push_back(point);
-    i += length;
+    text.remove_prefix(length);
   }
   return points;
 }
@@ -69,7 +68,12 @@ TEST(StringTableTest, EveryIdHasATextInEveryLanguage) {
 }
 
 TEST(StringTableTest, EnglishTextsHaveNoJapaneseCharacters) {
+  // The language menu names Japanese in its own script, so that a user who
+  // cannot read English still finds it.
+  constexpr int kNamedInItsOwnScript[] = {kIdsMenuLanguageJapanese};
   for (const StringEntry& entry : StringTable()) {
+    if (std::ranges::find(kNamedInItsOwnScript, entry.first_id) != std::end(kNamedInItsOwnScript))
+      continue;
     const std::string_view english = entry.texts[static_cast<int>(Language::kEnglish)];
     for (const char32_t point : CodePoints(english)) {
       EXPECT_FALSE(IsJapaneseOnly(point)) << entry.first_id << ": " << english;
@@ -78,6 +82,17 @@ TEST(StringTableTest, EnglishTextsHaveNoJapaneseCharacters) {
   EXPECT_TRUE(IsJapaneseOnly(CodePoints("ﾚ")[0]));
   EXPECT_TRUE(IsJapaneseOnly(CodePoints("「")[0]));
   EXPECT_FALSE(IsJapaneseOnly(CodePoints("×")[0]));
+}
+
+// The language menu names each language in its own script in every
+// interface: a user who cannot read the current language still finds theirs.
+TEST(StringTableTest, LanguagesAreNamedTheSameInEveryLanguage) {
+  for (const int id : {kIdsMenuLanguageJapanese, kIdsMenuLanguageEnglish}) {
+    for (const Language language : Languages()) {
+      EXPECT_EQ(LoadString(id, language), LoadString(id, Language::kJapanese))
+          << id << " in " << LanguageCode(language);
+    }
+  }
 }
 
 // A placeholder missing from a translation drops a value from its message; a
