@@ -4,14 +4,8 @@
 #include <cmath>
 #include <cstdio>
 
-#include "chart/chart_mapping.h"
-
 namespace curvesmith::chart {
 namespace {
-
-// One interval of the frame's own scale: 800 units of 5 per fitness, in 8.
-constexpr double kFrameStep =
-    (kFrameBottom - kFrameTop) / kUnitsPerFitness / static_cast<double>(kFitnessIntervals);
 
 constexpr double kRoundMantissas[] = {1.0, 2.0, 2.5, 5.0};
 
@@ -33,10 +27,6 @@ std::string Compact(double value, int digits) {
 }
 
 }  // namespace
-
-double FitnessAxis::FrameFitness(double f) const {
-  return (f - lowest) * (kFrameStep / step);
-}
 
 FitnessAxis CurveAxis(const TargetCurve& curve) {
   return {curve.chart_lowest, (curve.chart_highest - curve.chart_lowest) / kFitnessIntervals};

@@ -4,12 +4,17 @@
 #include <string>
 #include <vector>
 
+#include "chart/chart_mapping.h"
 #include "engine/objective.h"
 
 namespace curvesmith::chart {
 
 // The frame's grid divides the fitness axis into this many equal intervals.
 inline constexpr int kFitnessIntervals = 8;
+
+// One interval on the frame's own scale: 800 units of 5 per fitness, in 8.
+inline constexpr double kFrameFitnessStep =
+    (kFrameBottom - kFrameTop) / kUnitsPerFitness / static_cast<double>(kFitnessIntervals);
 
 // The fitness axis up the frame: kFitnessIntervals intervals of `step`,
 // starting at `lowest` on the frame's bottom edge.
@@ -20,7 +25,8 @@ struct FitnessAxis {
   // `f` as the chart's mapping takes it (ChartY, MarkerBox): 0 at the
   // frame's bottom edge, 160 at its top. On the built-in curves' 0 to 160
   // axis this is `f` itself, bit for bit.
-  double FrameFitness(double f) const;
+  // Inline: the replay's erasures take every marker of a run through it.
+  double FrameFitness(double f) const { return (f - lowest) * (kFrameFitnessStep / step); }
   double Highest() const { return lowest + kFitnessIntervals * step; }
 };
 

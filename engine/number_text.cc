@@ -1,8 +1,7 @@
 #include "engine/number_text.h"
 
-#include <algorithm>
 #include <charconv>
-#include <cstdio>
+#include <limits>
 #include <system_error>
 
 namespace curvesmith {
@@ -80,10 +79,12 @@ BeyondDouble FindBeyondDouble(std::string_view text) {
 }
 
 std::string FixedText(double value) {
-  const int length = std::snprintf(nullptr, 0, "%f", value);
-  std::string text(static_cast<std::size_t>(std::max(length, 0)), '\0');
-  std::snprintf(text.data(), text.size() + 1, "%f", value);
-  return text;
+  // to_chars rather than printf: the desktop program runs in the user's
+  // locale, where printf would write "0,500000".
+  char buffer[std::numeric_limits<double>::max_exponent10 + 16];
+  const auto result =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 6);
+  return std::string(buffer, result.ptr);
 }
 
 }  // namespace curvesmith

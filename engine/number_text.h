@@ -23,9 +23,9 @@ std::string ShortestText(T value) {
 // "nan".
 std::string FormatNumber(float value);
 
-// `value` as printf's "%f" writes it, six decimals ("0.500000", "-1.250000",
-// "nan"), however long: how the replay's readouts, the run reports and the
-// chart's tooltips show positions, fitness and rates.
+// `value` as printf's "%f" writes it in the C locale, six decimals
+// ("0.500000", "-1.250000", "nan"), however long, whatever the user's locale: how the replay's
+// readouts, the run reports and the chart's tooltips show positions, fitness and rates.
 std::string FixedText(double value);
 
 // Reads a number as FormatNumber writes it, and as a person types one, in the

@@ -74,6 +74,14 @@ void WriteJsonString(Text& text, std::string_view s) {
   text << '"';
 }
 
+// `text` right-aligned in a column `width` characters wide, as printf's "%12s"
+// aligns it; a longer text (a formula's huge fitness) takes the room it needs
+// rather than being cut.
+std::string Column(std::string_view text, std::size_t width) {
+  std::string column(width > text.size() ? width - text.size() : 0, ' ');
+  return column.append(text);
+}
+
 }  // namespace
 
 void WriteSummary(std::ostream& out, const RunState& state, std::uint32_t seed,
@@ -94,24 +102,21 @@ void WriteSummary(std::ostream& out, const RunState& state, std::uint32_t seed,
     if (!description.formula.empty()) out << "  formula         " << description.formula << "\n";
   }
   out << "  seed            " << seed << "\n\n";
-  char line[160];
-  std::snprintf(line, sizeof line, "%10s  %12s  %12s  %12s  %12s\n", "generation", "best x",
-                "best fitness", "mean fitness", "max fitness");
-  out << line;
+  out << Column("generation", 10) << "  " << Column("best x", 12) << "  "
+      << Column("best fitness", 12) << "  " << Column("mean fitness", 12) << "  "
+      << Column("max fitness", 12) << "\n";
   const auto [last, places] = RunExtentOf(state);
   for (int g = 0; g <= last; ++g) {
     const double* fitness = state.FitnessHistory[g];
     double sum = 0.0;
     for (int i = 0; i < places; ++i) sum += fitness[i];
-    if (places == 0) {
-      std::snprintf(line, sizeof line, "%10d  %12f  %12f  %12s  %12s\n", g,
-                    state.BestPositionByGeneration[g], state.BestFitnessByGeneration[g], "-", "-");
-    } else {
-      std::snprintf(line, sizeof line, "%10d  %12f  %12f  %12f  %12f\n", g,
-                    state.BestPositionByGeneration[g], state.BestFitnessByGeneration[g],
-                    sum / places, *std::max_element(fitness, fitness + places));
-    }
-    out << line;
+    const bool empty = places == 0;
+    out << Column(std::to_string(g), 10) << "  "
+        << Column(FixedText(state.BestPositionByGeneration[g]), 12) << "  "
+        << Column(FixedText(state.BestFitnessByGeneration[g]), 12) << "  "
+        << Column(empty ? "-" : FixedText(sum / places), 12) << "  "
+        << Column(empty ? "-" : FixedText(*std::max_element(fitness, fitness + places)), 12)
+        << "\n";
   }
   out << "\nBest point: x = " << FixedText(state.BestPositionByGeneration[last])
       << ", fitness = " << FixedText(state.BestFitnessByGeneration[last]) << "\n";

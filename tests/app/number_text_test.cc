@@ -80,13 +80,16 @@ void NumberTextTest::RefusesTextsThatAreNotNumbers() {
   QVERIFY(!ParseNumber(text.toStdString()).has_value());
 }
 
-// A German desktop writes 0,7; the form still shows and reads 0.7.
+// A German desktop writes 0,7; the form still shows and reads 0.7, and the
+// readouts and tool tips still show 19.980469.
 void NumberTextTest::IgnoresTheUsersLocale() {
   if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) QSKIP("German locale not installed");
   const std::string shown = FormatNumber(0.7f);
+  const std::string fixed = FixedText(19.98046875);
   const auto read = ParseNumber("0.7");
   std::setlocale(LC_ALL, "C");
   QCOMPARE(QString::fromStdString(shown), QString("0.7"));
+  QCOMPARE(QString::fromStdString(fixed), QString("19.980469"));
   QVERIFY(read.has_value());
   QCOMPARE(*read, 0.7f);
 }

@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <charconv>
+#include <iterator>
 #include <memory>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "engine/evolution.h"
 #include "tests/cli/cli_process.h"
@@ -119,6 +122,25 @@ TEST(AlgorithmOptionsTest, FormulaXGivesFitnessEqualToPosition) {
     const std::size_t fitness = line.rfind(',');
     const std::size_t position = line.rfind(',', fitness - 1);
     ASSERT_EQ(line.substr(position + 1, fitness - position - 1), line.substr(fitness + 1)) << line;
+  }
+}
+
+// A formula's fitness may need far more than the table's twelve characters:
+// the row grows instead of being cut, and keeps its line end.
+TEST(AlgorithmOptionsTest, SummaryRowsOfAHugeFormulaStayWhole) {
+  const auto summary = RunCli("run --seed 5 --population 6 --generations 2 --formula '1e60 + x'");
+  ASSERT_EQ(summary.status, 0) << summary.err;
+  const auto lines = Lines(summary.out);
+  const auto heading = std::find_if(lines.begin(), lines.end(), [](const std::string& line) {
+    return line.find("best fitness") != std::string::npos;
+  });
+  ASSERT_GE(lines.end() - heading, 4);
+  for (int g = 0; g <= 2; ++g) {
+    std::istringstream row(heading[1 + g]);
+    std::vector<std::string> fields{std::istream_iterator<std::string>(row), {}};
+    ASSERT_EQ(fields.size(), 5u) << heading[1 + g];
+    EXPECT_EQ(fields[0], std::to_string(g));
+    EXPECT_EQ(fields[2], "999999999999999949387135297074018866963645011013410073083904.000000");
   }
 }
 
