@@ -97,8 +97,7 @@ class CMainFrame : public QMainWindow {
   void CreateBars();
   void CreateReplayBar();
   void ConnectCommands();
-  void RestoreReplayBar();
-  void SaveReplayBar() const;
+  void RestoreLayout();
   void InitialUpdate();
   QSize FormWindowSize();
   void FitPanels();

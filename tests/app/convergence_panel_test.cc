@@ -4,8 +4,13 @@
 #include <QApplication>
 #include <QDockWidget>
 #include <QHelpEvent>
+#include <QMainWindow>
+#include <QSettings>
 #include <QTest>
+#include <QToolBar>
 #include <QToolTip>
+#include <array>
+#include <optional>
 
 #include "app/chart_area_widget.h"
 #include "app/command_actions.h"
@@ -53,6 +58,9 @@ class ConvergencePanelTest : public QObject {
  private slots:
   void ViewMenuItemTogglesADockablePanel();
   void PlacementIsKeptInTheSettings();
+  void DamagedOrForeignLayoutGivesTheDefault_data();
+  void DamagedOrForeignLayoutGivesTheDefault();
+  void EarlierPlacesAreTakenOnceThenTheLayoutReplacesThem();
   void DefaultPlacementLeavesTheFormWhole_data();
   void DefaultPlacementLeavesTheFormWhole();
   void CursorFollowsTheReplayStepByStep();
@@ -101,6 +109,106 @@ void ConvergencePanelTest::PlacementIsKeptInTheSettings() {
   FrameFixture fixture;
   QVERIFY(fixture.frame.Convergence()->isHidden());
   QVERIFY(!fixture.frame.Actions()->Action(res::kIdViewConvergencePanel)->isChecked());
+}
+
+// Where the bars and the panel stand, and whether they show.
+struct Layout {
+  explicit Layout(const CMainFrame& frame)
+      : tool_bar(frame.toolBarArea(frame.ToolBar())),
+        replay_bar(frame.toolBarArea(frame.ReplayToolBar())),
+        panel(frame.dockWidgetArea(frame.Convergence())),
+        shown{!frame.ToolBar()->isHidden(), !frame.ReplayToolBar()->isHidden(),
+              !frame.Convergence()->isHidden(), frame.Convergence()->isFloating()} {}
+  bool operator==(const Layout&) const = default;
+
+  Qt::ToolBarArea tool_bar;
+  Qt::ToolBarArea replay_bar;
+  Qt::DockWidgetArea panel;
+  std::array<bool, 4> shown;  // tool bar, replay bar, panel; panel floating
+};
+
+constexpr char kLayoutKey[] = "MainWindow/State";
+
+// A kept layout that cannot be taken, damaged or another program's, gives
+// the layout of a first start, never a half-restored one.
+void ConvergencePanelTest::DamagedOrForeignLayoutGivesTheDefault_data() {
+  QTest::addColumn<int>("kind");
+  QTest::newRow("cut short") << 0;
+  QTest::newRow("damaged after its header") << 1;
+  QTest::newRow("another layout version") << 2;
+  QTest::newRow("not a layout") << 3;
+  QTest::newRow("another window's") << 4;
+}
+
+void ConvergencePanelTest::DamagedOrForeignLayoutGivesTheDefault() {
+  QFETCH(int, kind);
+  QSettings().remove(kLayoutKey);
+  const Layout by_default = Layout(FrameFixture().frame);
+  {
+    FrameFixture fixture;
+    fixture.frame.addToolBar(Qt::LeftToolBarArea, fixture.frame.ReplayToolBar());
+    fixture.frame.ToolBar()->hide();
+    fixture.frame.addDockWidget(Qt::BottomDockWidgetArea, fixture.frame.Convergence());
+    fixture.frame.Convergence()->show();
+    QVERIFY(Layout(fixture.frame) != by_default);
+    fixture.frame.close();
+  }
+  QByteArray state = QSettings().value(kLayoutKey).toByteArray();
+  QVERIFY(state.size() > 16);
+  switch (kind) {
+    case 0:
+      state.truncate(state.size() / 2);
+      break;
+    case 1:
+      for (qsizetype i = 8; i < state.size(); ++i) state[i] = char(state[i] ^ 0x5A);
+      break;
+    case 2:
+      state[7] = char(state[7] + 1);
+      break;
+    case 3:
+      state = "Curvesmith parameters 1";
+      break;
+    case 4: {
+      QMainWindow other;
+      auto* bar = new QToolBar(&other);
+      bar->setObjectName("ToolBar");
+      other.addToolBar(Qt::RightToolBarArea, bar);
+      bar->hide();
+      state = other.saveState(0);
+      break;
+    }
+  }
+  QSettings().setValue(kLayoutKey, state);
+  FrameFixture fixture;
+  QVERIFY(Layout(fixture.frame) == by_default);
+  QCOMPARE(fixture.frame.Actions()->Action(res::kIdViewToolBar)->isChecked(), true);
+}
+
+// The places kept by earlier versions (the replay bar's and the panel's)
+// are taken at the first start, then the saved layout replaces them.
+void ConvergencePanelTest::EarlierPlacesAreTakenOnceThenTheLayoutReplacesThem() {
+  QSettings().remove(kLayoutKey);
+  const std::pair<const char*, QVariant> earlier[] = {
+      {"ReplayToolBar/Visible", false},
+      {"ReplayToolBar/Area", int(Qt::BottomToolBarArea)},
+      {"ConvergencePanel/Visible", true},
+      {"ConvergencePanel/Area", int(Qt::LeftDockWidgetArea)},
+      {"ConvergencePanel/Floating", false}};
+  for (const auto& [key, value] : earlier) QSettings().setValue(key, value);
+  std::optional<Layout> taken;
+  {
+    FrameFixture fixture;
+    taken = Layout(fixture.frame);
+    QCOMPARE(taken->replay_bar, Qt::BottomToolBarArea);
+    QCOMPARE(taken->panel, Qt::LeftDockWidgetArea);
+    QCOMPARE(taken->shown, (std::array<bool, 4>{true, false, true, false}));
+    QVERIFY(!fixture.frame.Actions()->Action(res::kIdViewReplayBar)->isChecked());
+    QVERIFY(fixture.frame.Actions()->Action(res::kIdViewConvergencePanel)->isChecked());
+    fixture.frame.close();
+  }
+  for (const auto& [key, value] : earlier) QVERIFY2(!QSettings().contains(key), key);
+  FrameFixture fixture;
+  QVERIFY(Layout(fixture.frame) == *taken);
 }
 
 void ConvergencePanelTest::DefaultPlacementLeavesTheFormWhole_data() {
