@@ -64,7 +64,7 @@ class ShellTest : public QObject {
     dir_.reset();
   }
 
-  void startsWithANewDocument() {
+  void StartsWithANewDocument() {
     QVERIFY(Start({"curvesmith"}));
     CMainFrame* frame = app_->MainFrame();
     QVERIFY(frame->isVisible());
@@ -73,20 +73,20 @@ class ShellTest : public QObject {
     QVERIFY(warnings_.isEmpty());
   }
 
-  void startsWithASavedFile() {
+  void StartsWithASavedFile() {
     const QString path = SavedFileWithPopulation("120");
     QVERIFY(Start({"curvesmith", path}));
     QCOMPARE(app_->MainFrame()->View()->Field(res::kIdcPopulationSize)->text(), QString("120"));
     QCOMPARE(app_->MainFrame()->windowTitle(), QString("Curvesmith"));
   }
 
-  void aMissingFileIsReportedAndStartUpFails() {
+  void AMissingFileIsReportedAndStartUpFails() {
     QVERIFY(!Start({"curvesmith", dir_->filePath("missing.txt")}));
     QCOMPARE(warnings_.size(), 1);
     QVERIFY(warnings_.first().contains("missing.txt"));
   }
 
-  void captionStaysAfterNewOpenAndSaveAs() {
+  void CaptionStaysAfterNewOpenAndSaveAs() {
     QVERIFY(Start({"curvesmith"}));
     CMainFrame* frame = app_->MainFrame();
     QVERIFY(frame->SaveDocumentAs(dir_->filePath("saved.txt")));
@@ -97,7 +97,7 @@ class ShellTest : public QObject {
     QCOMPARE(frame->windowTitle(), QString("Curvesmith"));
   }
 
-  void windowIsShrunkToTheFormAndTheScreen() {
+  void WindowIsShrunkToTheFormAndTheScreen() {
     QVERIFY(Start({"curvesmith"}));
     CMainFrame* frame = app_->MainFrame();
     QVERIFY(QTest::qWaitForWindowExposed(frame));
@@ -121,13 +121,13 @@ class ShellTest : public QObject {
 
   // The keyboard goes to the first field of the tab order, and the window
   // shrinks (never grows) to the form, whenever the form is updated afresh.
-  void firstFieldHasTheFocusAndWindowFitsAfterEachInitialUpdate_data() {
+  void FirstFieldHasTheFocusAndWindowFitsAfterEachInitialUpdate_data() {
     QTest::addColumn<QString>("update");
     QTest::newRow("start") << "start";
     QTest::newRow("new") << "new";
     QTest::newRow("open") << "open";
   }
-  void firstFieldHasTheFocusAndWindowFitsAfterEachInitialUpdate() {
+  void FirstFieldHasTheFocusAndWindowFitsAfterEachInitialUpdate() {
     QFETCH(QString, update);
     const QString path = SavedFileWithPopulation("7");
     QVERIFY(Start({"curvesmith"}));
@@ -155,7 +155,7 @@ class ShellTest : public QObject {
 
   // Printer set-up chooses the printer too, on the printer that Print and
   // Print Preview use next.
-  void printerSetUpChoosesThePrinterForTheNextPrint() {
+  void PrinterSetUpChoosesThePrinterForTheNextPrint() {
     QVERIFY(Start({"curvesmith"}));
     CMainFrame* frame = app_->MainFrame();
     QPrinter* chosen = nullptr;
@@ -172,7 +172,7 @@ class ShellTest : public QObject {
     QCOMPARE(chosen, frame->Printing()->Printer());
   }
 
-  void menusToolBarAndStatusBarAreThere() {
+  void MenusToolBarAndStatusBarAreThere() {
     QVERIFY(Start({"curvesmith"}));
     CMainFrame* frame = app_->MainFrame();
     // The classic four, and 再生 before ﾍﾙﾌﾟ.
@@ -183,7 +183,7 @@ class ShellTest : public QObject {
     QVERIFY(!frame->Actions()->Action(res::kIdNextPane)->isEnabled());
   }
 
-  void hoveringAMenuItemShowsItsPrompt() {
+  void HoveringAMenuItemShowsItsPrompt() {
     QVERIFY(Start({"curvesmith"}));
     CMainFrame* frame = app_->MainFrame();
     QVERIFY(QTest::qWaitForWindowExposed(frame));
@@ -195,7 +195,7 @@ class ShellTest : public QObject {
     file->close();
   }
 
-  void editCommandsFollowTheFocusedField() {
+  void EditCommandsFollowTheFocusedField() {
     QVERIFY(Start({"curvesmith"}));
     CMainFrame* frame = app_->MainFrame();
     QVERIFY(QTest::qWaitForWindowActive(frame));
@@ -209,7 +209,7 @@ class ShellTest : public QObject {
     QTRY_VERIFY(!copy->isEnabled());
   }
 
-  void aboutCommandOpensTheAboutBoxModally() {
+  void AboutCommandOpensTheAboutBoxModally() {
     QVERIFY(Start({"curvesmith"}));
     CMainFrame* frame = app_->MainFrame();
     bool seen = false;
@@ -222,7 +222,7 @@ class ShellTest : public QObject {
     QVERIFY(seen);
   }
 
-  void recentFilesSurviveARestart() {
+  void RecentFilesSurviveARestart() {
     const QString path = SavedFileWithPopulation("50");
     QVERIFY(Start({"curvesmith", path}));
     QCOMPARE(app_->MainFrame()->RecentFileList()->Files().size(), 1);
@@ -241,7 +241,7 @@ class ShellTest : public QObject {
   // Each sample opens as a new document holding the experiment its item
   // names: off the recent-file list, and Save asks for a name (suggesting
   // the sample's) instead of writing over the sample.
-  void samplesOpenAsNewDocuments_data() {
+  void SamplesOpenAsNewDocuments_data() {
     QTest::addColumn<int>("command");
     QTest::addColumn<QString>("curve");
     QTest::addColumn<QString>("population");
@@ -272,7 +272,7 @@ class ShellTest : public QObject {
                                           << "0.7"
                                           << "0.1";
   }
-  void samplesOpenAsNewDocuments() {
+  void SamplesOpenAsNewDocuments() {
     QFETCH(int, command);
     QFETCH(QString, curve);
     QFETCH(QString, population);
@@ -311,7 +311,7 @@ class ShellTest : public QObject {
   }
 
   // Qt's own buttons and dialogs speak the interface's language.
-  void qtOwnTextsFollowTheLanguage() {
+  void QtOwnTextsFollowTheLanguage() {
     QVERIFY(Start({"curvesmith"}));
     const auto cancel = [] { return QCoreApplication::translate("QPlatformTheme", "Cancel"); };
     QCOMPARE(cancel(), QString("キャンセル"));
@@ -324,7 +324,7 @@ class ShellTest : public QObject {
 
   // The language kept in the settings rules a start unless the command line
   // names one; the menus, the form and Qt's own texts all follow it.
-  void startsInTheKeptLanguageOrTheOneAskedFor_data() {
+  void StartsInTheKeptLanguageOrTheOneAskedFor_data() {
     QTest::addColumn<QString>("kept");
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("file_menu");
@@ -340,7 +340,7 @@ class ShellTest : public QObject {
         << QString() << QStringList{"curvesmith", "--language", "en"} << "&File"
         << "Cancel";
   }
-  void startsInTheKeptLanguageOrTheOneAskedFor() {
+  void StartsInTheKeptLanguageOrTheOneAskedFor() {
     QFETCH(QString, kept);
     QFETCH(QStringList, arguments);
     QFETCH(QString, file_menu);
@@ -360,7 +360,7 @@ class ShellTest : public QObject {
     QCOMPARE(app_->MainFrame()->ToolBar()->windowTitle(), english ? "Tool Bar" : "ﾂｰﾙ ﾊﾞｰ");
   }
 
-  void aRecentFileThatFailsToOpenLeavesTheList() {
+  void ARecentFileThatFailsToOpenLeavesTheList() {
     const QString path = SavedFileWithPopulation("50");
     QVERIFY(Start({"curvesmith", path}));
     QVERIFY(QFile::remove(path));
@@ -369,7 +369,7 @@ class ShellTest : public QObject {
     QVERIFY(app_->MainFrame()->RecentFileList()->Files().isEmpty());
   }
 
-  void printingToPdfContainsTheChart() {
+  void PrintingToPdfContainsTheChart() {
     QVERIFY(Start({"curvesmith"}));
     CMainFrame* frame = app_->MainFrame();
     QVERIFY(QTest::qWaitForWindowExposed(frame));
@@ -389,7 +389,7 @@ class ShellTest : public QObject {
     QVERIFY(warnings_.isEmpty());
   }
 
-  void aFailedPrintIsReportedWithItsDestination() {
+  void AFailedPrintIsReportedWithItsDestination() {
     QVERIFY(Start({"curvesmith"}));
     QPrinter* printer = app_->MainFrame()->Printing()->Printer();
     printer->setOutputFormat(QPrinter::PdfFormat);
