@@ -75,7 +75,7 @@ class ConvergencePanelTest : public QObject {
 
 void ConvergencePanelTest::ViewMenuItemTogglesADockablePanel() {
   FrameFixture fixture;
-  ConvergencePanel* panel = fixture.frame.Convergence();
+  ConvergencePanel* panel = fixture.frame.findChild<ConvergencePanel*>();
   QAction* toggle = fixture.frame.Actions()->Action(res::kIdViewConvergencePanel);
   QVERIFY(toggle->isCheckable());
   QCOMPARE(panel->windowTitle(), QString::fromUtf8("収束ｸﾞﾗﾌ"));
@@ -95,30 +95,34 @@ void ConvergencePanelTest::PlacementIsKeptInTheSettings() {
   {
     FrameFixture fixture;
     fixture.frame.Actions()->Action(res::kIdViewConvergencePanel)->setChecked(true);
-    fixture.frame.addDockWidget(Qt::LeftDockWidgetArea, fixture.frame.Convergence());
+    fixture.frame.addDockWidget(Qt::LeftDockWidgetArea,
+                                fixture.frame.findChild<ConvergencePanel*>());
     fixture.frame.close();
   }
   {
     FrameFixture fixture;
-    QVERIFY(!fixture.frame.Convergence()->isHidden());
+    QVERIFY(!fixture.frame.findChild<ConvergencePanel*>()->isHidden());
     QVERIFY(fixture.frame.Actions()->Action(res::kIdViewConvergencePanel)->isChecked());
-    QCOMPARE(fixture.frame.dockWidgetArea(fixture.frame.Convergence()), Qt::LeftDockWidgetArea);
+    QCOMPARE(fixture.frame.dockWidgetArea(fixture.frame.findChild<ConvergencePanel*>()),
+             Qt::LeftDockWidgetArea);
     fixture.frame.Actions()->Action(res::kIdViewConvergencePanel)->setChecked(false);
     fixture.frame.close();
   }
   FrameFixture fixture;
-  QVERIFY(fixture.frame.Convergence()->isHidden());
+  QVERIFY(fixture.frame.findChild<ConvergencePanel*>()->isHidden());
   QVERIFY(!fixture.frame.Actions()->Action(res::kIdViewConvergencePanel)->isChecked());
 }
 
 // Where the bars and the panel stand, and whether they show.
 struct Layout {
   explicit Layout(const CMainFrame& frame)
-      : tool_bar(frame.toolBarArea(frame.ToolBar())),
-        replay_bar(frame.toolBarArea(frame.ReplayToolBar())),
-        panel(frame.dockWidgetArea(frame.Convergence())),
-        shown{!frame.ToolBar()->isHidden(), !frame.ReplayToolBar()->isHidden(),
-              !frame.Convergence()->isHidden(), frame.Convergence()->isFloating()} {}
+      : tool_bar(frame.toolBarArea(frame.findChild<QToolBar*>("ToolBar"))),
+        replay_bar(frame.toolBarArea(frame.findChild<QToolBar*>("ReplayToolBar"))),
+        panel(frame.dockWidgetArea(frame.findChild<ConvergencePanel*>())),
+        shown{!frame.findChild<QToolBar*>("ToolBar")->isHidden(),
+              !frame.findChild<QToolBar*>("ReplayToolBar")->isHidden(),
+              !frame.findChild<ConvergencePanel*>()->isHidden(),
+              frame.findChild<ConvergencePanel*>()->isFloating()} {}
   bool operator==(const Layout&) const = default;
 
   Qt::ToolBarArea tool_bar;
@@ -146,10 +150,12 @@ void ConvergencePanelTest::DamagedOrForeignLayoutGivesTheDefault() {
   const Layout by_default = Layout(FrameFixture().frame);
   {
     FrameFixture fixture;
-    fixture.frame.addToolBar(Qt::LeftToolBarArea, fixture.frame.ReplayToolBar());
-    fixture.frame.ToolBar()->hide();
-    fixture.frame.addDockWidget(Qt::BottomDockWidgetArea, fixture.frame.Convergence());
-    fixture.frame.Convergence()->show();
+    fixture.frame.addToolBar(Qt::LeftToolBarArea,
+                             fixture.frame.findChild<QToolBar*>("ReplayToolBar"));
+    fixture.frame.findChild<QToolBar*>("ToolBar")->hide();
+    fixture.frame.addDockWidget(Qt::BottomDockWidgetArea,
+                                fixture.frame.findChild<ConvergencePanel*>());
+    fixture.frame.findChild<ConvergencePanel*>()->show();
     QVERIFY(Layout(fixture.frame) != by_default);
     fixture.frame.close();
   }
@@ -231,7 +237,7 @@ void ConvergencePanelTest::DefaultPlacementLeavesTheFormWhole() {
 void ConvergencePanelTest::CursorFollowsTheReplayStepByStep() {
   FrameFixture fixture;
   fixture.Run("20", "3");
-  ConvergencePlot* plot = fixture.frame.Convergence()->Plot();
+  ConvergencePlot* plot = fixture.frame.findChild<ConvergencePanel*>()->Plot();
   QCOMPARE(plot->Statistics().generations.size(), std::size_t{4});
   QCOMPARE(plot->Statistics().population_size, 20);
   const std::optional<int> expected[] = {0, 0, 1, 1, 2, 2, 3};
@@ -247,7 +253,7 @@ void ConvergencePanelTest::PressingAndDraggingInThePlotMovesTheReplay() {
   FrameFixture fixture;
   fixture.frame.Actions()->Action(res::kIdViewConvergencePanel)->setChecked(true);
   fixture.Run("20", "8");
-  ConvergencePlot* plot = fixture.frame.Convergence()->Plot();
+  ConvergencePlot* plot = fixture.frame.findChild<ConvergencePanel*>()->Plot();
   plot->resize(600, 400);
   const QRect area = LayOutConvergencePlot(plot->size(), plot->fontMetrics().height()).front();
   const auto x_of = [&](int generation) { return area.left() + area.width() * generation / 8; };

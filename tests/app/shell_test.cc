@@ -177,8 +177,8 @@ class ShellTest : public QObject {
     CMainFrame* frame = app_->MainFrame();
     // The classic four, and 再生 before ﾍﾙﾌﾟ.
     QCOMPARE(frame->menuBar()->actions().size(), 5);
-    QCOMPARE(frame->ToolBar()->actions().size(), 11);
-    QCOMPARE(frame->toolBarArea(frame->ToolBar()), Qt::TopToolBarArea);
+    QCOMPARE(frame->findChild<QToolBar*>("ToolBar")->actions().size(), 11);
+    QCOMPARE(frame->toolBarArea(frame->findChild<QToolBar*>("ToolBar")), Qt::TopToolBarArea);
     QCOMPARE(frame->Indicators()->MessagePane()->text(), QString("ﾚﾃﾞｨ"));
     QVERIFY(!frame->Actions()->Action(res::kIdNextPane)->isEnabled());
   }
@@ -357,7 +357,8 @@ class ShellTest : public QObject {
     const bool english = file_menu == "&File";
     QCOMPARE(app_->MainFrame()->View()->RunButton()->text(), english ? "Run" : "実行");
     // The tool bar's name, in the bars' context menu, without the mnemonic.
-    QCOMPARE(app_->MainFrame()->ToolBar()->windowTitle(), english ? "Tool Bar" : "ﾂｰﾙ ﾊﾞｰ");
+    QCOMPARE(app_->MainFrame()->findChild<QToolBar*>("ToolBar")->windowTitle(),
+             english ? "Tool Bar" : "ﾂｰﾙ ﾊﾞｰ");
   }
 
   void ARecentFileThatFailsToOpenLeavesTheList() {
