@@ -43,11 +43,6 @@ class CMainFrame : public QMainWindow {
 
   CCurvesmithView* View() const { return view_; }
   CommandActions* Actions() const { return actions_; }
-  ReplaySeekControls* SeekControls() const { return seek_controls_; }
-  StatusIndicators* Indicators() const { return indicators_; }
-  RecentFiles* RecentFileList() const { return recent_files_; }
-  PrintSupport* Printing() const { return printing_; }
-  ExportCommands* Exports() const { return exports_; }
 
   // File commands. New keeps the values; Open and Save As ask for a file and
   // go on with OpenDocumentFile() and SaveDocumentAs(); Save saves to the

@@ -226,13 +226,13 @@ void ChartFillTest::ExportsKeepTheDesignSize() {
   QTemporaryDir folder;
   FillFixture fixed;
   fixed.Run();
-  QVERIFY(fixed.frame.Exports()
+  QVERIFY(fixed.frame.findChild<ExportCommands*>()
               ->Export(res::kIdExportChartPng1x, folder.filePath("fixed.png"))
               .written);
   FillFixture filled(true);
   filled.Resize(QSize(1920, 1080));
   filled.Run();
-  QVERIFY(filled.frame.Exports()
+  QVERIFY(filled.frame.findChild<ExportCommands*>()
               ->Export(res::kIdExportChartPng1x, folder.filePath("filled.png"))
               .written);
   const QImage exported(folder.filePath("filled.png"));

@@ -110,7 +110,7 @@ void ReplayCommandsTest::CommandsWaitForARun() {
   FrameFixture fixture;
   for (const int command : kRunCommands) QVERIFY(!fixture.action(command)->isEnabled());
   for (const int command : kSpeedCommands) QVERIFY(fixture.action(command)->isEnabled());
-  QVERIFY(!fixture.frame->SeekControls()->isEnabled());
+  QVERIFY(!fixture.frame->findChild<ReplaySeekControls*>()->isEnabled());
   QVERIFY(fixture.action(res::kIdRunWithSeed)->isEnabled());
   QVERIFY(!fixture.frame->findChild<QLabel*>("SeedPane")->isVisibleTo(fixture.frame.get()));
   // A command reached by other means does nothing without a run.
@@ -121,7 +121,7 @@ void ReplayCommandsTest::CommandsWaitForARun() {
   fixture.view().OnRun();
   ProcessPostedEvents();
   for (const int command : kRunCommands) QVERIFY(fixture.action(command)->isEnabled());
-  QVERIFY(fixture.frame->SeekControls()->isEnabled());
+  QVERIFY(fixture.frame->findChild<ReplaySeekControls*>()->isEnabled());
   QCOMPARE(fixture.frame->findChild<QLabel*>("SeedPane")->text(), QString("ｼｰﾄﾞ 12345"));
   QVERIFY(fixture.frame->findChild<QLabel*>("SeedPane")->isVisibleTo(fixture.frame.get()));
 }
@@ -131,8 +131,8 @@ void ReplayCommandsTest::SliderAndLabelFollowThePlayer() {
   fixture.EnterRun("10", "6");
   fixture.view().OnRun();
   ProcessPostedEvents();
-  QSlider* slider = fixture.frame->SeekControls()->Slider();
-  QLabel* label = fixture.frame->SeekControls()->Label();
+  QSlider* slider = fixture.frame->findChild<ReplaySeekControls*>()->Slider();
+  QLabel* label = fixture.frame->findChild<ReplaySeekControls*>()->Label();
   QCOMPARE(slider->maximum(), 6);
   QCOMPARE(label->text(), QString("0 / 6"));
 

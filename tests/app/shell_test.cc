@@ -169,7 +169,7 @@ class ShellTest : public QObject {
       dialog->reject();
     });
     frame->Actions()->Action(res::kIdFilePrintSetup)->trigger();
-    QCOMPARE(chosen, frame->Printing()->Printer());
+    QCOMPARE(chosen, frame->findChild<PrintSupport*>()->Printer());
   }
 
   void MenusToolBarAndStatusBarAreThere() {
@@ -179,7 +179,7 @@ class ShellTest : public QObject {
     QCOMPARE(frame->menuBar()->actions().size(), 5);
     QCOMPARE(frame->findChild<QToolBar*>("ToolBar")->actions().size(), 11);
     QCOMPARE(frame->toolBarArea(frame->findChild<QToolBar*>("ToolBar")), Qt::TopToolBarArea);
-    QCOMPARE(frame->Indicators()->MessagePane()->text(), QString("ﾚﾃﾞｨ"));
+    QCOMPARE(frame->findChild<StatusIndicators*>()->MessagePane()->text(), QString("ﾚﾃﾞｨ"));
     QVERIFY(!frame->Actions()->Action(res::kIdNextPane)->isEnabled());
   }
 
@@ -225,10 +225,10 @@ class ShellTest : public QObject {
   void RecentFilesSurviveARestart() {
     const QString path = SavedFileWithPopulation("50");
     QVERIFY(Start({"curvesmith", path}));
-    QCOMPARE(app_->MainFrame()->RecentFileList()->Files().size(), 1);
+    QCOMPARE(app_->MainFrame()->findChild<RecentFiles*>()->Files().size(), 1);
     app_.reset();
     QVERIFY(Start({"curvesmith"}));
-    RecentFiles* recent = app_->MainFrame()->RecentFileList();
+    RecentFiles* recent = app_->MainFrame()->findChild<RecentFiles*>();
     QCOMPARE(recent->Files(), QStringList{QFileInfo(path).absoluteFilePath()});
     QVERIFY(recent->Entries().first()->isVisible());
 
@@ -293,7 +293,7 @@ class ShellTest : public QObject {
     QCOMPARE(view->Field(res::kIdcCrossoverRate)->text(), crossover);
     QCOMPARE(view->Field(res::kIdcMutationRate)->text(), mutation);
     QVERIFY(app_->Document().PathName().isEmpty());
-    QVERIFY(frame->RecentFileList()->Files().isEmpty());
+    QVERIFY(frame->findChild<RecentFiles*>()->Files().isEmpty());
 
     const QByteArray sample_bytes = FileBytes(path);
     QVERIFY(!sample_bytes.isEmpty());
@@ -365,9 +365,9 @@ class ShellTest : public QObject {
     const QString path = SavedFileWithPopulation("50");
     QVERIFY(Start({"curvesmith", path}));
     QVERIFY(QFile::remove(path));
-    app_->MainFrame()->RecentFileList()->Entries().first()->trigger();
+    app_->MainFrame()->findChild<RecentFiles*>()->Entries().first()->trigger();
     QCOMPARE(warnings_.size(), 1);
-    QVERIFY(app_->MainFrame()->RecentFileList()->Files().isEmpty());
+    QVERIFY(app_->MainFrame()->findChild<RecentFiles*>()->Files().isEmpty());
   }
 
   void PrintingToPdfContainsTheChart() {
@@ -377,10 +377,10 @@ class ShellTest : public QObject {
     QTRY_VERIFY(!frame->View()->ChartArea()->Image().isNull());
     const QImage chart = frame->View()->ChartArea()->Image();
 
-    QPrinter* printer = frame->Printing()->Printer();
+    QPrinter* printer = frame->findChild<PrintSupport*>()->Printer();
     printer->setOutputFormat(QPrinter::PdfFormat);
     printer->setOutputFileName(dir_->filePath("chart.pdf"));
-    frame->Printing()->PrintDirect();
+    frame->findChild<PrintSupport*>()->PrintDirect();
 
     QFile pdf(dir_->filePath("chart.pdf"));
     QVERIFY(pdf.open(QIODevice::ReadOnly));
@@ -392,10 +392,10 @@ class ShellTest : public QObject {
 
   void AFailedPrintIsReportedWithItsDestination() {
     QVERIFY(Start({"curvesmith"}));
-    QPrinter* printer = app_->MainFrame()->Printing()->Printer();
+    QPrinter* printer = app_->MainFrame()->findChild<PrintSupport*>()->Printer();
     printer->setOutputFormat(QPrinter::PdfFormat);
     printer->setOutputFileName("/nonexistent-directory/chart.pdf");
-    app_->MainFrame()->Printing()->PrintDirect();
+    app_->MainFrame()->findChild<PrintSupport*>()->PrintDirect();
     QCOMPARE(warnings_.size(), 1);
     QVERIFY(warnings_.first().contains("/nonexistent-directory/chart.pdf"));
   }
