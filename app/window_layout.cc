@@ -1,0 +1,70 @@
+#include "app/window_layout.h"
+
+#include <QByteArray>
+#include <QDockWidget>
+#include <QMainWindow>
+#include <QSettings>
+#include <QToolBar>
+
+#include "app/recent_files.h"
+
+namespace curvesmith {
+namespace {
+
+constexpr char kStateKey[] = "MainWindow/State";
+// The layout's version: a state saved with another number is not taken.
+constexpr int kLayoutVersion = 1;
+
+// What versions before the saved state kept, each bar and panel under its
+// object name.
+constexpr char kReplayBar[] = "ReplayToolBar";
+constexpr char kPanel[] = "ConvergencePanel";
+
+// The replay bar's place and the convergence panel's, as kept before; the
+// keys go once read.
+void TakeEarlierPlaces(QMainWindow& window) {
+  QSettings bar_settings;
+  auto* bar = window.findChild<QToolBar*>(kReplayBar);
+  if (bar != nullptr && bar_settings.contains(QStringLiteral("%1/Visible").arg(kReplayBar))) {
+    bar_settings.beginGroup(kReplayBar);
+    const auto area = static_cast<Qt::ToolBarArea>(bar_settings.value("Area").toInt());
+    if (area & Qt::AllToolBarAreas) window.addToolBar(area, bar);
+    bar->setVisible(bar_settings.value("Visible").toBool());
+    bar_settings.endGroup();
+  }
+  bar_settings.remove(kReplayBar);
+
+  QSettings panel_settings(kSettingsOrganisation, kSettingsApplication);
+  auto* panel = window.findChild<QDockWidget*>(kPanel);
+  if (panel != nullptr && panel_settings.contains(QStringLiteral("%1/Visible").arg(kPanel))) {
+    panel_settings.beginGroup(kPanel);
+    const auto area = static_cast<Qt::DockWidgetArea>(panel_settings.value("Area").toInt());
+    if (area & Qt::AllDockWidgetAreas) window.addDockWidget(area, panel);
+    if (panel_settings.value("Floating").toBool()) {
+      panel->setFloating(true);
+      panel->restoreGeometry(panel_settings.value("Geometry").toByteArray());
+    }
+    panel->setVisible(panel_settings.value("Visible").toBool());
+    panel_settings.endGroup();
+  }
+  panel_settings.remove(kPanel);
+}
+
+}  // namespace
+
+void RestoreWindowLayout(QMainWindow& window) {
+  const QByteArray state = QSettings().value(kStateKey).toByteArray();
+  if (state.isEmpty()) {
+    TakeEarlierPlaces(window);
+    return;
+  }
+  // A state that fails part way may have moved some bars already.
+  const QByteArray by_default = window.saveState(kLayoutVersion);
+  if (!window.restoreState(state, kLayoutVersion)) window.restoreState(by_default, kLayoutVersion);
+}
+
+void SaveWindowLayout(const QMainWindow& window) {
+  QSettings().setValue(kStateKey, window.saveState(kLayoutVersion));
+}
+
+}  // namespace curvesmith
