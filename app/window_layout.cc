@@ -58,9 +58,8 @@ void RestoreWindowLayout(QMainWindow& window) {
     TakeEarlierPlaces(window);
     return;
   }
-  // A state that fails part way may have moved some bars already.
-  const QByteArray by_default = window.saveState(kLayoutVersion);
-  if (!window.restoreState(state, kLayoutVersion)) window.restoreState(by_default, kLayoutVersion);
+  // A state that cannot be taken leaves the layout as it is.
+  window.restoreState(state, kLayoutVersion);
 }
 
 void SaveWindowLayout(const QMainWindow& window) {
