@@ -126,10 +126,10 @@ void CMainFrame::CreateReplayBar() {
 void CMainFrame::RestoreLayout() {
   convergence_->PlaceByDefault(FormWindowSize());
   RestoreWindowLayout(*this);
-  // A bar or panel hidden before the window shows tells its toggle nothing.
+  // A bar hidden before the window shows tells its toggle nothing (the
+  // panel's toggle follows it when the window shows).
   const std::pair<int, QWidget*> toggled[] = {{res::kIdViewToolBar, tool_bar_},
-                                              {res::kIdViewReplayBar, replay_bar_},
-                                              {res::kIdViewConvergencePanel, convergence_}};
+                                              {res::kIdViewReplayBar, replay_bar_}};
   for (const auto& [command, widget] : toggled) {
     actions_->Action(command)->setChecked(!widget->isHidden());
   }

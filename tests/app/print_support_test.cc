@@ -25,7 +25,7 @@ class PrintSupportTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void FitOnPage_data() {
+  void ChartFitsOnThePage_data() {
     QTest::addColumn<QSize>("image");
     QTest::addColumn<QRect>("page");
     QTest::addColumn<QRect>("expected");
@@ -39,7 +39,7 @@ class PrintSupportTest : public QObject {
         << QSize(10, 10) << QRect(20, 30, 100, 50) << QRect(45, 30, 50, 50);
     QTest::newRow("no image") << QSize(0, 0) << QRect(0, 0, 100, 100) << QRect();
   }
-  void FitOnPage() {
+  void ChartFitsOnThePage() {
     QFETCH(QSize, image);
     QFETCH(QRect, page);
     QFETCH(QRect, expected);
