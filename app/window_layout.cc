@@ -1,6 +1,7 @@
 #include "app/window_layout.h"
 
 #include <QByteArray>
+#include <QCryptographicHash>
 #include <QDockWidget>
 #include <QMainWindow>
 #include <QSettings>
@@ -12,6 +13,13 @@ namespace curvesmith {
 namespace {
 
 constexpr char kStateKey[] = "MainWindow/State";
+// The state's hash: Qt takes a state cut short at the end of one of its
+// sections as whole, so damage is told by the hash.
+constexpr char kStateHashKey[] = "MainWindow/StateHash";
+
+QByteArray HashOf(const QByteArray& state) {
+  return QCryptographicHash::hash(state, QCryptographicHash::Sha256);
+}
 // The layout's version: a state saved with another number is not taken.
 constexpr int kLayoutVersion = 1;
 
@@ -53,17 +61,23 @@ void TakeEarlierPlaces(QMainWindow& window) {
 }  // namespace
 
 void RestoreWindowLayout(QMainWindow& window) {
-  const QByteArray state = QSettings().value(kStateKey).toByteArray();
-  if (state.isEmpty()) {
+  const QSettings settings;
+  const QByteArray state = settings.value(kStateKey).toByteArray();
+  if (!settings.contains(kStateKey)) {
     TakeEarlierPlaces(window);
     return;
   }
   // A state that cannot be taken leaves the layout as it is.
-  window.restoreState(state, kLayoutVersion);
+  if (settings.value(kStateHashKey).toByteArray() == HashOf(state)) {
+    window.restoreState(state, kLayoutVersion);
+  }
 }
 
 void SaveWindowLayout(const QMainWindow& window) {
-  QSettings().setValue(kStateKey, window.saveState(kLayoutVersion));
+  QSettings settings;
+  const QByteArray state = window.saveState(kLayoutVersion);
+  settings.setValue(kStateKey, state);
+  settings.setValue(kStateHashKey, HashOf(state));
 }
 
 }  // namespace curvesmith
