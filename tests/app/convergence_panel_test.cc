@@ -338,7 +338,7 @@ void ConvergencePanelTest::DiscTooltipDescribesTheDiscsUnderThePointer() {
 void ConvergencePanelTest::TrueMaximumIsTheRunsOwnCurves() {
   FrameFixture fixture;
   fixture.Run("20", "3");
-  ConvergencePanel* panel = fixture.frame.Convergence();
+  ConvergencePanel* panel = fixture.frame.findChild<ConvergencePanel*>();
   QVERIFY(panel->Plot()->Statistics().maximum);
   CurveTable falling;
   for (int n = 0; n < kGenomeValues; ++n) falling[static_cast<std::size_t>(n)] = 500.0 - n;
