@@ -10,6 +10,7 @@
 #include <QToolBar>
 #include <QToolTip>
 #include <array>
+#include <memory>
 #include <optional>
 
 #include "app/chart_area_widget.h"
@@ -17,6 +18,7 @@
 #include "app/convergence_plot.h"
 #include "app/disc_tooltip.h"
 #include "app/main_frame.h"
+#include "app/recent_files.h"
 #include "app/replay_player.h"
 #include "chart/fitted_curve.h"
 #include "chart/marker_box.h"
@@ -203,7 +205,13 @@ void ConvergencePanelTest::EarlierPlacesAreTakenOnceThenTheLayoutReplacesThem() 
       {"ConvergencePanel/Visible", true},
       {"ConvergencePanel/Area", int(Qt::LeftDockWidgetArea)},
       {"ConvergencePanel/Floating", false}};
-  for (const auto& [key, value] : earlier) QSettings().setValue(key, value);
+  // The panel kept its place under the program's settings names.
+  const auto settings_of = [](const char* key) {
+    return QByteArray(key).startsWith("ConvergencePanel")
+               ? std::make_unique<QSettings>(kSettingsOrganisation, kSettingsApplication)
+               : std::make_unique<QSettings>();
+  };
+  for (const auto& [key, value] : earlier) settings_of(key)->setValue(key, value);
   std::optional<Layout> taken;
   {
     FrameFixture fixture;
@@ -215,7 +223,7 @@ void ConvergencePanelTest::EarlierPlacesAreTakenOnceThenTheLayoutReplacesThem() 
     QVERIFY(fixture.frame.Actions()->Action(res::kIdViewConvergencePanel)->isChecked());
     fixture.frame.close();
   }
-  for (const auto& [key, value] : earlier) QVERIFY2(!QSettings().contains(key), key);
+  for (const auto& [key, value] : earlier) QVERIFY2(!settings_of(key)->contains(key), key);
   FrameFixture fixture;
   QVERIFY(Layout(fixture.frame) == *taken);
 }
