@@ -3,27 +3,13 @@
 #include <QAction>
 #include <QMainWindow>
 #include <QScreen>
-#include <QSettings>
 
 #include "app/convergence_plot.h"
-#include "app/recent_files.h"
 #include "app/resource_text.h"
 #include "engine/run_statistics.h"
 #include "res/resource_ids.h"
 
 namespace curvesmith {
-namespace {
-
-constexpr char kVisibleKey[] = "ConvergencePanel/Visible";
-constexpr char kAreaKey[] = "ConvergencePanel/Area";
-constexpr char kFloatingKey[] = "ConvergencePanel/Floating";
-constexpr char kGeometryKey[] = "ConvergencePanel/Geometry";
-
-QSettings Settings() {
-  return QSettings(kSettingsOrganisation, kSettingsApplication);
-}
-
-}  // namespace
 
 std::optional<Qt::DockWidgetArea> DefaultPanelArea(QSize window, QSize panel, QRect available) {
   if (window.width() + panel.width() <= available.width() &&
@@ -62,33 +48,13 @@ void ConvergencePanel::ShowGeneration(int generation) {
   plot_->SetCursor(generation);
 }
 
-void ConvergencePanel::RestorePlacement(QSize window_size) {
-  const QSettings settings = Settings();
+void ConvergencePanel::PlaceByDefault(QSize window_size) {
   std::optional<Qt::DockWidgetArea> area;
-  bool visible = false;
-  if (settings.contains(kVisibleKey)) {
-    visible = settings.value(kVisibleKey).toBool();
-    area = static_cast<Qt::DockWidgetArea>(
-        settings.value(kAreaKey, static_cast<int>(Qt::RightDockWidgetArea)).toInt());
-    if (!(*area & Qt::AllDockWidgetAreas)) area = Qt::RightDockWidgetArea;
-  } else if (const QScreen* screen = window_->screen()) {
+  if (const QScreen* screen = window_->screen()) {
     area = DefaultPanelArea(window_size, minimumSizeHint(), screen->availableGeometry());
-    visible = area.has_value();
   }
   window_->addDockWidget(area.value_or(Qt::RightDockWidgetArea), this);
-  if (settings.value(kFloatingKey, false).toBool()) {
-    setFloating(true);
-    restoreGeometry(settings.value(kGeometryKey).toByteArray());
-  }
-  setVisible(visible);
-}
-
-void ConvergencePanel::SavePlacement() {
-  QSettings settings = Settings();
-  settings.setValue(kVisibleKey, !isHidden());
-  settings.setValue(kAreaKey, static_cast<int>(window_->dockWidgetArea(this)));
-  settings.setValue(kFloatingKey, isFloating());
-  settings.setValue(kGeometryKey, saveGeometry());
+  setVisible(area.has_value());
 }
 
 }  // namespace curvesmith

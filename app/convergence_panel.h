@@ -25,7 +25,7 @@ std::optional<Qt::DockWidgetArea> DefaultPanelArea(QSize window, QSize panel, QR
 // The convergence panel 収束ｸﾞﾗﾌ: a dock widget with the run's convergence
 // plot, dockable on any side of the main window and floatable. Its toggle
 // (View menu) shows and hides it and follows it when it is closed. Where it
-// stands (shown, side, floating, size) is kept in the settings.
+// stands is kept with the main window's layout (app/window_layout.h).
 class ConvergencePanel : public QDockWidget {
   Q_OBJECT
 
@@ -41,10 +41,9 @@ class ConvergencePanel : public QDockWidget {
   // Moves the plot's cursor to `generation`.
   void ShowGeneration(int generation);
 
-  // Puts the panel where the settings say, or where DefaultPanelArea says
-  // for a window of `window_size` showing the form.
-  void RestorePlacement(QSize window_size);
-  void SavePlacement();
+  // Puts the panel where DefaultPanelArea says for a window of
+  // `window_size` showing the form.
+  void PlaceByDefault(QSize window_size);
 
  private:
   QMainWindow* window_;

@@ -39,15 +39,13 @@
 #include "app/sample_files.h"
 #include "app/seed_dialog.h"
 #include "app/status_indicators.h"
+#include "app/window_layout.h"
 #include "res/resource_ids.h"
 #include "res/sample_experiments.h"
 
 namespace curvesmith {
 namespace {
 
-// Where the replay tool bar's place is kept between sessions.
-constexpr char kReplayBarVisibleKey[] = "ReplayToolBar/Visible";
-constexpr char kReplayBarAreaKey[] = "ReplayToolBar/Area";
 // Whether the chart fills the window.
 constexpr char kChartFillsWindowKey[] = "Chart/FillsWindow";
 // The kind of file whose folder Open and Save As remember.
@@ -65,12 +63,12 @@ CMainFrame::CMainFrame(CCurvesmithDoc& document, RunState& state, QWidget* paren
   ConnectCommands();
   CreateChartCommands();
   CreatePanels();
-  RestoreReplayBar();
+  RestoreLayout();
   resize(kRequestedWidth, kRequestedHeight);
 }
 
 CMainFrame::~CMainFrame() {
-  SaveReplayBar();
+  SaveWindowLayout(*this);
 }
 
 // The form shows whole in any room the window gives it: where it has less
@@ -123,20 +121,18 @@ void CMainFrame::CreateReplayBar() {
   });
 }
 
-void CMainFrame::RestoreReplayBar() {
-  const QSettings settings;
-  const auto area = static_cast<Qt::ToolBarArea>(
-      settings.value(kReplayBarAreaKey, static_cast<int>(Qt::TopToolBarArea)).toInt());
-  if (area != Qt::TopToolBarArea && (area & Qt::AllToolBarAreas)) addToolBar(area, replay_bar_);
-  // The View menu's toggle shows or hides the bar.
-  actions_->Action(res::kIdViewReplayBar)
-      ->setChecked(settings.value(kReplayBarVisibleKey, true).toBool());
-}
-
-void CMainFrame::SaveReplayBar() const {
-  QSettings settings;
-  settings.setValue(kReplayBarVisibleKey, replay_bar_->isVisibleTo(this));
-  settings.setValue(kReplayBarAreaKey, static_cast<int>(toolBarArea(replay_bar_)));
+// The bars and the panel in their default places, then where the last
+// session left them.
+void CMainFrame::RestoreLayout() {
+  convergence_->PlaceByDefault(FormWindowSize());
+  RestoreWindowLayout(*this);
+  // A bar hidden before the window shows tells its toggle nothing (the
+  // panel's toggle follows it when the window shows).
+  const std::pair<int, QWidget*> toggled[] = {{res::kIdViewToolBar, tool_bar_},
+                                              {res::kIdViewReplayBar, replay_bar_}};
+  for (const auto& [command, widget] : toggled) {
+    actions_->Action(command)->setChecked(!widget->isHidden());
+  }
 }
 
 void CMainFrame::ConnectCommands() {
@@ -280,7 +276,6 @@ void CMainFrame::FitPanels() {
 // of what the window fits at each initial update.
 void CMainFrame::CreatePanels() {
   convergence_ = new ConvergencePanel(this, actions_->Action(res::kIdViewConvergencePanel));
-  convergence_->RestorePlacement(FormWindowSize());
   ReplayPlayer& player = view_->Player();
   connect(&player, &ReplayPlayer::RunReplaced, this, [this, &player] {
     convergence_->ShowRun(state_);
@@ -306,7 +301,6 @@ void CMainFrame::CreatePanels() {
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
   SetFullScreen(false);
-  convergence_->SavePlacement();
   QMainWindow::closeEvent(event);
 }
 

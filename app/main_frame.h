@@ -43,16 +43,6 @@ class CMainFrame : public QMainWindow {
 
   CCurvesmithView* View() const { return view_; }
   CommandActions* Actions() const { return actions_; }
-  QToolBar* ToolBar() const { return tool_bar_; }
-  QToolBar* ReplayToolBar() const { return replay_bar_; }
-  ReplaySeekControls* SeekControls() const { return seek_controls_; }
-  // The status-bar pane that shows the last run's seed.
-  QLabel* SeedPane() const { return seed_pane_; }
-  StatusIndicators* Indicators() const { return indicators_; }
-  RecentFiles* RecentFileList() const { return recent_files_; }
-  PrintSupport* Printing() const { return printing_; }
-  ConvergencePanel* Convergence() const { return convergence_; }
-  ExportCommands* Exports() const { return exports_; }
 
   // File commands. New keeps the values; Open and Save As ask for a file and
   // go on with OpenDocumentFile() and SaveDocumentAs(); Save saves to the
@@ -97,8 +87,7 @@ class CMainFrame : public QMainWindow {
   void CreateBars();
   void CreateReplayBar();
   void ConnectCommands();
-  void RestoreReplayBar();
-  void SaveReplayBar() const;
+  void RestoreLayout();
   void InitialUpdate();
   QSize FormWindowSize();
   void FitPanels();

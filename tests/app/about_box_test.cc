@@ -14,7 +14,7 @@ class AboutBoxTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void captionAndTexts() {
+  void CaptionAndTexts() {
     CAboutBox about;
     QCOMPARE(about.windowTitle(), QString("Curvesmithのﾊﾞｰｼﾞｮﾝ情報"));
     QStringList texts;
@@ -25,7 +25,7 @@ class AboutBoxTest : public QObject {
     QCOMPARE(texts.size(), 2);
   }
 
-  void showsTheMainIcon() {
+  void ShowsTheMainIcon() {
     CAboutBox about;
     int icons = 0;
     for (const QLabel* label : about.findChildren<QLabel*>()) {
@@ -34,7 +34,7 @@ class AboutBoxTest : public QObject {
     QCOMPARE(icons, 1);
   }
 
-  void okIsTheDefaultButtonAndAccepts() {
+  void OkIsTheDefaultButtonAndAccepts() {
     CAboutBox about;
     QPushButton* ok = about.findChild<QPushButton*>("1");
     QVERIFY(ok != nullptr);
@@ -44,19 +44,19 @@ class AboutBoxTest : public QObject {
     QCOMPARE(about.exec(), int(QDialog::Accepted));
   }
 
-  void escapeCloses() {
+  void EscapeCloses() {
     CAboutBox about;
     QTimer::singleShot(0, &about, [&about] { QTest::keyClick(&about, Qt::Key_Escape); });
     QCOMPARE(about.exec(), int(QDialog::Rejected));
   }
 
-  void enterPressesOk() {
+  void EnterPressesOk() {
     CAboutBox about;
     QTimer::singleShot(0, &about, [&about] { QTest::keyClick(&about, Qt::Key_Return); });
     QCOMPARE(about.exec(), int(QDialog::Accepted));
   }
 
-  void laidOutFromTheTemplate() {
+  void LaidOutFromTheTemplate() {
     CAboutBox about;
     const res::DialogTemplate& layout = res::AboutBoxTemplate();
     const int dpi = about.logicalDpiY();

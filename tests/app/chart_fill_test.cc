@@ -33,7 +33,7 @@ struct FillFixture {
       : state(std::make_unique<RunState>()), frame(document, *state) {
     frame.View()->ChartArea()->SetReplayClock(std::make_unique<ManualReplayClock>(clock));
     frame.View()->SetSeedSource([] { return 777u; });
-    frame.Convergence()->hide();
+    frame.findChild<ConvergencePanel*>()->hide();
     frame.OnFileNew();
     frame.Actions()->Action(res::kIdViewChartFillsWindow)->setChecked(fill);
     frame.show();
@@ -121,7 +121,7 @@ void ChartFillTest::FormShowsWholeInAnyRoom() {
   QFETCH(bool, fill);
   QFETCH(int, panel);
   FillFixture fixture(fill);
-  ConvergencePanel* convergence = fixture.frame.Convergence();
+  ConvergencePanel* convergence = fixture.frame.findChild<ConvergencePanel*>();
   if (panel != 0) {
     convergence->setFloating(false);
     fixture.frame.addDockWidget(Qt::DockWidgetArea(panel), convergence);
@@ -166,7 +166,7 @@ void ChartFillTest::FormShowsWholeInAnyRoom() {
 // screen has room, so that the chart keeps the template's size.
 void ChartFillTest::DockedPanelMakesTheWindowGrowForTheForm() {
   FillFixture fixture;
-  ConvergencePanel* convergence = fixture.frame.Convergence();
+  ConvergencePanel* convergence = fixture.frame.findChild<ConvergencePanel*>();
   const QSize screen = fixture.frame.screen()->availableSize();
   QVERIFY2(screen.width() >= 1800, "needs a screen with room beside the form");
   convergence->hide();
@@ -226,13 +226,13 @@ void ChartFillTest::ExportsKeepTheDesignSize() {
   QTemporaryDir folder;
   FillFixture fixed;
   fixed.Run();
-  QVERIFY(fixed.frame.Exports()
+  QVERIFY(fixed.frame.findChild<ExportCommands*>()
               ->Export(res::kIdExportChartPng1x, folder.filePath("fixed.png"))
               .written);
   FillFixture filled(true);
   filled.Resize(QSize(1920, 1080));
   filled.Run();
-  QVERIFY(filled.frame.Exports()
+  QVERIFY(filled.frame.findChild<ExportCommands*>()
               ->Export(res::kIdExportChartPng1x, folder.filePath("filled.png"))
               .written);
   const QImage exported(folder.filePath("filled.png"));
@@ -260,7 +260,7 @@ void ChartFillTest::DiscTooltipFindsTheDiscAtAnyScale() {
 
 void ChartFillTest::FullScreenShowsTheChartAndTheReplayBarOnly() {
   FillFixture fixture;
-  fixture.frame.Convergence()->show();
+  fixture.frame.findChild<ConvergencePanel*>()->show();
   fixture.Run();
   CMainFrame& frame = fixture.frame;
   QAction* leave = frame.Actions()->Action(res::kIdViewLeaveFullScreen);
@@ -271,9 +271,9 @@ void ChartFillTest::FullScreenShowsTheChartAndTheReplayBarOnly() {
   QVERIFY(frame.windowState() & Qt::WindowFullScreen);
   QVERIFY(!frame.menuBar()->isVisible());
   QVERIFY(!frame.statusBar()->isVisible());
-  QVERIFY(!frame.ToolBar()->isVisible());
-  QVERIFY(!frame.Convergence()->isVisible());
-  QVERIFY(frame.ReplayToolBar()->isVisible());
+  QVERIFY(!frame.findChild<QToolBar*>("ToolBar")->isVisible());
+  QVERIFY(!frame.findChild<ConvergencePanel*>()->isVisible());
+  QVERIFY(frame.findChild<QToolBar*>("ReplayToolBar")->isVisible());
   QVERIFY(!frame.View()->RunButton()->isVisible());
   QVERIFY(!frame.View()->Field(res::kIdcPopulationSize)->isVisible());
   // The chart as large as the view allows, centred.
@@ -289,8 +289,8 @@ void ChartFillTest::FullScreenShowsTheChartAndTheReplayBarOnly() {
   QVERIFY(!(frame.windowState() & Qt::WindowFullScreen));
   QVERIFY(frame.menuBar()->isVisible());
   QVERIFY(frame.statusBar()->isVisible());
-  QVERIFY(frame.ToolBar()->isVisible());
-  QVERIFY(frame.Convergence()->isVisible());
+  QVERIFY(frame.findChild<QToolBar*>("ToolBar")->isVisible());
+  QVERIFY(frame.findChild<ConvergencePanel*>()->isVisible());
   QVERIFY(frame.View()->RunButton()->isVisible());
   QVERIFY(!leave->isEnabled());
   QVERIFY(!frame.Actions()->Action(res::kIdViewFullScreen)->isChecked());

@@ -88,13 +88,13 @@ class CommandActionsTest : public QObject {
   }
   void cleanup() { delete window_; }
 
-  void menuBarHasTheFourPopups() {
+  void MenuBarHasItsFivePopupsInOrder() {
     QStringList titles;
     for (const QAction* popup : window_->menuBar()->actions()) titles << popup->text();
     QCOMPARE(titles, (QStringList{"ﾌｧｲﾙ(&F)", "編集(&E)", "表示(&V)", "再生(&P)", "ﾍﾙﾌﾟ(&H)"}));
   }
 
-  void menuItemsWithTextsAndIds_data() {
+  void MenuItemsWithTextsAndIds_data() {
     QTest::addColumn<QList<int>>("popup");
     QTest::addColumn<QStringList>("texts");
     QTest::addColumn<QList<int>>("ids");
@@ -196,7 +196,7 @@ class CommandActionsTest : public QObject {
         << QList<int>{2, 8} << QStringList{"日本語(&J)", "English(&E)"}
         << QList<int>{res::kIdViewLanguageJapanese, res::kIdViewLanguageEnglish};
   }
-  void menuItemsWithTextsAndIds() {
+  void MenuItemsWithTextsAndIds() {
     QFETCH(QList<int>, popup);
     QFETCH(QStringList, texts);
     QFETCH(QList<int>, ids);
@@ -214,7 +214,7 @@ class CommandActionsTest : public QObject {
 
   // A learner who switches language finds every command in the same place,
   // behind the same shortcut and the same accelerator letter.
-  void englishMenuHasTheJapaneseStructureAndShortcuts() {
+  void EnglishMenuHasTheJapaneseStructureAndShortcuts() {
     const auto japanese = MenuIn(res::Language::kJapanese);
     const auto english = MenuIn(res::Language::kEnglish);
     QCOMPARE(english.first, (QStringList{"&File", "&Edit", "&View", "Re&play", "&Help"}));
@@ -227,7 +227,7 @@ class CommandActionsTest : public QObject {
 
   // Each key combination is written the way Qt reads and writes it back, so
   // the menu shows exactly what the table says and no entry is lost.
-  void acceleratorTextsAreQtsOwn() {
+  void AcceleratorTextsAreQtsOwn() {
     for (const res::Accelerator& accelerator : res::AcceleratorTable()) {
       const QKeySequence keys = KeySequenceOf(accelerator);
       QCOMPARE(keys.count(), 1);
@@ -238,7 +238,7 @@ class CommandActionsTest : public QObject {
 
   // The language chosen in the View menu is the one the next start reads;
   // the running interface keeps its own.
-  void languageChoiceIsKeptForTheNextStart() {
+  void LanguageChoiceIsKeptForTheNextStart() {
     TemporarySettings settings;
     BindLanguageChoice(*actions_);
     QAction* japanese = actions_->Action(res::kIdViewLanguageJapanese);
@@ -252,11 +252,11 @@ class CommandActionsTest : public QObject {
     QCOMPARE(SavedLanguage(), res::Language::kJapanese);
   }
 
-  void recentFilePlaceholderIsGreyed() {
+  void RecentFilePlaceholderIsGreyed() {
     QVERIFY(!actions_->Action(res::kIdFileMruFirst)->isEnabled());
   }
 
-  void shortcutsFromTheAcceleratorTable_data() {
+  void ShortcutsFromTheAcceleratorTable_data() {
     QTest::addColumn<int>("command");
     QTest::addColumn<QList<QKeySequence>>("keys");
     QTest::newRow("new") << res::kIdFileNew << QList<QKeySequence>{QKeySequence("Ctrl+N")};
@@ -281,7 +281,7 @@ class CommandActionsTest : public QObject {
     QTest::newRow("same seed") << res::kIdRunSameSeed
                                << QList<QKeySequence>{QKeySequence("Ctrl+Shift+R")};
   }
-  void shortcutsFromTheAcceleratorTable() {
+  void ShortcutsFromTheAcceleratorTable() {
     QFETCH(int, command);
     QFETCH(QList<QKeySequence>, keys);
     QCOMPARE(actions_->Action(command)->shortcuts(), keys);
@@ -289,7 +289,7 @@ class CommandActionsTest : public QObject {
     QVERIFY(window_->actions().contains(actions_->Action(command)));
   }
 
-  void promptsAndToolTips_data() {
+  void PromptsAndToolTips_data() {
     QTest::addColumn<int>("command");
     QTest::addColumn<QString>("prompt");
     QTest::addColumn<QString>("tool_tip");
@@ -304,7 +304,7 @@ class CommandActionsTest : public QObject {
     QTest::newRow("step back") << res::kIdReplayBack << "1 つ前の世代を表示"
                                << "1世代戻る";
   }
-  void promptsAndToolTips() {
+  void PromptsAndToolTips() {
     QFETCH(int, command);
     QFETCH(QString, prompt);
     QFETCH(QString, tool_tip);
@@ -312,7 +312,7 @@ class CommandActionsTest : public QObject {
     QCOMPARE(actions_->Action(command)->toolTip(), tool_tip);
   }
 
-  void toolBarButtonsInOrder() {
+  void ToolBarButtonsInOrder() {
     QList<int> ids;
     for (const QAction* action : tool_bar_->actions()) {
       ids << (action->isSeparator() ? 0 : action->data().toInt());
@@ -323,7 +323,7 @@ class CommandActionsTest : public QObject {
     QCOMPARE(ids, (QList<int>{57600, 57601, 57603, 0, 57635, 57634, 57637, 0, 57607, 0, 57664}));
   }
 
-  void toolBarDocksAnywhereAndFloats() {
+  void ToolBarDocksAnywhereAndFloats() {
     QVERIFY(tool_bar_->isMovable());
     QVERIFY(tool_bar_->isFloatable());
     QCOMPARE(tool_bar_->allowedAreas(), Qt::AllToolBarAreas);
@@ -333,7 +333,7 @@ class CommandActionsTest : public QObject {
     QCOMPARE(tool_bar_->orientation(), Qt::Vertical);
   }
 
-  void viewTogglesHideAndShowTheBars() {
+  void ViewTogglesHideAndShowTheBars() {
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_));
     QAction* tool_bar_toggle = actions_->Action(res::kIdViewToolBar);
@@ -356,7 +356,7 @@ class CommandActionsTest : public QObject {
     QVERIFY(!tool_bar_toggle->isChecked());
   }
 
-  void hidingTheWindowKeepsTheToggleChecked() {
+  void HidingTheWindowKeepsTheToggleChecked() {
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_));
     window_->hide();

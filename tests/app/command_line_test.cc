@@ -8,7 +8,7 @@ class CommandLineTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void parse_data() {
+  void Parse_data() {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("exit_status");  // -1: the program starts
     QTest::addColumn<bool>("ok");
@@ -45,7 +45,7 @@ class CommandLineTest : public QObject {
         << QStringList{"curvesmith", "-"} << -1 << true << ""
         << "-";
   }
-  void parse() {
+  void Parse() {
     QFETCH(QStringList, arguments);
     QFETCH(int, exit_status);
     QFETCH(bool, ok);
@@ -62,7 +62,7 @@ class CommandLineTest : public QObject {
     QCOMPARE(info.file_name, file_name);
   }
 
-  void language_data() {
+  void Language_data() {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("language");  // -1: none asked for; -2: refused
     QTest::newRow("none") << QStringList{"curvesmith", "a"} << -1;
@@ -73,7 +73,7 @@ class CommandLineTest : public QObject {
     QTest::newRow("unknown") << QStringList{"curvesmith", "--language", "fr"} << -2;
     QTest::newRow("missing") << QStringList{"curvesmith", "--language"} << -2;
   }
-  void language() {
+  void Language() {
     QFETCH(QStringList, arguments);
     QFETCH(int, language);
     const CommandLineInfo info = ParseCommandLine(arguments);

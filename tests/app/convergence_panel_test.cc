@@ -4,14 +4,21 @@
 #include <QApplication>
 #include <QDockWidget>
 #include <QHelpEvent>
+#include <QMainWindow>
+#include <QSettings>
 #include <QTest>
+#include <QToolBar>
 #include <QToolTip>
+#include <array>
+#include <memory>
+#include <optional>
 
 #include "app/chart_area_widget.h"
 #include "app/command_actions.h"
 #include "app/convergence_plot.h"
 #include "app/disc_tooltip.h"
 #include "app/main_frame.h"
+#include "app/recent_files.h"
 #include "app/replay_player.h"
 #include "chart/fitted_curve.h"
 #include "chart/marker_box.h"
@@ -55,6 +62,9 @@ class ConvergencePanelTest : public QObject {
  private slots:
   void ViewMenuItemTogglesADockablePanel();
   void PlacementIsKeptInTheSettings();
+  void DamagedOrForeignLayoutGivesTheDefault_data();
+  void DamagedOrForeignLayoutGivesTheDefault();
+  void EarlierPlacesAreTakenOnceThenTheLayoutReplacesThem();
   void DefaultPlacementLeavesTheFormWhole_data();
   void DefaultPlacementLeavesTheFormWhole();
   void CursorFollowsTheReplayStepByStep();
@@ -70,7 +80,7 @@ class ConvergencePanelTest : public QObject {
 
 void ConvergencePanelTest::ViewMenuItemTogglesADockablePanel() {
   FrameFixture fixture;
-  ConvergencePanel* panel = fixture.frame.Convergence();
+  ConvergencePanel* panel = fixture.frame.findChild<ConvergencePanel*>();
   QAction* toggle = fixture.frame.Actions()->Action(res::kIdViewConvergencePanel);
   QVERIFY(toggle->isCheckable());
   QCOMPARE(panel->windowTitle(), QString::fromUtf8("収束ｸﾞﾗﾌ"));
@@ -90,20 +100,132 @@ void ConvergencePanelTest::PlacementIsKeptInTheSettings() {
   {
     FrameFixture fixture;
     fixture.frame.Actions()->Action(res::kIdViewConvergencePanel)->setChecked(true);
-    fixture.frame.addDockWidget(Qt::LeftDockWidgetArea, fixture.frame.Convergence());
+    fixture.frame.addDockWidget(Qt::LeftDockWidgetArea,
+                                fixture.frame.findChild<ConvergencePanel*>());
     fixture.frame.close();
   }
   {
     FrameFixture fixture;
-    QVERIFY(!fixture.frame.Convergence()->isHidden());
+    QVERIFY(!fixture.frame.findChild<ConvergencePanel*>()->isHidden());
     QVERIFY(fixture.frame.Actions()->Action(res::kIdViewConvergencePanel)->isChecked());
-    QCOMPARE(fixture.frame.dockWidgetArea(fixture.frame.Convergence()), Qt::LeftDockWidgetArea);
+    QCOMPARE(fixture.frame.dockWidgetArea(fixture.frame.findChild<ConvergencePanel*>()),
+             Qt::LeftDockWidgetArea);
     fixture.frame.Actions()->Action(res::kIdViewConvergencePanel)->setChecked(false);
     fixture.frame.close();
   }
   FrameFixture fixture;
-  QVERIFY(fixture.frame.Convergence()->isHidden());
+  QVERIFY(fixture.frame.findChild<ConvergencePanel*>()->isHidden());
   QVERIFY(!fixture.frame.Actions()->Action(res::kIdViewConvergencePanel)->isChecked());
+}
+
+// Where the bars and the panel stand, and whether they show.
+struct Layout {
+  explicit Layout(const CMainFrame& frame)
+      : tool_bar(frame.toolBarArea(frame.findChild<QToolBar*>("ToolBar"))),
+        replay_bar(frame.toolBarArea(frame.findChild<QToolBar*>("ReplayToolBar"))),
+        panel(frame.dockWidgetArea(frame.findChild<ConvergencePanel*>())),
+        shown{!frame.findChild<QToolBar*>("ToolBar")->isHidden(),
+              !frame.findChild<QToolBar*>("ReplayToolBar")->isHidden(),
+              !frame.findChild<ConvergencePanel*>()->isHidden(),
+              frame.findChild<ConvergencePanel*>()->isFloating()} {}
+  bool operator==(const Layout&) const = default;
+
+  Qt::ToolBarArea tool_bar;
+  Qt::ToolBarArea replay_bar;
+  Qt::DockWidgetArea panel;
+  std::array<bool, 4> shown;  // tool bar, replay bar, panel; panel floating
+};
+
+constexpr char kLayoutKey[] = "MainWindow/State";
+
+// A kept layout that cannot be taken, damaged or another program's, gives
+// the layout of a first start, never a half-restored one.
+void ConvergencePanelTest::DamagedOrForeignLayoutGivesTheDefault_data() {
+  QTest::addColumn<int>("kind");
+  QTest::newRow("cut short") << 0;
+  QTest::newRow("damaged after its header") << 1;
+  QTest::newRow("another layout version") << 2;
+  QTest::newRow("not a layout") << 3;
+  QTest::newRow("another window's") << 4;
+}
+
+void ConvergencePanelTest::DamagedOrForeignLayoutGivesTheDefault() {
+  QFETCH(int, kind);
+  QSettings().remove(kLayoutKey);
+  const Layout by_default = Layout(FrameFixture().frame);
+  {
+    FrameFixture fixture;
+    fixture.frame.addToolBar(Qt::LeftToolBarArea,
+                             fixture.frame.findChild<QToolBar*>("ReplayToolBar"));
+    fixture.frame.findChild<QToolBar*>("ToolBar")->hide();
+    fixture.frame.addDockWidget(Qt::BottomDockWidgetArea,
+                                fixture.frame.findChild<ConvergencePanel*>());
+    fixture.frame.findChild<ConvergencePanel*>()->show();
+    QVERIFY(Layout(fixture.frame) != by_default);
+    fixture.frame.close();
+  }
+  QByteArray state = QSettings().value(kLayoutKey).toByteArray();
+  QVERIFY(state.size() > 16);
+  switch (kind) {
+    case 0:
+      state.truncate(state.size() / 2);
+      break;
+    case 1:
+      for (qsizetype i = 8; i < state.size(); ++i) state[i] = char(state[i] ^ 0x5A);
+      break;
+    case 2:
+      state[7] = char(state[7] + 1);
+      break;
+    case 3:
+      state = "Curvesmith parameters 1";
+      break;
+    case 4: {
+      QMainWindow other;
+      auto* bar = new QToolBar(&other);
+      bar->setObjectName("ToolBar");
+      other.addToolBar(Qt::RightToolBarArea, bar);
+      bar->hide();
+      state = other.saveState(0);
+      break;
+    }
+  }
+  QSettings().setValue(kLayoutKey, state);
+  FrameFixture fixture;
+  QVERIFY(Layout(fixture.frame) == by_default);
+  QCOMPARE(fixture.frame.Actions()->Action(res::kIdViewToolBar)->isChecked(), true);
+}
+
+// The places kept by earlier versions (the replay bar's and the panel's)
+// are taken at the first start, then the saved layout replaces them.
+void ConvergencePanelTest::EarlierPlacesAreTakenOnceThenTheLayoutReplacesThem() {
+  QSettings().remove(kLayoutKey);
+  const std::pair<const char*, QVariant> earlier[] = {
+      {"ReplayToolBar/Visible", false},
+      {"ReplayToolBar/Area", int(Qt::BottomToolBarArea)},
+      {"ConvergencePanel/Visible", true},
+      {"ConvergencePanel/Area", int(Qt::LeftDockWidgetArea)},
+      {"ConvergencePanel/Floating", false}};
+  // The panel kept its place under the program's settings names.
+  const auto settings_of = [](const char* key) {
+    return QByteArray(key).startsWith("ConvergencePanel")
+               ? std::make_unique<QSettings>(kSettingsOrganisation, kSettingsApplication)
+               : std::make_unique<QSettings>();
+  };
+  for (const auto& [key, value] : earlier) settings_of(key)->setValue(key, value);
+  std::optional<Layout> taken;
+  {
+    FrameFixture fixture;
+    taken = Layout(fixture.frame);
+    QCOMPARE(taken->replay_bar, Qt::BottomToolBarArea);
+    QCOMPARE(taken->panel, Qt::LeftDockWidgetArea);
+    QCOMPARE(taken->shown, (std::array<bool, 4>{true, false, true, false}));
+    QVERIFY(!fixture.frame.Actions()->Action(res::kIdViewReplayBar)->isChecked());
+    QVERIFY(fixture.frame.Actions()->Action(res::kIdViewConvergencePanel)->isChecked());
+    fixture.frame.close();
+  }
+  for (const auto& [key, value] : earlier) QVERIFY2(!settings_of(key)->contains(key), key);
+  FrameFixture fixture;
+  QVERIFY(Layout(fixture.frame) == *taken);
 }
 
 void ConvergencePanelTest::DefaultPlacementLeavesTheFormWhole_data() {
@@ -126,7 +248,7 @@ void ConvergencePanelTest::DefaultPlacementLeavesTheFormWhole() {
 void ConvergencePanelTest::CursorFollowsTheReplayStepByStep() {
   FrameFixture fixture;
   fixture.Run("20", "3");
-  ConvergencePlot* plot = fixture.frame.Convergence()->Plot();
+  ConvergencePlot* plot = fixture.frame.findChild<ConvergencePanel*>()->Plot();
   QCOMPARE(plot->Statistics().generations.size(), std::size_t{4});
   QCOMPARE(plot->Statistics().population_size, 20);
   const std::optional<int> expected[] = {0, 0, 1, 1, 2, 2, 3};
@@ -142,7 +264,7 @@ void ConvergencePanelTest::PressingAndDraggingInThePlotMovesTheReplay() {
   FrameFixture fixture;
   fixture.frame.Actions()->Action(res::kIdViewConvergencePanel)->setChecked(true);
   fixture.Run("20", "8");
-  ConvergencePlot* plot = fixture.frame.Convergence()->Plot();
+  ConvergencePlot* plot = fixture.frame.findChild<ConvergencePanel*>()->Plot();
   plot->resize(600, 400);
   const QRect area = LayOutConvergencePlot(plot->size(), plot->fontMetrics().height()).front();
   const auto x_of = [&](int generation) { return area.left() + area.width() * generation / 8; };
@@ -224,7 +346,7 @@ void ConvergencePanelTest::DiscTooltipDescribesTheDiscsUnderThePointer() {
 void ConvergencePanelTest::TrueMaximumIsTheRunsOwnCurves() {
   FrameFixture fixture;
   fixture.Run("20", "3");
-  ConvergencePanel* panel = fixture.frame.Convergence();
+  ConvergencePanel* panel = fixture.frame.findChild<ConvergencePanel*>();
   QVERIFY(panel->Plot()->Statistics().maximum);
   CurveTable falling;
   for (int n = 0; n < kGenomeValues; ++n) falling[static_cast<std::size_t>(n)] = 500.0 - n;

@@ -44,7 +44,7 @@ class EditCommandsTest : public QObject {
   }
   void cleanup() { delete window_; }
 
-  void allDisabledOutsideAField() {
+  void AllDisabledOutsideAField() {
     QApplication::clipboard()->setText("3");
     button_->setFocus();
     QVERIFY(!undo_->isEnabled());
@@ -53,7 +53,7 @@ class EditCommandsTest : public QObject {
     QVERIFY(!paste_->isEnabled());
   }
 
-  void cutAndCopyNeedASelection() {
+  void CutAndCopyNeedASelection() {
     Focus(field_);
     field_->deselect();
     QVERIFY(!cut_->isEnabled());
@@ -63,14 +63,14 @@ class EditCommandsTest : public QObject {
     QVERIFY(copy_->isEnabled());
   }
 
-  void pasteNeedsTextOnTheClipboard() {
+  void PasteNeedsTextOnTheClipboard() {
     Focus(field_);
     QVERIFY(!paste_->isEnabled());
     QApplication::clipboard()->setText("0.5");
     QVERIFY(paste_->isEnabled());
   }
 
-  void undoNeedsAnEdit() {
+  void UndoNeedsAnEdit() {
     Focus(field_);
     QVERIFY(!undo_->isEnabled());
     QTest::keyClicks(field_, "5");
@@ -79,7 +79,7 @@ class EditCommandsTest : public QObject {
     QCOMPARE(field_->text(), QString("0.25"));
   }
 
-  void readOnlyFieldOnlyCopies() {
+  void ReadOnlyFieldOnlyCopies() {
     field_->setReadOnly(true);
     Focus(field_);
     field_->selectAll();
@@ -89,7 +89,7 @@ class EditCommandsTest : public QObject {
     QVERIFY(!paste_->isEnabled());
   }
 
-  void actionsActOnTheFocusedField() {
+  void ActionsActOnTheFocusedField() {
     Focus(other_field_);
     other_field_->selectAll();
     copy_->trigger();
@@ -104,13 +104,13 @@ class EditCommandsTest : public QObject {
     QCOMPARE(QApplication::clipboard()->text(), QString("7"));
   }
 
-  void clipboardKeysWorkInsideFields_data() {
+  void ClipboardKeysWorkInsideFields_data() {
     QTest::addColumn<QKeySequence>("copy");
     QTest::addColumn<QKeySequence>("paste");
     QTest::newRow("ctrl") << QKeySequence("Ctrl+C") << QKeySequence("Ctrl+V");
     QTest::newRow("insert") << QKeySequence("Ctrl+Ins") << QKeySequence("Shift+Ins");
   }
-  void clipboardKeysWorkInsideFields() {
+  void ClipboardKeysWorkInsideFields() {
     QFETCH(QKeySequence, copy);
     QFETCH(QKeySequence, paste);
     Focus(other_field_);
@@ -123,7 +123,7 @@ class EditCommandsTest : public QObject {
     QCOMPARE(field_->text(), QString("7"));
   }
 
-  void focusLeavingForAMenuKeepsTheTarget() {
+  void FocusLeavingForAMenuKeepsTheTarget() {
     Focus(field_);
     field_->selectAll();
     QVERIFY(copy_->isEnabled());

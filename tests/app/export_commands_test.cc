@@ -167,7 +167,7 @@ void ExportCommandsTest::ReportsAreTheCommandLinesByteForByte() {
   ExportFixture fixture;
   fixture.Run();
   const QString path = fixture.PathOf("report");
-  QVERIFY(fixture.frame.Exports()->Export(command, path).written);
+  QVERIFY(fixture.frame.findChild<ExportCommands*>()->Export(command, path).written);
   const QByteArray expected = CliOutput(format);
   QVERIFY(!expected.isEmpty());
   QCOMPARE(Contents(path), expected);
@@ -186,9 +186,11 @@ void ExportCommandsTest::ChartPictureIsWhatTheChartShows() {
     QVERIFY(Elapse(fixture.clock));
   }
   const QString path = fixture.PathOf("chart.png");
-  QVERIFY(fixture.frame.Exports()->Export(res::kIdExportChartPng1x, path).written);
+  QVERIFY(
+      fixture.frame.findChild<ExportCommands*>()->Export(res::kIdExportChartPng1x, path).written);
   QCOMPARE(QImage(path).convertToFormat(QImage::Format_RGB32), chart->Image());
-  QVERIFY(fixture.frame.Exports()->Export(res::kIdExportChartPng4x, path).written);
+  QVERIFY(
+      fixture.frame.findChild<ExportCommands*>()->Export(res::kIdExportChartPng4x, path).written);
   QCOMPARE(QImage(path).size(), chart->size() * 4);
 }
 
@@ -217,7 +219,7 @@ void ExportCommandsTest::ChartPictureAtEachScaleIsTheCommandLines() {
   while (Elapse(fixture.clock)) {
   }
   const QString exported = fixture.PathOf("exported.png");
-  QVERIFY(fixture.frame.Exports()->Export(command, exported).written);
+  QVERIFY(fixture.frame.findChild<ExportCommands*>()->Export(command, exported).written);
   const QString rendered = fixture.PathOf("rendered.png");
   QVERIFY(CliRender({"--frame", "final", "--scale", QString::number(scale), "--language", language,
                      "--out", rendered}));
@@ -240,7 +242,7 @@ void ExportCommandsTest::ReplayGifAtEachSpeedIsTheCommandLinesByteForByte() {
   ExportFixture fixture;
   fixture.Run();
   const QString exported = fixture.PathOf("exported.gif");
-  QVERIFY(fixture.frame.Exports()->Export(command, exported).written);
+  QVERIFY(fixture.frame.findChild<ExportCommands*>()->Export(command, exported).written);
   const QString rendered = fixture.PathOf("rendered.gif");
   QVERIFY(CliRender({"--gif", rendered, "--speed", QString::number(speed)}));
   const QByteArray expected = Contents(rendered);
@@ -279,7 +281,7 @@ void ExportCommandsTest::CaptionedPicturesMatchTheCommandLine() {
   }
   const QString exported = fixture.PathOf("exported");
   const QString rendered = fixture.PathOf("rendered");
-  QVERIFY(fixture.frame.Exports()->Export(command, exported).written);
+  QVERIFY(fixture.frame.findChild<ExportCommands*>()->Export(command, exported).written);
   QVERIFY(CliRender(QStringList{"--caption"} + options + QStringList{rendered}));
   if (command == res::kIdExportGif20x) QCOMPARE(Contents(exported), Contents(rendered));
   const QImage picture = QImage(exported).convertToFormat(QImage::Format_RGB32);
@@ -315,7 +317,8 @@ void ExportCommandsTest::FailedExportLeavesNothingAndSaysWhy() {
   QVERIFY(folder.mkdir("in-the-way"));
   const QStringList before = folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
   const QString path = folder.filePath(name);
-  const ExportCommands::Result result = fixture.frame.Exports()->Export(command, path);
+  const ExportCommands::Result result =
+      fixture.frame.findChild<ExportCommands*>()->Export(command, path);
   QVERIFY(!result.written);
   QVERIFY(result.problem.contains(QDir::toNativeSeparators(path)));
   QCOMPARE(folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
@@ -378,7 +381,8 @@ void ExportCommandsTest::UnwritableDestinationIsRefusedBeforeAnyWork() {
   const QString path = QDir::isAbsolutePath(name) ? name : folder.filePath(name);
 
   const WidgetsOpened opened(&fixture.frame);
-  const ExportCommands::Result result = fixture.frame.Exports()->Export(command, path);
+  const ExportCommands::Result result =
+      fixture.frame.findChild<ExportCommands*>()->Export(command, path);
   QCOMPARE(result.written, written);
   // Only work that was started opens its progress dialog.
   QCOMPARE(opened.count(), written ? 1 : 0);
@@ -388,7 +392,7 @@ void ExportCommandsTest::UnwritableDestinationIsRefusedBeforeAnyWork() {
 }
 
 QString MessagePaneText(const ExportFixture& fixture) {
-  return fixture.frame.Indicators()->MessagePane()->text();
+  return fixture.frame.findChild<StatusIndicators*>()->MessagePane()->text();
 }
 
 // A cancelled or failed export does not leave the report of an earlier one,
@@ -397,7 +401,8 @@ void ExportCommandsTest::StatusBarReportsOnlyTheLastExport() {
   ExportFixture fixture;
   fixture.Run();
   QString chosen = fixture.PathOf("best.csv");
-  fixture.frame.Exports()->SetFileChooser([&](const QString&, const QString&) { return chosen; });
+  fixture.frame.findChild<ExportCommands*>()->SetFileChooser(
+      [&](const QString&, const QString&) { return chosen; });
   QAction* export_best = fixture.frame.Actions()->Action(res::kIdExportBestCsv);
 
   export_best->trigger();
@@ -421,10 +426,11 @@ void ExportCommandsTest::DialogsStartInTheFolderLastUsedForTheFormat() {
   QStringList suggested;
   QString chosen;
   const auto export_with = [&](ExportFixture& fixture, int command) {
-    fixture.frame.Exports()->SetFileChooser([&](const QString& name, const QString&) {
-      suggested << name;
-      return chosen;
-    });
+    fixture.frame.findChild<ExportCommands*>()->SetFileChooser(
+        [&](const QString& name, const QString&) {
+          suggested << name;
+          return chosen;
+        });
     fixture.frame.Actions()->Action(command)->trigger();
   };
   {
@@ -498,7 +504,7 @@ void ExportCommandsTest::CancelledExportLeavesTheEarlierFile() {
   ExportFixture fixture;
   fixture.Run();
   const EarlierFile earlier(fixture.PathOf("earlier"));
-  fixture.frame.Exports()->SetFileChooser(
+  fixture.frame.findChild<ExportCommands*>()->SetFileChooser(
       [&](const QString&, const QString&) { return earlier.path; });
   bool pressed = false;
   WhileExporting(fixture, [&](QProgressDialog* dialog, int done, int total) {
@@ -513,7 +519,7 @@ void ExportCommandsTest::CancelledExportLeavesTheEarlierFile() {
   QVERIFY(fixture.warnings.isEmpty());
   QVERIFY(fixture.frame.findChild<QProgressDialog*>() == nullptr);
   // The next export, not cancelled, is written.
-  QVERIFY(fixture.frame.Exports()->Export(command, earlier.path).written);
+  QVERIFY(fixture.frame.findChild<ExportCommands*>()->Export(command, earlier.path).written);
   QVERIFY(!earlier.Intact());
 }
 
@@ -525,7 +531,7 @@ void ExportCommandsTest::WindowIgnoresInputDuringAnExport() {
   fixture.frame.activateWindow();
   QVERIFY(QTest::qWaitForWindowActive(&fixture.frame));
   int chosen = 0;
-  fixture.frame.Exports()->SetFileChooser([&](const QString&, const QString&) {
+  fixture.frame.findChild<ExportCommands*>()->SetFileChooser([&](const QString&, const QString&) {
     ++chosen;
     return fixture.PathOf("replay.gif");
   });
@@ -577,7 +583,7 @@ void ExportCommandsTest::ClosingTheWindowCancelsTheExport() {
     }
   });
   const ExportCommands::Result result =
-      fixture.frame.Exports()->Export(res::kIdExportGif1x, earlier.path);
+      fixture.frame.findChild<ExportCommands*>()->Export(res::kIdExportGif1x, earlier.path);
   QVERIFY(!result.written);
   QVERIFY(result.problem.isEmpty());
   QVERIFY(earlier.Intact());

@@ -25,7 +25,7 @@ class PrintSupportTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void fitOnPage_data() {
+  void ChartFitsOnThePage_data() {
     QTest::addColumn<QSize>("image");
     QTest::addColumn<QRect>("page");
     QTest::addColumn<QRect>("expected");
@@ -39,14 +39,14 @@ class PrintSupportTest : public QObject {
         << QSize(10, 10) << QRect(20, 30, 100, 50) << QRect(45, 30, 50, 50);
     QTest::newRow("no image") << QSize(0, 0) << QRect(0, 0, 100, 100) << QRect();
   }
-  void fitOnPage() {
+  void ChartFitsOnThePage() {
     QFETCH(QSize, image);
     QFETCH(QRect, page);
     QFETCH(QRect, expected);
     QCOMPARE(FitOnPage(image, page), expected);
   }
 
-  void printToPdfContainsTheChart() {
+  void PrintToPdfContainsTheChart() {
     QTemporaryDir dir;
     const QString path = dir.filePath("chart.pdf");
     QPrinter printer;
@@ -63,7 +63,7 @@ class PrintSupportTest : public QObject {
     QVERIFY(content.contains("/Height 200"));
   }
 
-  void printingToAnUnwritableFileFails() {
+  void PrintingToAnUnwritableFileFails() {
     QPrinter printer;
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName("/nonexistent-directory/chart.pdf");

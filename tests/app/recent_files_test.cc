@@ -31,14 +31,14 @@ class RecentFilesTest : public QObject {
     settings_dir_.reset();
   }
 
-  void emptyListShowsTheGreyedPlaceholder() {
+  void EmptyListShowsTheGreyedPlaceholder() {
     QVERIFY(recent_->Files().isEmpty());
     QVERIFY(placeholder_->isVisible());
     QVERIFY(!placeholder_->isEnabled());
     for (const QAction* entry : recent_->Entries()) QVERIFY(!entry->isVisible());
   }
 
-  void newestFirstAndAtMostFour() {
+  void NewestFirstAndAtMostFour() {
     for (const char* name : {"a", "b", "c", "d", "e"}) recent_->Add(Path(name));
     QCOMPARE(recent_->Files(), (QStringList{Path("e"), Path("d"), Path("c"), Path("b")}));
     QVERIFY(!placeholder_->isVisible());
@@ -49,14 +49,14 @@ class RecentFilesTest : public QObject {
     QCOMPARE(recent_->Entries()[3]->data().toInt(), 57619);
   }
 
-  void addingAListedFileMovesItToTheTop() {
+  void AddingAListedFileMovesItToTheTop() {
     recent_->Add(Path("a"));
     recent_->Add(Path("b"));
     recent_->Add(Path("a"));
     QCOMPARE(recent_->Files(), (QStringList{Path("a"), Path("b")}));
   }
 
-  void theListSurvivesARestart() {
+  void TheListSurvivesARestart() {
     recent_->Add(Path("one"));
     recent_->Add(Path("two"));
     Start();
@@ -64,13 +64,13 @@ class RecentFilesTest : public QObject {
     QVERIFY(!placeholder_->isVisible());
   }
 
-  void keptUnderTheProgramsSettingsNames() {
+  void KeptUnderTheProgramsSettingsNames() {
     recent_->Add(Path("kept"));
     QSettings settings("Local AppWizard-Generated Applications", "Curvesmith");
     QCOMPARE(settings.value("Recent File List/File1").toString(), Path("kept"));
   }
 
-  void removeTakesAFileOff() {
+  void RemoveTakesAFileOff() {
     recent_->Add(Path("a"));
     recent_->Add(Path("b"));
     recent_->Remove(Path("a"));
@@ -81,7 +81,7 @@ class RecentFilesTest : public QObject {
     QVERIFY(recent_->Files().isEmpty());
   }
 
-  void triggeringAnEntryAsksToOpenItsFile() {
+  void TriggeringAnEntryAsksToOpenItsFile() {
     recent_->Add(Path("a"));
     recent_->Add(Path("b"));
     QSignalSpy open(recent_, &RecentFiles::OpenRequested);
@@ -90,12 +90,12 @@ class RecentFilesTest : public QObject {
     QCOMPARE(open.first().first().toString(), Path("a"));
   }
 
-  void ampersandsInNamesAreNotMnemonics() {
+  void AmpersandsInNamesAreNotMnemonics() {
     recent_->Add(Path("R&D"));
     QVERIFY(recent_->Entries()[0]->text().endsWith("R&&D"));
   }
 
-  void entriesSitWhereThePlaceholderIs() {
+  void EntriesSitWhereThePlaceholderIs() {
     const QList<QAction*> actions = menu_->actions();
     QCOMPARE(actions.indexOf(placeholder_), 5);
     QCOMPARE(actions.indexOf(recent_->Entries()[0]), 1);

@@ -110,9 +110,9 @@ void ReplayCommandsTest::CommandsWaitForARun() {
   FrameFixture fixture;
   for (const int command : kRunCommands) QVERIFY(!fixture.action(command)->isEnabled());
   for (const int command : kSpeedCommands) QVERIFY(fixture.action(command)->isEnabled());
-  QVERIFY(!fixture.frame->SeekControls()->isEnabled());
+  QVERIFY(!fixture.frame->findChild<ReplaySeekControls*>()->isEnabled());
   QVERIFY(fixture.action(res::kIdRunWithSeed)->isEnabled());
-  QVERIFY(!fixture.frame->SeedPane()->isVisibleTo(fixture.frame.get()));
+  QVERIFY(!fixture.frame->findChild<QLabel*>("SeedPane")->isVisibleTo(fixture.frame.get()));
   // A command reached by other means does nothing without a run.
   fixture.player().Seek(3);
   QVERIFY(!fixture.view().ChartArea()->IsReplaying());
@@ -121,9 +121,9 @@ void ReplayCommandsTest::CommandsWaitForARun() {
   fixture.view().OnRun();
   ProcessPostedEvents();
   for (const int command : kRunCommands) QVERIFY(fixture.action(command)->isEnabled());
-  QVERIFY(fixture.frame->SeekControls()->isEnabled());
-  QCOMPARE(fixture.frame->SeedPane()->text(), QString("ｼｰﾄﾞ 12345"));
-  QVERIFY(fixture.frame->SeedPane()->isVisibleTo(fixture.frame.get()));
+  QVERIFY(fixture.frame->findChild<ReplaySeekControls*>()->isEnabled());
+  QCOMPARE(fixture.frame->findChild<QLabel*>("SeedPane")->text(), QString("ｼｰﾄﾞ 12345"));
+  QVERIFY(fixture.frame->findChild<QLabel*>("SeedPane")->isVisibleTo(fixture.frame.get()));
 }
 
 void ReplayCommandsTest::SliderAndLabelFollowThePlayer() {
@@ -131,8 +131,8 @@ void ReplayCommandsTest::SliderAndLabelFollowThePlayer() {
   fixture.EnterRun("10", "6");
   fixture.view().OnRun();
   ProcessPostedEvents();
-  QSlider* slider = fixture.frame->SeekControls()->Slider();
-  QLabel* label = fixture.frame->SeekControls()->Label();
+  QSlider* slider = fixture.frame->findChild<ReplaySeekControls*>()->Slider();
+  QLabel* label = fixture.frame->findChild<ReplaySeekControls*>()->Label();
   QCOMPARE(slider->maximum(), 6);
   QCOMPARE(label->text(), QString("0 / 6"));
 
@@ -222,7 +222,7 @@ void ReplayCommandsTest::SeedRunsAsTheEngineDoesWithThatSeed() {
   fixture.EnterRun("30", "20");
   fixture.view().OnRunWithSeed(seed);
   QCOMPARE(fixture.view().LastSeed(), std::optional<std::uint32_t>(seed));
-  QCOMPARE(fixture.frame->SeedPane()->text(), QString("ｼｰﾄﾞ %1").arg(seed));
+  QCOMPARE(fixture.frame->findChild<QLabel*>("SeedPane")->text(), QString("ｼｰﾄﾞ %1").arg(seed));
   // What `curvesmith-cli run --seed` computes for the same values.
   auto expected = std::make_unique<RunState>();
   RunEvolution(*expected, fixture.view().Values(), seed);
@@ -273,7 +273,7 @@ void ReplayCommandsTest::SeedDialogTakesOnlySeeds() {
 void ReplayCommandsTest::ReplayBarIsShownByDefaultAndKeepsItsState() {
   {
     FrameFixture fixture;
-    QToolBar* bar = fixture.frame->ReplayToolBar();
+    QToolBar* bar = fixture.frame->findChild<QToolBar*>("ReplayToolBar");
     QVERIFY(bar->isVisible());
     QVERIFY(bar->isMovable() && bar->isFloatable());
     QVERIFY(fixture.action(res::kIdViewReplayBar)->isChecked());
@@ -283,14 +283,16 @@ void ReplayCommandsTest::ReplayBarIsShownByDefaultAndKeepsItsState() {
   }
   {
     FrameFixture fixture;
-    QVERIFY(fixture.frame->ReplayToolBar()->isHidden());
+    QVERIFY(fixture.frame->findChild<QToolBar*>("ReplayToolBar")->isHidden());
     QVERIFY(!fixture.action(res::kIdViewReplayBar)->isChecked());
     fixture.action(res::kIdViewReplayBar)->trigger();
-    fixture.frame->addToolBar(Qt::BottomToolBarArea, fixture.frame->ReplayToolBar());
+    fixture.frame->addToolBar(Qt::BottomToolBarArea,
+                              fixture.frame->findChild<QToolBar*>("ReplayToolBar"));
   }
   FrameFixture fixture;
-  QVERIFY(fixture.frame->ReplayToolBar()->isVisible());
-  QCOMPARE(fixture.frame->toolBarArea(fixture.frame->ReplayToolBar()), Qt::BottomToolBarArea);
+  QVERIFY(fixture.frame->findChild<QToolBar*>("ReplayToolBar")->isVisible());
+  QCOMPARE(fixture.frame->toolBarArea(fixture.frame->findChild<QToolBar*>("ReplayToolBar")),
+           Qt::BottomToolBarArea);
 }
 
 // The item's text, its button's image and its tool-tip say what the command

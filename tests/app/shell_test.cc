@@ -64,7 +64,7 @@ class ShellTest : public QObject {
     dir_.reset();
   }
 
-  void startsWithANewDocument() {
+  void StartsWithANewDocument() {
     QVERIFY(Start({"curvesmith"}));
     CMainFrame* frame = app_->MainFrame();
     QVERIFY(frame->isVisible());
@@ -73,20 +73,20 @@ class ShellTest : public QObject {
     QVERIFY(warnings_.isEmpty());
   }
 
-  void startsWithASavedFile() {
+  void StartsWithASavedFile() {
     const QString path = SavedFileWithPopulation("120");
     QVERIFY(Start({"curvesmith", path}));
     QCOMPARE(app_->MainFrame()->View()->Field(res::kIdcPopulationSize)->text(), QString("120"));
     QCOMPARE(app_->MainFrame()->windowTitle(), QString("Curvesmith"));
   }
 
-  void aMissingFileIsReportedAndStartUpFails() {
+  void AMissingFileIsReportedAndStartUpFails() {
     QVERIFY(!Start({"curvesmith", dir_->filePath("missing.txt")}));
     QCOMPARE(warnings_.size(), 1);
     QVERIFY(warnings_.first().contains("missing.txt"));
   }
 
-  void captionStaysAfterNewOpenAndSaveAs() {
+  void CaptionStaysAfterNewOpenAndSaveAs() {
     QVERIFY(Start({"curvesmith"}));
     CMainFrame* frame = app_->MainFrame();
     QVERIFY(frame->SaveDocumentAs(dir_->filePath("saved.txt")));
@@ -97,7 +97,7 @@ class ShellTest : public QObject {
     QCOMPARE(frame->windowTitle(), QString("Curvesmith"));
   }
 
-  void windowIsShrunkToTheFormAndTheScreen() {
+  void WindowIsShrunkToTheFormAndTheScreen() {
     QVERIFY(Start({"curvesmith"}));
     CMainFrame* frame = app_->MainFrame();
     QVERIFY(QTest::qWaitForWindowExposed(frame));
@@ -121,13 +121,13 @@ class ShellTest : public QObject {
 
   // The keyboard goes to the first field of the tab order, and the window
   // shrinks (never grows) to the form, whenever the form is updated afresh.
-  void firstFieldHasTheFocusAndWindowFitsAfterEachInitialUpdate_data() {
+  void FirstFieldHasTheFocusAndWindowFitsAfterEachInitialUpdate_data() {
     QTest::addColumn<QString>("update");
     QTest::newRow("start") << "start";
     QTest::newRow("new") << "new";
     QTest::newRow("open") << "open";
   }
-  void firstFieldHasTheFocusAndWindowFitsAfterEachInitialUpdate() {
+  void FirstFieldHasTheFocusAndWindowFitsAfterEachInitialUpdate() {
     QFETCH(QString, update);
     const QString path = SavedFileWithPopulation("7");
     QVERIFY(Start({"curvesmith"}));
@@ -155,7 +155,7 @@ class ShellTest : public QObject {
 
   // Printer set-up chooses the printer too, on the printer that Print and
   // Print Preview use next.
-  void printerSetUpChoosesThePrinterForTheNextPrint() {
+  void PrinterSetUpChoosesThePrinterForTheNextPrint() {
     QVERIFY(Start({"curvesmith"}));
     CMainFrame* frame = app_->MainFrame();
     QPrinter* chosen = nullptr;
@@ -169,21 +169,21 @@ class ShellTest : public QObject {
       dialog->reject();
     });
     frame->Actions()->Action(res::kIdFilePrintSetup)->trigger();
-    QCOMPARE(chosen, frame->Printing()->Printer());
+    QCOMPARE(chosen, frame->findChild<PrintSupport*>()->Printer());
   }
 
-  void menusToolBarAndStatusBarAreThere() {
+  void MenusToolBarAndStatusBarAreThere() {
     QVERIFY(Start({"curvesmith"}));
     CMainFrame* frame = app_->MainFrame();
     // The classic four, and 再生 before ﾍﾙﾌﾟ.
     QCOMPARE(frame->menuBar()->actions().size(), 5);
-    QCOMPARE(frame->ToolBar()->actions().size(), 11);
-    QCOMPARE(frame->toolBarArea(frame->ToolBar()), Qt::TopToolBarArea);
-    QCOMPARE(frame->Indicators()->MessagePane()->text(), QString("ﾚﾃﾞｨ"));
+    QCOMPARE(frame->findChild<QToolBar*>("ToolBar")->actions().size(), 11);
+    QCOMPARE(frame->toolBarArea(frame->findChild<QToolBar*>("ToolBar")), Qt::TopToolBarArea);
+    QCOMPARE(frame->findChild<StatusIndicators*>()->MessagePane()->text(), QString("ﾚﾃﾞｨ"));
     QVERIFY(!frame->Actions()->Action(res::kIdNextPane)->isEnabled());
   }
 
-  void hoveringAMenuItemShowsItsPrompt() {
+  void HoveringAMenuItemShowsItsPrompt() {
     QVERIFY(Start({"curvesmith"}));
     CMainFrame* frame = app_->MainFrame();
     QVERIFY(QTest::qWaitForWindowExposed(frame));
@@ -195,7 +195,7 @@ class ShellTest : public QObject {
     file->close();
   }
 
-  void editCommandsFollowTheFocusedField() {
+  void EditCommandsFollowTheFocusedField() {
     QVERIFY(Start({"curvesmith"}));
     CMainFrame* frame = app_->MainFrame();
     QVERIFY(QTest::qWaitForWindowActive(frame));
@@ -209,7 +209,7 @@ class ShellTest : public QObject {
     QTRY_VERIFY(!copy->isEnabled());
   }
 
-  void aboutCommandOpensTheAboutBoxModally() {
+  void AboutCommandOpensTheAboutBoxModally() {
     QVERIFY(Start({"curvesmith"}));
     CMainFrame* frame = app_->MainFrame();
     bool seen = false;
@@ -222,13 +222,13 @@ class ShellTest : public QObject {
     QVERIFY(seen);
   }
 
-  void recentFilesSurviveARestart() {
+  void RecentFilesSurviveARestart() {
     const QString path = SavedFileWithPopulation("50");
     QVERIFY(Start({"curvesmith", path}));
-    QCOMPARE(app_->MainFrame()->RecentFileList()->Files().size(), 1);
+    QCOMPARE(app_->MainFrame()->findChild<RecentFiles*>()->Files().size(), 1);
     app_.reset();
     QVERIFY(Start({"curvesmith"}));
-    RecentFiles* recent = app_->MainFrame()->RecentFileList();
+    RecentFiles* recent = app_->MainFrame()->findChild<RecentFiles*>();
     QCOMPARE(recent->Files(), QStringList{QFileInfo(path).absoluteFilePath()});
     QVERIFY(recent->Entries().first()->isVisible());
 
@@ -241,7 +241,7 @@ class ShellTest : public QObject {
   // Each sample opens as a new document holding the experiment its item
   // names: off the recent-file list, and Save asks for a name (suggesting
   // the sample's) instead of writing over the sample.
-  void samplesOpenAsNewDocuments_data() {
+  void SamplesOpenAsNewDocuments_data() {
     QTest::addColumn<int>("command");
     QTest::addColumn<QString>("curve");
     QTest::addColumn<QString>("population");
@@ -272,7 +272,7 @@ class ShellTest : public QObject {
                                           << "0.7"
                                           << "0.1";
   }
-  void samplesOpenAsNewDocuments() {
+  void SamplesOpenAsNewDocuments() {
     QFETCH(int, command);
     QFETCH(QString, curve);
     QFETCH(QString, population);
@@ -293,7 +293,7 @@ class ShellTest : public QObject {
     QCOMPARE(view->Field(res::kIdcCrossoverRate)->text(), crossover);
     QCOMPARE(view->Field(res::kIdcMutationRate)->text(), mutation);
     QVERIFY(app_->Document().PathName().isEmpty());
-    QVERIFY(frame->RecentFileList()->Files().isEmpty());
+    QVERIFY(frame->findChild<RecentFiles*>()->Files().isEmpty());
 
     const QByteArray sample_bytes = FileBytes(path);
     QVERIFY(!sample_bytes.isEmpty());
@@ -311,7 +311,7 @@ class ShellTest : public QObject {
   }
 
   // Qt's own buttons and dialogs speak the interface's language.
-  void qtOwnTextsFollowTheLanguage() {
+  void QtOwnTextsFollowTheLanguage() {
     QVERIFY(Start({"curvesmith"}));
     const auto cancel = [] { return QCoreApplication::translate("QPlatformTheme", "Cancel"); };
     QCOMPARE(cancel(), QString("キャンセル"));
@@ -324,7 +324,7 @@ class ShellTest : public QObject {
 
   // The language kept in the settings rules a start unless the command line
   // names one; the menus, the form and Qt's own texts all follow it.
-  void startsInTheKeptLanguageOrTheOneAskedFor_data() {
+  void StartsInTheKeptLanguageOrTheOneAskedFor_data() {
     QTest::addColumn<QString>("kept");
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("file_menu");
@@ -340,7 +340,7 @@ class ShellTest : public QObject {
         << QString() << QStringList{"curvesmith", "--language", "en"} << "&File"
         << "Cancel";
   }
-  void startsInTheKeptLanguageOrTheOneAskedFor() {
+  void StartsInTheKeptLanguageOrTheOneAskedFor() {
     QFETCH(QString, kept);
     QFETCH(QStringList, arguments);
     QFETCH(QString, file_menu);
@@ -357,29 +357,30 @@ class ShellTest : public QObject {
     const bool english = file_menu == "&File";
     QCOMPARE(app_->MainFrame()->View()->RunButton()->text(), english ? "Run" : "実行");
     // The tool bar's name, in the bars' context menu, without the mnemonic.
-    QCOMPARE(app_->MainFrame()->ToolBar()->windowTitle(), english ? "Tool Bar" : "ﾂｰﾙ ﾊﾞｰ");
+    QCOMPARE(app_->MainFrame()->findChild<QToolBar*>("ToolBar")->windowTitle(),
+             english ? "Tool Bar" : "ﾂｰﾙ ﾊﾞｰ");
   }
 
-  void aRecentFileThatFailsToOpenLeavesTheList() {
+  void ARecentFileThatFailsToOpenLeavesTheList() {
     const QString path = SavedFileWithPopulation("50");
     QVERIFY(Start({"curvesmith", path}));
     QVERIFY(QFile::remove(path));
-    app_->MainFrame()->RecentFileList()->Entries().first()->trigger();
+    app_->MainFrame()->findChild<RecentFiles*>()->Entries().first()->trigger();
     QCOMPARE(warnings_.size(), 1);
-    QVERIFY(app_->MainFrame()->RecentFileList()->Files().isEmpty());
+    QVERIFY(app_->MainFrame()->findChild<RecentFiles*>()->Files().isEmpty());
   }
 
-  void printingToPdfContainsTheChart() {
+  void PrintingToPdfContainsTheChart() {
     QVERIFY(Start({"curvesmith"}));
     CMainFrame* frame = app_->MainFrame();
     QVERIFY(QTest::qWaitForWindowExposed(frame));
     QTRY_VERIFY(!frame->View()->ChartArea()->Image().isNull());
     const QImage chart = frame->View()->ChartArea()->Image();
 
-    QPrinter* printer = frame->Printing()->Printer();
+    QPrinter* printer = frame->findChild<PrintSupport*>()->Printer();
     printer->setOutputFormat(QPrinter::PdfFormat);
     printer->setOutputFileName(dir_->filePath("chart.pdf"));
-    frame->Printing()->PrintDirect();
+    frame->findChild<PrintSupport*>()->PrintDirect();
 
     QFile pdf(dir_->filePath("chart.pdf"));
     QVERIFY(pdf.open(QIODevice::ReadOnly));
@@ -389,12 +390,12 @@ class ShellTest : public QObject {
     QVERIFY(warnings_.isEmpty());
   }
 
-  void aFailedPrintIsReportedWithItsDestination() {
+  void AFailedPrintIsReportedWithItsDestination() {
     QVERIFY(Start({"curvesmith"}));
-    QPrinter* printer = app_->MainFrame()->Printing()->Printer();
+    QPrinter* printer = app_->MainFrame()->findChild<PrintSupport*>()->Printer();
     printer->setOutputFormat(QPrinter::PdfFormat);
     printer->setOutputFileName("/nonexistent-directory/chart.pdf");
-    app_->MainFrame()->Printing()->PrintDirect();
+    app_->MainFrame()->findChild<PrintSupport*>()->PrintDirect();
     QCOMPARE(warnings_.size(), 1);
     QVERIFY(warnings_.first().contains("/nonexistent-directory/chart.pdf"));
   }

@@ -43,7 +43,7 @@ class StatusIndicatorsTest : public QObject {
   }
   void cleanup() { delete window_; }
 
-  void panesLeftToRight() {
+  void PanesLeftToRight() {
     const QList<int> ids = {res::kIdIndicatorKana, res::kIdIndicatorCaps, res::kIdIndicatorNum,
                             res::kIdIndicatorScroll};
     int left = indicators_->MessagePane()->geometry().right();
@@ -55,12 +55,12 @@ class StatusIndicatorsTest : public QObject {
     }
   }
 
-  void idleTextWhenNothingIsHovered() {
+  void IdleTextWhenNothingIsHovered() {
     QCOMPARE(indicators_->MessagePane()->text(), QString("ﾚﾃﾞｨ"));
     QVERIFY(indicators_->MessagePane()->isVisible());
   }
 
-  void promptReplacesIdleTextWhileHovered() {
+  void PromptReplacesIdleTextWhileHovered() {
     QAction action("x", window_);
     action.setStatusTip("既存のﾌｧｲﾙを開く");
     action.showStatusText(window_);
@@ -75,7 +75,7 @@ class StatusIndicatorsTest : public QObject {
     QCOMPARE(indicators_->MessagePane()->text(), QString("ﾚﾃﾞｨ"));
   }
 
-  void locksShowTheirState_data() {
+  void LocksShowTheirState_data() {
     QTest::addColumn<int>("id");
     QTest::addColumn<QString>("text");
     QTest::newRow("kana") << res::kIdIndicatorKana << "ｶﾅ";
@@ -83,7 +83,7 @@ class StatusIndicatorsTest : public QObject {
     QTest::newRow("num") << res::kIdIndicatorNum << "NUM";
     QTest::newRow("scroll") << res::kIdIndicatorScroll << "SCRL";
   }
-  void locksShowTheirState() {
+  void LocksShowTheirState() {
     QFETCH(int, id);
     QFETCH(QString, text);
     QLabel* pane = indicators_->Indicator(id);
@@ -99,14 +99,14 @@ class StatusIndicatorsTest : public QObject {
     QVERIFY(pane->isEnabled());
   }
 
-  void unknownStateIsShownGreyedNeverAsOff() {
+  void UnknownStateIsShownGreyedNeverAsOff() {
     indicators_->Refresh();
     QLabel* caps = indicators_->Indicator(res::kIdIndicatorCaps);
     QCOMPARE(caps->text(), QString("CAP"));
     QVERIFY(!caps->isEnabled());
   }
 
-  void onlyTheChangedLockChanges() {
+  void OnlyTheChangedLockChanges() {
     states_[res::kIdIndicatorNum] = true;
     states_[res::kIdIndicatorCaps] = false;
     indicators_->Refresh();
@@ -115,7 +115,7 @@ class StatusIndicatorsTest : public QObject {
     QVERIFY(!indicators_->Indicator(res::kIdIndicatorScroll)->isEnabled());
   }
 
-  void paneKeepsItsWidthWhenBlank() {
+  void PaneKeepsItsWidthWhenBlank() {
     QLabel* scroll = indicators_->Indicator(res::kIdIndicatorScroll);
     states_[res::kIdIndicatorScroll] = true;
     indicators_->Refresh();
