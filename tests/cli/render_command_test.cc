@@ -311,7 +311,9 @@ TEST_F(RenderCommandTest, AFormulaIsDrawnOnItsOwnAxis) {
   EXPECT_EQ(ticks.back(), "TextOut 462 90 \"20\"");
   // Each frame's repair draws the formula's trace again, from (0, 0).
   for (std::size_t i = 0; i + 1 < final_frame.size(); ++i) {
-    if (final_frame[i] == "SelectObject BluePen") EXPECT_EQ(final_frame[i + 1], "MoveTo 500 900");
+    if (final_frame[i] == "SelectObject BluePen") {
+      EXPECT_EQ(final_frame[i + 1], "MoveTo 500 900");
+    }
   }
   EXPECT_GT(Count(final_frame, "LineTo 1500 100"), 0);
   std::string best_marker;
